@@ -1,0 +1,169 @@
+// tarnbeck-cli: look up golfers, courses, scores and indexes in a Tarnbeck
+// data folder without the windowed program. Texts are printed as the bytes
+// the files hold.
+
+#include "data/CourseFile.h"
+#include "data/Errors.h"
+#include "data/GolferFile.h"
+#include "data/ScoreFile.h"
+#include "handicap/HandicapIndex.h"
+#include "handicap/ScoreListLine.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace {
+namespace fs = std::filesystem;
+
+constexpr int ExitUnknownGolfer = 1;
+constexpr int ExitUsage = 2;
+
+class StderrNotifier : public tb::Notifier {
+public:
+    void Message(const std::string& text) override { std::cerr << text << '\n'; }
+};
+
+const char* const Usage =
+    "usage: tarnbeck-cli [--dir DIR] COMMAND [ARGS]\n"
+    "commands:\n"
+    "  golfers        list the golfers: long name, short name, sex (0 male, 1 female)\n"
+    "  courses        list the courses: name, rating, slope, par, the 18 hole pars\n"
+    "  scores SHORT   a golfer's scores with the index, as the golfer scores form lists them\n"
+    "  index SHORT    how a golfer's index is obtained\n"
+    "  indexes        every golfer's index: short name, index, long name\n";
+
+int UsageError(const std::string& problem) {
+    if (!problem.empty()) std::cerr << "tarnbeck-cli: " << problem << '\n';
+    std::cerr << Usage;
+    return ExitUsage;
+}
+
+struct Context {
+    fs::path dir = ".";
+    StderrNotifier notifier;
+};
+
+tb::GolferList LoadSortedGolfers(Context& ctx) {
+    tb::GolferList golfers;
+    tb::LoadGolfers(ctx.dir, golfers, ctx.notifier);
+    tb::SortGolfers(golfers);
+    return golfers;
+}
+
+const tb::GolferRec* FindGolfer(const tb::GolferList& golfers, const std::string& shortName) {
+    for (const tb::GolferRec& golfer : golfers)
+        if (golfer.ShortName == shortName) return &golfer;
+    return nullptr;
+}
+
+// A golfer's scores read and sorted as the golfer scores form does.
+tb::ScoreList LoadGolferScores(Context& ctx, const tb::GolferRec& golfer) {
+    tb::ScoreList scores;
+    tb::LoadScores(ctx.dir / tb::ScoreFileName(golfer.ShortName.str()), scores, ctx.notifier);
+    tb::SortScores(scores);
+    return scores;
+}
+
+tb::IndexInput InputFor(const tb::GolferRec& golfer) {
+    return {std::to_string(golfer.Sex), golfer.LongName.str(), tb::IndexVariant::Standard};
+}
+
+int ListGolfers(Context& ctx) {
+    for (const tb::GolferRec& golfer : LoadSortedGolfers(ctx))
+        std::cout << golfer.LongName.str() << '\t' << golfer.ShortName.str() << '\t' << golfer.Sex
+                  << '\n';
+    return 0;
+}
+
+int ListCourses(Context& ctx) {
+    tb::CourseList courses;
+    tb::LoadCourseList(ctx.dir, courses, ctx.notifier);
+    for (const tb::CourseRec& course : courses) {
+        std::cout << course.Name.str() << '\t' << course.Rating.str() << '\t' << course.Slope.str()
+                  << '\t' << course.ParTotal.str() << '\t';
+        for (std::size_t i = 0; i < course.Par.size(); ++i)
+            std::cout << (i ? " " : "") << course.Par[i].str();
+        std::cout << '\n';
+    }
+    return 0;
+}
+
+int ShowScores(Context& ctx, const tb::GolferRec& golfer) {
+    tb::ScoreList scores = LoadGolferScores(ctx, golfer);
+    tb::IndexResult result = tb::ComputeIndex(scores, InputFor(golfer));
+    std::cout << "Scores for " << golfer.LongName.str() << '\n';
+    std::cout << "Index: " << tb::FormatIndex(result.index, 5) << '\n';
+    std::cout << tb::ScoreListHeader << '\n';
+    for (std::size_t i = 0; i < scores.size(); ++i)
+        std::cout << tb::ScoreListLine(scores[i], static_cast<int>(i) + 1, result.usedScores)
+                  << '\n';
+    std::cout << tb::ScoreListLegend << '\n';
+    return 0;
+}
+
+int ShowIndex(Context& ctx, const tb::GolferRec& golfer) {
+    tb::ScoreList scores = LoadGolferScores(ctx, golfer);
+    tb::IndexDetails details;
+    tb::IndexResult result = tb::ComputeIndex(scores, InputFor(golfer), &details);
+    const int indexLine = result.used + 3; // the line after the empty one
+    for (int line = 0; line <= indexLine; ++line)
+        std::cout << details[line] << '\n';
+    return 0;
+}
+
+int ListIndexes(Context& ctx) {
+    for (const tb::GolferRec& golfer : LoadSortedGolfers(ctx)) {
+        tb::ScoreList scores = LoadGolferScores(ctx, golfer);
+        tb::IndexResult result = tb::ComputeIndex(scores, InputFor(golfer));
+        std::cout << golfer.ShortName.str() << '\t' << tb::FormatIndex(result.index, 5) << '\t'
+                  << golfer.LongName.str() << '\n';
+    }
+    return 0;
+}
+
+int Run(int argc, char** argv) {
+    Context ctx;
+    std::vector<std::string> args(argv + 1, argv + argc);
+    std::size_t next = 0;
+    if (next < args.size() && args[next] == "--dir") {
+        if (next + 1 >= args.size()) return UsageError("--dir needs a folder");
+        ctx.dir = args[next + 1];
+        next += 2;
+    }
+    if (next >= args.size()) return UsageError("");
+    const std::string command = args[next++];
+    const std::size_t argCount = args.size() - next;
+
+    if (command == "golfers" || command == "courses" || command == "indexes") {
+        if (argCount != 0) return UsageError(command + " takes no arguments");
+        if (command == "golfers") return ListGolfers(ctx);
+        if (command == "courses") return ListCourses(ctx);
+        return ListIndexes(ctx);
+    }
+    if (command == "scores" || command == "index") {
+        if (argCount != 1) return UsageError(command + " takes one short name");
+        const std::string shortName = args[next];
+        tb::GolferList golfers = LoadSortedGolfers(ctx);
+        const tb::GolferRec* golfer = FindGolfer(golfers, shortName);
+        if (!golfer) {
+            std::cerr << "unknown golfer: " << shortName << '\n';
+            return ExitUnknownGolfer;
+        }
+        return command == "scores" ? ShowScores(ctx, *golfer) : ShowIndex(ctx, *golfer);
+    }
+    return UsageError("unknown command: " + command);
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
+    try {
+        return Run(argc, argv);
+    } catch (const tb::InOutError& error) {
+        std::cerr << "tarnbeck-cli: " << error.what() << '\n';
+        return 3;
+    }
+}

@@ -1,0 +1,160 @@
+#include "CourseFile.h"
+
+#include "Text.h"
+#include "TextFile.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace tb {
+namespace fs = std::filesystem;
+
+namespace {
+constexpr std::size_t MaxCourseLine = 120;
+constexpr int FieldCount = 22;
+
+// Characters kept from the file for field n (1-based, file order).
+std::size_t ReadWidth(int field) {
+    switch (field) {
+    case 1:
+        return 30;
+    case 2:
+        return 4;
+    case 3:
+        return 3;
+    case 4:
+        return 2;
+    default:
+        return 1; // hole pars
+    }
+}
+
+void SetField(CourseRec& course, int field, const std::string& value) {
+    switch (field) {
+    case 1:
+        course.Name = value;
+        break;
+    case 2:
+        course.Rating = value;
+        break;
+    case 3:
+        course.Slope = value;
+        break;
+    case 4:
+        course.ParTotal = value;
+        break;
+    default:
+        course.Par[field - 5] = value;
+    }
+}
+
+// The course file to read: courses.vxc, renamed from sample.vxc when missing.
+// Empty when neither can be had (the user has been told).
+bool PrepareCourseFile(const fs::path& dir, Notifier& notifier) {
+    fs::path courses = dir / CourseFileName;
+    if (FileExists(courses)) return true;
+    fs::path sample = dir / SampleCourseFileName;
+    if (!FileExists(sample) || std::rename(sample.c_str(), courses.c_str()) != 0) {
+        notifier.Message("Error renaming sample courses file!");
+        return false;
+    }
+    return true;
+}
+
+void ReadCourses(const fs::path& dir, CourseList& list, Notifier& notifier, CourseSlotFill fill) {
+    list.clear();
+    list.reserve(MaxCourses);
+    if (!PrepareCourseFile(dir, notifier)) return;
+    for (const std::string& line : ReadLines(dir / CourseFileName)) {
+        if (static_cast<int>(list.size()) == MaxCourses) {
+            notifier.Message(std::string("The course file \"") + CourseFileName +
+                             "\" holds more than " + std::to_string(MaxCourses) +
+                             " courses; only the first " + std::to_string(MaxCourses) +
+                             " were read.");
+            break;
+        }
+        list.push_back(ParseCourseLine(line, fill));
+    }
+}
+} // namespace
+
+void ClearCourse(CourseRec& course, CourseSlotFill fill) {
+    switch (fill) {
+    case CourseSlotFill::Placeholders:
+    case CourseSlotFill::Summary:
+        course.Name = std::string(30, 'X');
+        course.Rating = fill == CourseSlotFill::Summary ? "00.0" : "XXXX";
+        course.Slope = fill == CourseSlotFill::Summary ? "000" : "XXX";
+        for (auto& par : course.Par)
+            par = "0";
+        course.ParTotal = "00";
+        break;
+    case CourseSlotFill::ScoreForm:
+        course.Name = "";
+        course.Rating = "0.0";
+        course.Slope = "0";
+        for (auto& par : course.Par)
+            par = "";
+        course.ParTotal = "";
+        break;
+    }
+}
+
+CourseRec ParseCourseLine(std::string_view line, CourseSlotFill fill) {
+    CourseRec course;
+    ClearCourse(course, fill);
+    if (line.size() > MaxCourseLine) line = line.substr(0, MaxCourseLine);
+    int field = 1;
+    std::string gathered;
+    for (char c : line) {
+        if (field > FieldCount) break;
+        if (c != '~') {
+            gathered.push_back(c);
+            continue;
+        }
+        SetField(course, field, CutAtNul(gathered).substr(0, ReadWidth(field)));
+        gathered.clear();
+        ++field;
+    }
+    return course;
+}
+
+std::string FormatCourseLine(const CourseRec& course) {
+    std::string line = course.Name.str() + "~" + course.Rating.str() + "~" + course.Slope.str() +
+                       "~" + course.ParTotal.str() + "~";
+    for (const auto& par : course.Par)
+        line += par.str() + "~";
+    return line;
+}
+
+void LoadCourseList(const fs::path& dir, CourseList& list, Notifier& notifier,
+                    CourseSlotFill fill) {
+    ReadCourses(dir, list, notifier, fill);
+    SortCourseList(list);
+}
+
+void SortCourseList(CourseList& list) {
+    for (std::size_t i = list.size(); i >= 2; --i)
+        for (std::size_t j = i - 1; j >= 1; --j)
+            if (list[i - 1].Name.str() < list[j - 1].Name.str())
+                std::swap(list[i - 1], list[j - 1]);
+}
+
+void SaveCourseList(const fs::path& dir, const CourseList& list) {
+    std::vector<std::string> lines;
+    lines.reserve(list.size());
+    for (const CourseRec& course : list)
+        lines.push_back(FormatCourseLine(course));
+    SaveLines(dir / CourseFileName, lines);
+}
+
+void LoadCourseSummaries(const fs::path& dir, CourseSummaryList& list, Notifier& notifier) {
+    CourseList courses;
+    LoadCourseList(dir, courses, notifier, CourseSlotFill::Summary);
+    list.clear();
+    list.reserve(courses.size());
+    for (const CourseRec& course : courses)
+        list.push_back({course.Name, course.Rating, course.Slope, course.ParTotal});
+}
+
+} // namespace tb

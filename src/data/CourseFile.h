@@ -1,0 +1,42 @@
+#pragma once
+// The course list "courses.vxc": one line per course, 22 fields each ended by
+// "~": Name, Rating, Slope, ParTotal, then the 18 hole pars.
+
+#include "Notifier.h"
+#include "Records.h"
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace tb {
+
+inline constexpr const char* CourseFileName = "courses.vxc";
+inline constexpr const char* SampleCourseFileName = "sample.vxc";
+
+// What a slot holds before its line is read.
+enum class CourseSlotFill {
+    Placeholders, // ClearCourse: thirty X, "XXXX", "XXX", pars "0", total "00"
+    ScoreForm,    // the score form's: empty name, "0.0", "0", empty pars and total
+    Summary,      // the summary reading's: thirty X, "00.0", "000", total "00"
+};
+
+void ClearCourse(CourseRec& course, CourseSlotFill fill = CourseSlotFill::Placeholders);
+
+CourseRec ParseCourseLine(std::string_view line,
+                          CourseSlotFill fill = CourseSlotFill::Placeholders);
+std::string FormatCourseLine(const CourseRec& course);
+
+// Fills `list` from dir/courses.vxc and sorts it. When the file is missing,
+// dir/sample.vxc is renamed to it first; if that fails the user is told
+// "Error renaming sample courses file!" and the list stays empty.
+void LoadCourseList(const std::filesystem::path& dir, CourseList& list, Notifier& notifier,
+                    CourseSlotFill fill = CourseSlotFill::Placeholders);
+void SortCourseList(CourseList& list);
+// Replaces dir/courses.vxc with the list; throws InOutError, file untouched.
+void SaveCourseList(const std::filesystem::path& dir, const CourseList& list);
+
+void LoadCourseSummaries(const std::filesystem::path& dir, CourseSummaryList& list,
+                         Notifier& notifier);
+
+} // namespace tb

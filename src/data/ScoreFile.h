@@ -1,0 +1,65 @@
+#pragma once
+// A golfer's score file: one line per round, 43 fields each ended by "~".
+
+#include "Notifier.h"
+#include "Records.h"
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace tb {
+
+// How one reader of score files differs from the golfer scores form's rules.
+struct ScoreLoadVariant {
+    // true: a missing file gives the "not found" message and an empty list;
+    // false: it is an input/output error.
+    bool reportMissingFile = true;
+    // true: an empty Score beside a filled AdjScore is filled from it.
+    bool fillScoreFromAdjScore = true;
+    // What AdjScore holds when a line does not supply it.
+    std::string adjScorePlaceholder = "0";
+};
+
+// The golfer scores form's reading (and the command-line tool's).
+inline const ScoreLoadVariant GolferScoresRead{};
+// The golfer list hub's: a missing file is an error, no repair.
+inline const ScoreLoadVariant HubRead{false, false, "0"};
+// The group-of-scores entry's: as the hub, and "XXX" for a missing AGS.
+inline const ScoreLoadVariant GroupRead{false, false, "XXX"};
+// The handicap reports': a missing file is an error.
+inline const ScoreLoadVariant PrintRead{false, true, "0"};
+
+void BlankScoreRec(ScoreRec& rec, const ScoreLoadVariant& variant = GolferScoresRead);
+
+// One file line (without its line end) as a record.
+ScoreRec ParseScoreLine(std::string_view line, const ScoreLoadVariant& variant = GolferScoresRead);
+// The record as a file line, without the line end.
+std::string FormatScoreLine(const ScoreRec& rec);
+
+struct ScoreLoadResult {
+    bool fileRead = false; // false: the file could not be opened (list empty)
+    bool repaired = false; // an empty Score was filled from AdjScore: save is due
+};
+
+// Replaces `list` with the rounds of `file` (found whatever the case of its
+// name). At most MaxScores rounds are taken; the user is told of the rest.
+ScoreLoadResult LoadScores(const std::filesystem::path& file, ScoreList& list, Notifier& notifier,
+                           const ScoreLoadVariant& variant = GolferScoresRead);
+
+// Newest first: the exchange sort on Date whose order among equal dates the
+// index computation relies on.
+void SortScores(ScoreList& list);
+
+// Rewrites `file` (the existing one whatever the case of its name) with the
+// list, every field cut at its first NUL. On failure throws InOutError and
+// leaves both the file and the list as they were.
+void SaveScores(const std::filesystem::path& file, ScoreList& list);
+
+// A score is complete when Score, Rating and Slope are filled and not zero.
+bool IsCompleteScore(const ScoreRec& rec);
+
+// The score file's name for a short name: SMITH gives SMITH.vxp.
+std::string ScoreFileName(std::string_view shortName);
+
+} // namespace tb

@@ -1,0 +1,39 @@
+#pragma once
+// A bounded 8-bit string: holds at most Capacity bytes and silently cuts
+// anything longer on assignment, the way the data files' fixed-size fields
+// behave. Bytes are stored as they are (Latin-1 when shown).
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace tb {
+
+template <std::size_t Capacity> class ShortString {
+public:
+    static constexpr std::size_t capacity = Capacity;
+
+    ShortString() = default;
+    ShortString(std::string_view text) : text_(text.substr(0, Capacity)) {}
+    ShortString(const char* text) : ShortString(std::string_view(text)) {}
+    ShortString(const std::string& text) : ShortString(std::string_view(text)) {}
+
+    ShortString& operator=(std::string_view text) {
+        text_.assign(text.substr(0, Capacity));
+        return *this;
+    }
+    ShortString& operator=(const std::string& text) { return *this = std::string_view(text); }
+    ShortString& operator=(const char* text) { return *this = std::string_view(text); }
+
+    const std::string& str() const { return text_; }
+    operator const std::string&() const { return text_; }
+    std::size_t size() const { return text_.size(); }
+    bool empty() const { return text_.empty(); }
+
+    friend bool operator==(const ShortString& a, std::string_view b) { return a.text_ == b; }
+
+private:
+    std::string text_;
+};
+
+} // namespace tb

@@ -1,0 +1,55 @@
+#pragma once
+// Whole-file text reading and the safe whole-file save every data file uses.
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace tb {
+
+// The lines of a file, each without its line end. A line ends at LF; a CR
+// ends the line's text too (so CR LF and bare LF both work). A last line
+// without a line end is read. Throws InOutError when the file can't be read.
+std::vector<std::string> ReadLines(const std::filesystem::path& path);
+
+// The low-level calls a save makes, so tests can make any one of them fail.
+class FileOps {
+public:
+    virtual ~FileOps() = default;
+    virtual long Write(int fd, const char* data, std::size_t size);
+    virtual int Fsync(int fd);
+    virtual int Close(int fd);
+    virtual int Rename(const char* from, const char* to);
+};
+
+// The calls saves use now; tests swap in a failing set with ScopedFileOps.
+FileOps& CurrentFileOps();
+
+class ScopedFileOps {
+public:
+    explicit ScopedFileOps(FileOps& ops);
+    ~ScopedFileOps();
+    ScopedFileOps(const ScopedFileOps&) = delete;
+    ScopedFileOps& operator=(const ScopedFileOps&) = delete;
+
+private:
+    FileOps* previous_;
+};
+
+// Replaces the file with the given lines, each ended by CR LF. The content is
+// written in full to a temporary file beside it, synced and closed, and only
+// then renamed over the old file. On any failure the old file is untouched,
+// the temporary file is removed and InOutError is thrown.
+void SaveLines(const std::filesystem::path& path, const std::vector<std::string>& lines);
+
+bool FileExists(const std::filesystem::path& path);
+
+// The file in `dir` named `name` whatever the case of its letters: the exact
+// name when it exists, otherwise the first entry equal to it ignoring ASCII
+// case, otherwise dir/name itself.
+std::filesystem::path FindFileNoCase(const std::filesystem::path& dir, const std::string& name);
+
+// Creates an empty file (the new golfer's score file). Throws InOutError.
+void CreateEmptyFile(const std::filesystem::path& path);
+
+} // namespace tb

@@ -1,0 +1,146 @@
+#include "HandicapIndex.h"
+
+#include "../data/ScoreFile.h"
+#include "../data/Text.h"
+
+namespace tb {
+
+namespace {
+constexpr Extended Empty = 9999.0L;
+
+struct Place {
+    Extended value = Empty;
+    std::string date;
+    std::string course;
+};
+
+int DifferentialsUsed(int valid) {
+    if (valid < 5) return 0;
+    if (valid <= 16) return (valid - 3) / 2;
+    return valid - 10;
+}
+
+Extended Stored48(const std::string& text) {
+    return ToReal48(StoredNumber(text.c_str()));
+}
+
+std::string Cut80(std::string line) {
+    if (line.size() > 80) line.resize(80);
+    return line;
+}
+
+std::string DifferentialLine(int k, const Place& place, IndexVariant variant) {
+    std::string line = "Differential " + std::to_string(k);
+    if (k < 10)
+        line += "   = ";
+    else
+        line += variant == IndexVariant::Hub ? "  = " : " = ";
+    if (place.value < 10.0L) line += " ";
+    line += FormatFixed(place.value, 1, 4) + "  " + place.date + "  " + place.course;
+    return Cut80(line);
+}
+} // namespace
+
+Extended ScoreDifferential(Extended score, Extended rating, Extended slope) {
+    if (score == 0 || slope == 0 || rating == 0) return 0;
+    Extended raw = ToReal48((score - rating) * 113 / slope);
+    return ToReal48(static_cast<Extended>(RoundHalfEven(raw * 10)) * 0.1L);
+}
+
+Extended StoredScoreDifferential(const ScoreRec& rec) {
+    const std::string& rating = rec.Rating;
+    const std::string& slope = rec.Slope;
+    if (rating.empty() || rating == "0.0" || rating == "XXX" || slope.empty() || slope == "0" ||
+        slope == "XXX")
+        return 0;
+    auto filled = [](const std::string& text) {
+        return !text.empty() && text != "0" && text != "XXX";
+    };
+    if (filled(rec.AdjScore))
+        return ScoreDifferential(Stored48(rec.AdjScore), Stored48(rating), Stored48(slope));
+    if (filled(rec.Score))
+        return ScoreDifferential(Stored48(rec.Score), Stored48(rating), Stored48(slope));
+    return 0;
+}
+
+Extended MaximumIndex(const std::string& sex) {
+    return sex == "0" ? 36.4L : 40.4L;
+}
+
+IndexResult ComputeIndex(ScoreList& list, const IndexInput& input, IndexDetails* details) {
+    IndexResult result;
+    std::array<Place, 10> best;
+    result.usedScores.fill(999);
+    int n = 1;
+    if (details) details->fill(std::string());
+
+    const int limit = std::min<int>(static_cast<int>(list.size()), 20);
+    int valid = 0;
+    for (std::size_t pos = 0; pos < list.size() && valid < limit; ++pos) {
+        ScoreRec& rec = list[pos];
+        rec.Score = CutAtNul(rec.Score.str());
+        rec.AdjScore = CutAtNul(rec.AdjScore.str());
+        rec.Rating = CutAtNul(rec.Rating.str());
+        rec.Slope = CutAtNul(rec.Slope.str());
+        if (!IsCompleteScore(rec)) continue;
+        Extended d = StoredScoreDifferential(rec);
+        if (input.variant == IndexVariant::Hub && (rec.Rating == "XXX" || rec.Slope == "XXX"))
+            rec.Rating = "0.0";
+        ++valid;
+        int k = 0;
+        while (k < n && !(best[k].value > d))
+            ++k;
+        if (k < n) {
+            for (int i = std::min(n, 9); i > k; --i) {
+                best[i] = best[i - 1];
+                result.usedScores[i] = result.usedScores[i - 1];
+            }
+            best[k] = {d, DateForDisplay(rec.Date.str()), rec.CourseName.str()};
+            result.usedScores[k] = static_cast<int>(pos) + 1;
+            n = std::min(n + 1, 10);
+        }
+    }
+
+    n = DifferentialsUsed(valid);
+    result.valid = valid;
+    result.used = n;
+    const bool enough = valid >= 5;
+    std::string message = enough ? "Calculated index using best " + std::to_string(n) + " out of " +
+                                       std::to_string(valid) + " differentials."
+                                 : "A golfer needs 5 valid scores to receive an index.";
+    Extended index = enough ? 0 : ToReal48(MaximumIndex(input.sex));
+    if (details) {
+        std::string first =
+            std::to_string(list.size()) + " scores on file for " + input.longName + ".";
+        if (input.variant == IndexVariant::Hub && valid < 20)
+            first += "  (" + std::to_string(valid) + " are valid)";
+        (*details)[0] = Cut80(first);
+        (*details)[1] = Cut80(message);
+    }
+    for (int i = n; i < 10; ++i)
+        result.usedScores[i] = 999;
+    if (enough) {
+        Extended sum = 0;
+        for (int k = 0; k < n; ++k) {
+            if (details) (*details)[k + 2] = DifferentialLine(k + 1, best[k], input.variant);
+            sum = ToReal48(sum + best[k].value);
+        }
+        if (n > 0) {
+            index = ToReal48(sum / n * 0.96L);
+            index = ToReal48(static_cast<Extended>(RoundHalfEven(index * 10)) * 0.1L);
+            if (input.sex == "0" && index > 36.4L) index = ToReal48(36.4L);
+            if (input.sex != "0" && index > 40.4L) index = ToReal48(40.4L);
+        }
+    }
+    if (details)
+        (*details)[n + 3] =
+            Cut80("The current index for " + input.longName + " is " + FormatFixed(index, 1, 4));
+    result.index = index;
+    return result;
+}
+
+std::string FormatIndex(Extended index, int width) {
+    return FormatFixed(index, 1, width);
+}
+
+} // namespace tb

@@ -1,0 +1,57 @@
+#pragma once
+// Score differentials and the handicap index: the average of the best
+// differentials among the 20 most recent complete scores, times 0.96,
+// rounded to a tenth, with a maximum by sex.
+
+#include "../data/Records.h"
+#include "Real48.h"
+
+#include <array>
+#include <string>
+
+namespace tb {
+
+// (score - rating) x 113 / slope, rounded to a tenth (an exact half to even);
+// 0.0 when any of the three is 0. The arguments are 6-byte reals.
+Extended ScoreDifferential(Extended score, Extended rating, Extended slope);
+
+// The differential of a stored score: from AdjScore when it is filled, else
+// from Score; 0.0 when Rating or Slope is missing. Never fails: a field that
+// is no number counts as 0.
+Extended StoredScoreDifferential(const ScoreRec& rec);
+
+// Which reader's version of the computation runs. The golfer list hub's
+// differs in its detail lines and zeroes the Rating of a complete score
+// whose Rating or Slope is "XXX".
+enum class IndexVariant { Standard, Hub };
+
+struct IndexInput {
+    std::string sex = "0"; // "0" male, anything else female
+    std::string longName;  // named in the detail lines
+    IndexVariant variant = IndexVariant::Standard;
+};
+
+inline constexpr int DetailLineCount = 14;
+using IndexDetails = std::array<std::string, DetailLineCount>;
+// List positions (1-based) of the scores whose differentials make the index,
+// best first; 999 in the places not used.
+using UsedScores = std::array<int, 10>;
+
+struct IndexResult {
+    Extended index = 0;
+    int valid = 0; // complete scores taken (at most 20)
+    int used = 0;  // differentials averaged
+    UsedScores usedScores{};
+};
+
+// Mode "S" when `details` is given (its 14 lines are cleared and written),
+// mode "N" otherwise. Writes each examined score's Score, AdjScore, Rating
+// and Slope back cut at their first NUL.
+IndexResult ComputeIndex(ScoreList& list, const IndexInput& input, IndexDetails* details = nullptr);
+
+// The index as the forms show it: one decimal, right-aligned in `width`.
+std::string FormatIndex(Extended index, int width);
+
+Extended MaximumIndex(const std::string& sex);
+
+} // namespace tb

@@ -1,0 +1,53 @@
+#include "ScoreEntry.h"
+
+#include "../data/Text.h"
+#include "HandicapIndex.h"
+
+namespace tb {
+
+int HoleMaximum(Extended index) {
+    if (index >= 50) return 11;
+    if (index >= 40) return 10;
+    if (index >= 30) return 9;
+    if (index >= 20) return 8;
+    if (index >= 10) return 7;
+    return 6;
+}
+
+std::string AdjustedGrossScore(const std::string& total, const std::array<std::string, 18>& holes,
+                               const std::string& index) {
+    if (total.empty() || total == "0" || total == "00") return "";
+    const int maximum = HoleMaximum(StrToFloat(index));
+    long long excess = 0;
+    for (const std::string& hole : holes) {
+        if (hole.empty()) continue;
+        int strokes = StrToInt(hole);
+        if (strokes > maximum) excess += strokes - maximum;
+    }
+    return std::to_string(StrToInt(total) - excess);
+}
+
+std::string SumText(const std::vector<std::string>& values) {
+    long long sum = 0;
+    for (const std::string& value : values)
+        sum += StrToInt(value);
+    return std::to_string(sum);
+}
+
+std::string ScoreFormDifferential(const std::string& adjScore, const std::string& total,
+                                  const std::string& rating, const std::string& slope) {
+    Extended base = 0;
+    if (!adjScore.empty() && adjScore != "XXX" && StrToFloat(adjScore) != 0)
+        base = StrToFloat(adjScore);
+    else if (!total.empty() && total != "0")
+        base = StrToFloat(total);
+    Extended differential = 0;
+    if (base != 0 && !rating.empty() && rating != "0.0" && !slope.empty() && StrToFloat(slope) != 0)
+        differential = ScoreDifferential(ToReal48(base), ToReal48(StrToFloat(rating)),
+                                         ToReal48(StrToFloat(slope)));
+    std::string text = FormatFixed(differential, 1, 4);
+    if (text.size() > 8) text.resize(8);
+    return text;
+}
+
+} // namespace tb
