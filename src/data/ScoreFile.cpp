@@ -4,6 +4,8 @@
 #include "Text.h"
 #include "TextFile.h"
 
+#include <cstdint>
+
 namespace tb {
 namespace fs = std::filesystem;
 
@@ -33,7 +35,7 @@ std::size_t ReadLimit(int field) {
     }
 }
 
-void SetField(ScoreRec& rec, int field, const std::string& value) {
+void SetField(ScoreRec& rec, int field, std::string_view value) {
     switch (field) {
     case 1:
         rec.Date = value;
@@ -89,9 +91,9 @@ const std::string& GetField(const ScoreRec& rec, int field) {
 void BlankScoreRec(ScoreRec& rec, const ScoreLoadVariant& variant) {
     rec.Date = "99999999";
     rec.CourseName = std::string(30, 'X');
-    rec.Score = "XXX";
-    rec.Rating = "XXXX";
-    rec.Slope = "XXX";
+    rec.Score = variant.scorePlaceholder;
+    rec.Rating = variant.ratingPlaceholder;
+    rec.Slope = variant.slopePlaceholder;
     rec.Comment = "";
     for (auto& hole : rec.HoleScore)
         hole = "0";
@@ -103,22 +105,29 @@ void BlankScoreRec(ScoreRec& rec, const ScoreLoadVariant& variant) {
 ScoreRec ParseScoreLine(std::string_view line, const ScoreLoadVariant& variant) {
     ScoreRec rec;
     BlankScoreRec(rec, variant);
+    // A NUL ends a field's text; most lines hold none, so look only once.
+    const bool hasNul = line.find('\0') != std::string_view::npos;
+    auto fieldText = [&](std::string_view text, int field) {
+        if (hasNul) text = text.substr(0, text.find('\0'));
+        return text.substr(0, ReadLimit(field));
+    };
     int field = 1;
-    std::string gathered;
-    for (char c : line) {
-        if (field > FieldCount) break;
-        if (c != '~') {
-            if (gathered.size() < ReadLimit(field)) gathered.push_back(c);
-            continue;
-        }
-        SetField(rec, field, CutAtNul(gathered));
+    std::size_t start = 0;
+    for (; field <= FieldCount; ++field) {
+        std::size_t tilde = line.find('~', start);
+        if (tilde == std::string_view::npos) break;
+        SetField(rec, field, fieldText(line.substr(start, tilde - start), field));
+        // Character order is byte order: a byte above 0x7F is "7" or higher.
         if (field == 1 && rec.Date.size() == 6)
-            rec.Date = std::string(rec.Date.str()[0] >= '7' ? "19" : "20") + rec.Date.str();
-        gathered.clear();
-        ++field;
+            rec.Date =
+                std::string(static_cast<unsigned char>(rec.Date.str()[0]) >= '7' ? "19" : "20") +
+                rec.Date.str();
+        start = tilde + 1;
     }
-    // A comment left without its closing "~" is still the comment.
-    if (field == CommentField) rec.Comment = CutAtNul(gathered);
+    // A comment left without its closing "~" is still the comment, except
+    // for the readers that drop it.
+    if (field == CommentField && variant.keepUnclosedComment)
+        rec.Comment = fieldText(line.substr(start), field);
     return rec;
 }
 
@@ -138,9 +147,9 @@ ScoreLoadResult LoadScores(const fs::path& file, ScoreList& list, Notifier& noti
     list.clear();
     list.reserve(MaxScores);
     fs::path actual = FindFileNoCase(file.parent_path(), file.filename().string());
-    std::vector<std::string> lines;
+    std::string content;
     try {
-        lines = ReadLines(actual);
+        content = ReadFileBytes(actual);
     } catch (const InOutError&) {
         if (!variant.reportMissingFile) throw;
         notifier.Message("Error: Golfer score file \"" + file.filename().string() +
@@ -148,7 +157,7 @@ ScoreLoadResult LoadScores(const fs::path& file, ScoreList& list, Notifier& noti
         return result;
     }
     result.fileRead = true;
-    for (const std::string& line : lines) {
+    for (std::string_view line : SplitLines(content)) {
         if (static_cast<int>(list.size()) == MaxScores) {
             notifier.Message("The score file \"" + file.filename().string() +
                              "\" holds more than " + std::to_string(MaxScores) +
@@ -166,11 +175,60 @@ ScoreLoadResult LoadScores(const fs::path& file, ScoreList& list, Notifier& noti
     return result;
 }
 
+namespace {
+// A date as a key whose order is the text's byte order, a shorter text before
+// a longer one that starts with it: the first 15 bytes, zero-filled, then the
+// length.
+struct DateKey {
+    std::uint64_t high = 0, low = 0;
+
+    explicit DateKey(std::string_view date) {
+        static_assert(decltype(ScoreRec::Date)::capacity <= 15);
+        for (std::size_t i = 0; i < 15; ++i) {
+            std::uint64_t byte = i < date.size() ? static_cast<unsigned char>(date[i]) : 0;
+            if (i < 8)
+                high = high << 8 | byte;
+            else
+                low = low << 8 | byte;
+        }
+        low = low << 8 | date.size();
+    }
+    friend bool operator<(const DateKey& a, const DateKey& b) {
+        return a.high < b.high || (a.high == b.high && a.low < b.low);
+    }
+};
+} // namespace
+
 void SortScores(ScoreList& list) {
     const std::size_t count = list.size();
+    if (count < 2) return;
+    // Which records are exchanged depends only on how their dates compare, so
+    // the exchange pattern runs on the keys and the records move once.
+    struct Slot {
+        DateKey date;
+        std::size_t from;
+    };
+    std::vector<Slot> slots;
+    slots.reserve(count);
+    for (std::size_t i = 0; i < count; ++i)
+        slots.push_back({DateKey(list[i].Date.str()), i});
     for (std::size_t i = 0; i + 1 < count; ++i)
         for (std::size_t j = i + 1; j < count; ++j)
-            if (list[i].Date.str() < list[j].Date.str()) std::swap(list[i], list[j]);
+            if (slots[i].date < slots[j].date) std::swap(slots[i], slots[j]);
+    // Position i takes the record from slots[i].from: follow each cycle.
+    for (std::size_t i = 0; i < count; ++i) {
+        if (slots[i].from == i) continue;
+        ScoreRec held = std::move(list[i]);
+        std::size_t to = i;
+        while (slots[to].from != i) {
+            const std::size_t from = slots[to].from;
+            list[to] = std::move(list[from]);
+            slots[to].from = to;
+            to = from;
+        }
+        list[to] = std::move(held);
+        slots[to].from = to;
+    }
 }
 
 void SaveScores(const fs::path& file, ScoreList& list) {

@@ -38,8 +38,8 @@ std::string PadLeft(std::string_view text, int width) {
 std::string DateForDisplay(std::string_view date) {
     if (date.size() == 8) return Copy(date, 5, 2) + "/" + Copy(date, 7, 2) + "/" + Copy(date, 1, 4);
     if (date.size() == 6)
-        return Copy(date, 3, 2) + "/" + Copy(date, 5, 2) + (date[0] >= '7' ? "/19" : "/20") +
-               Copy(date, 1, 2);
+        return Copy(date, 3, 2) + "/" + Copy(date, 5, 2) +
+               (static_cast<unsigned char>(date[0]) >= '7' ? "/19" : "/20") + Copy(date, 1, 2);
     return "99/99/9999";
 }
 

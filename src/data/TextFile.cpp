@@ -10,10 +10,13 @@
 namespace tb {
 namespace fs = std::filesystem;
 
-std::vector<std::string> ReadLines(const fs::path& path) {
+std::string ReadFileBytes(const fs::path& path) {
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) ThrowIoError(errno);
     std::string content;
+    struct stat st;
+    if (::fstat(fd, &st) == 0 && st.st_size > 0)
+        content.reserve(static_cast<std::size_t>(st.st_size));
     char buffer[65536];
     for (;;) {
         ssize_t n = ::read(fd, buffer, sizeof buffer);
@@ -27,18 +30,29 @@ std::vector<std::string> ReadLines(const fs::path& path) {
         content.append(buffer, static_cast<std::size_t>(n));
     }
     ::close(fd);
+    return content;
+}
 
-    std::vector<std::string> lines;
+std::vector<std::string_view> SplitLines(std::string_view content) {
+    std::vector<std::string_view> lines;
     std::size_t start = 0;
     while (start < content.size()) {
         std::size_t lf = content.find('\n', start);
-        std::size_t end = lf == std::string::npos ? content.size() : lf;
-        std::size_t cr = content.find('\r', start);
-        std::size_t textEnd = (cr != std::string::npos && cr < end) ? cr : end;
-        lines.emplace_back(content, start, textEnd - start);
-        if (lf == std::string::npos) break;
+        std::size_t end = lf == std::string_view::npos ? content.size() : lf;
+        // Only this line is searched for its CR, never the rest of the file.
+        std::string_view line = content.substr(start, end - start);
+        lines.push_back(line.substr(0, line.find('\r')));
+        if (lf == std::string_view::npos) break;
         start = lf + 1;
     }
+    return lines;
+}
+
+std::vector<std::string> ReadLines(const fs::path& path) {
+    const std::string content = ReadFileBytes(path);
+    std::vector<std::string> lines;
+    for (std::string_view line : SplitLines(content))
+        lines.emplace_back(line);
     return lines;
 }
 

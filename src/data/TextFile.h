@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tb {
@@ -11,6 +12,11 @@ namespace tb {
 // ends the line's text too (so CR LF and bare LF both work). A last line
 // without a line end is read. Throws InOutError when the file can't be read.
 std::vector<std::string> ReadLines(const std::filesystem::path& path);
+
+// The same in two steps, for readers that go through large files: the file's
+// bytes, then views of its lines (into `content`, split as ReadLines does).
+std::string ReadFileBytes(const std::filesystem::path& path);
+std::vector<std::string_view> SplitLines(std::string_view content);
 
 // The low-level calls a save makes, so tests can make any one of them fail.
 class FileOps {

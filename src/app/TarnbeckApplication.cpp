@@ -1,0 +1,41 @@
+#include "TarnbeckApplication.h"
+
+#include "forms/Dialogs.h"
+#include "forms/Latin1.h"
+#include "forms/Tbabout.h"
+#include "forms/Tbcourse.h"
+#include "forms/Tbmain.h"
+
+#include <exception>
+
+// The logo lives in the forms library; a static library's resources must be
+// registered by hand.
+static void InitTarnbeckResources() {
+    Q_INIT_RESOURCE(tarnbeck);
+}
+
+namespace tb {
+
+TarnbeckApplication::TarnbeckApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    InitTarnbeckResources();
+    setApplicationName("Tarnbeck");
+    setApplicationDisplayName("Tarnbeck for Windows");
+}
+
+bool TarnbeckApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        Dialogs::Error(activeWindow(), ToQt(error.what()));
+    } catch (...) {
+        Dialogs::Error(activeWindow(), "Unexpected error");
+    }
+    return false;
+}
+
+void CreateForms() {
+    MainForm = new TMainForm();
+    CourseForm = new TCourseForm();
+}
+
+} // namespace tb

@@ -1,0 +1,12 @@
+// Tarnbeck: keeps golf scores for a group of golfers and works out their
+// handicaps. Works on the data files in the current folder.
+
+#include "TarnbeckApplication.h"
+#include "forms/Tbmain.h"
+
+int main(int argc, char** argv) {
+    tb::TarnbeckApplication app(argc, argv);
+    tb::CreateForms();
+    tb::MainForm->show();
+    return app.exec();
+}

@@ -1,0 +1,137 @@
+#include "Controls.h"
+
+#include <QKeyEvent>
+#include <QMimeData>
+
+namespace tb {
+
+bool FileTextValidator::IsStorable(QChar c) {
+    return c.unicode() <= 0xFF && c != QChar('~') && c != QChar('\n') && c != QChar('\r') &&
+           c != QChar(0);
+}
+
+QValidator::State FileTextValidator::validate(QString& input, int& /*pos*/) const {
+    for (QChar c : input)
+        if (!IsStorable(c)) return Invalid;
+    if (upperCase_) {
+        // Only a-z: other letters keep their case, as the 8-bit files expect.
+        for (QChar& c : input)
+            if (c >= QChar('a') && c <= QChar('z')) c = QChar(c.unicode() - 'a' + 'A');
+    }
+    return Acceptable;
+}
+
+bool IsFocusMoveWithinWindow(Qt::FocusReason reason) {
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+TEdit::TEdit(QWidget* parent, const QString& text) : QLineEdit(text, parent) {}
+
+void TEdit::SetTabStop(bool tabStop) {
+    setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+void TEdit::SetReadOnlyGrey() {
+    setReadOnly(true);
+    SetTabStop(false);
+    QPalette grey = palette();
+    grey.setColor(QPalette::Base, palette().color(QPalette::Window));
+    setPalette(grey);
+}
+
+void TEdit::RefuseUnstorable(bool upperCase) {
+    setValidator(new FileTextValidator(upperCase, this));
+}
+
+void TEdit::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    if (event->reason() != Qt::MouseFocusReason && IsFocusMoveWithinWindow(event->reason()))
+        selectAll();
+}
+
+void TEdit::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    if (OnExit && IsFocusMoveWithinWindow(event->reason())) OnExit();
+}
+
+void TEdit::keyPressEvent(QKeyEvent* event) {
+    if (OnKeyPress && OnKeyPress(event)) {
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+THiddenEdit::THiddenEdit(QWidget* parent, const QString& text) : QLineEdit(text, parent) {
+    setVisible(false);
+    setEnabled(false);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+TButton::TButton(const QString& text, QWidget* parent) : QPushButton(text, parent) {
+    setAutoDefault(false);
+}
+
+void TButton::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
+TMemo::TMemo(int maxLength, QWidget* parent) : QPlainTextEdit(parent), maxLength_(maxLength) {
+    setTabChangesFocus(true);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+}
+
+void TMemo::keyPressEvent(QKeyEvent* event) {
+    if (OnKeyPress && OnKeyPress(event)) {
+        event->accept();
+        return;
+    }
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->ignore(); // no new line; let the window see it
+        return;
+    }
+    const QString text = event->text();
+    const bool typesText = !text.isEmpty() && text.at(0).isPrint();
+    if (typesText) {
+        for (QChar c : text)
+            if (!FileTextValidator::IsStorable(c)) return;
+        const int selected = textCursor().selectedText().size();
+        if (toPlainText().size() - selected + text.size() > maxLength_) return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void TMemo::focusOutEvent(QFocusEvent* event) {
+    QPlainTextEdit::focusOutEvent(event);
+    if (OnExit && IsFocusMoveWithinWindow(event->reason())) OnExit();
+}
+
+void TMemo::insertFromMimeData(const QMimeData* source) {
+    QString pasted;
+    for (QChar c : source->text())
+        if (FileTextValidator::IsStorable(c)) pasted.append(c);
+    const int room = maxLength_ - (toPlainText().size() - textCursor().selectedText().size());
+    if (room <= 0) return;
+    textCursor().insertText(pasted.left(room));
+}
+
+} // namespace tb
+
+namespace tb {
+
+TImage::TImage(QWidget* parent) : QLabel(parent) {
+    setPixmap(QPixmap(":/tarnbeck.png"));
+    setCursor(Qt::PointingHandCursor);
+}
+
+void TImage::mousePressEvent(QMouseEvent* event) {
+    QLabel::mousePressEvent(event);
+    if (OnClick) OnClick();
+}
+
+} // namespace tb

@@ -1,0 +1,110 @@
+#pragma once
+// The edit boxes, buttons and multi-line edits every form builds on, with the
+// events the forms' handlers hang on: leaving a box (its exit handler), a key
+// pressed in it (which the handler may swallow), and whole-text selection
+// when the box gets the focus from the keyboard or the program.
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QValidator>
+
+#include <functional>
+
+namespace tb {
+
+// Refuses text the data files cannot hold: "~" (their field separator), line
+// breaks, and characters beyond Latin-1. Optionally turns letters to upper
+// case as they are typed.
+class FileTextValidator : public QValidator {
+public:
+    explicit FileTextValidator(bool upperCase, QObject* parent = nullptr)
+        : QValidator(parent), upperCase_(upperCase) {}
+    State validate(QString& input, int& pos) const override;
+    static bool IsStorable(QChar c);
+
+private:
+    bool upperCase_;
+};
+
+class TEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit TEdit(QWidget* parent = nullptr, const QString& text = QString());
+
+    // Runs when the focus moves from this box to another control of its
+    // window (not when another window becomes active or a menu opens).
+    std::function<void()> OnExit;
+    // Runs for each key; returning true swallows the key.
+    std::function<bool(QKeyEvent*)> OnKeyPress;
+
+    // Keyboard focus without a tab stop: reachable by mouse and program only.
+    void SetTabStop(bool tabStop);
+    void SetReadOnlyGrey();
+    // Turns letters to upper case and refuses "~", line breaks and
+    // characters the files cannot hold.
+    void RefuseUnstorable(bool upperCase = false);
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+// A hidden edit box that carries a value from one form to another.
+class THiddenEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit THiddenEdit(QWidget* parent, const QString& text = QString());
+};
+
+// A button that Enter clicks while it has the focus, as Space does.
+class TButton : public QPushButton {
+    Q_OBJECT
+public:
+    explicit TButton(const QString& text, QWidget* parent = nullptr);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+// A multi-line edit holding at most `maxLength` characters, in which Enter
+// does not start a new line and "~" and characters the files cannot hold are
+// refused, typed or pasted.
+class TMemo : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    TMemo(int maxLength, QWidget* parent = nullptr);
+    std::function<void()> OnExit;
+    std::function<bool(QKeyEvent*)> OnKeyPress;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
+
+private:
+    int maxLength_;
+};
+
+// True for reasons that mean the focus moved inside the window.
+bool IsFocusMoveWithinWindow(Qt::FocusReason reason);
+
+} // namespace tb
+
+#include <QLabel>
+
+namespace tb {
+
+// A picture that runs OnClick when clicked.
+class TImage : public QLabel {
+    Q_OBJECT
+public:
+    explicit TImage(QWidget* parent = nullptr);
+    std::function<void()> OnClick;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+};
+
+} // namespace tb

@@ -1,0 +1,145 @@
+#include "Dialogs.h"
+
+#include "Tb2choic.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+
+namespace tb::Dialogs {
+
+namespace {
+bool scripted = false;
+std::deque<Answer> answers;
+std::vector<Shown> shown;
+
+// In a script: record the dialog and take the next answer. Questions with no
+// queued answer are answered with the most cautious choice.
+Answer Scripted(Kind kind, const QString& text, Answer fallback) {
+    shown.push_back({kind, text});
+    if (answers.empty()) return fallback;
+    Answer answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+QString Title() {
+    return QApplication::applicationDisplayName();
+}
+
+Answer FromButton(QMessageBox::StandardButton button) {
+    switch (button) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    case QMessageBox::Cancel:
+        return Answer::Cancel;
+    default:
+        return Answer::Ok;
+    }
+}
+
+Answer Box(QMessageBox::Icon icon, QWidget* parent, const QString& title, const QString& text,
+           QMessageBox::StandardButtons buttons, QMessageBox::StandardButton escape) {
+    QMessageBox box(icon, title, text, buttons, parent);
+    box.setEscapeButton(escape);
+    return FromButton(static_cast<QMessageBox::StandardButton>(box.exec()));
+}
+} // namespace
+
+void Message(QWidget* parent, const QString& text) {
+    if (scripted) return void(Scripted(Kind::Message, text, Answer::Ok));
+    Box(QMessageBox::NoIcon, parent, Title(), text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+void Warning(QWidget* parent, const QString& text) {
+    if (scripted) return void(Scripted(Kind::Warning, text, Answer::Ok));
+    Box(QMessageBox::Warning, parent, "Warning", text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+Answer Confirm(QWidget* parent, const QString& text) {
+    if (scripted) return Scripted(Kind::Confirm, text, Answer::No);
+    return Box(QMessageBox::Question, parent, "Confirm", text, QMessageBox::Yes | QMessageBox::No,
+               QMessageBox::No);
+}
+
+Answer ConfirmWarning(QWidget* parent, const QString& text) {
+    if (scripted) return Scripted(Kind::Confirm, text, Answer::No);
+    return Box(QMessageBox::Warning, parent, "Warning", text, QMessageBox::Yes | QMessageBox::No,
+               QMessageBox::No);
+}
+
+Answer ConfirmCancel(QWidget* parent, const QString& text) {
+    if (scripted) return Scripted(Kind::ConfirmCancel, text, Answer::Cancel);
+    return Box(QMessageBox::Question, parent, "Confirm", text,
+               QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel);
+}
+
+void Error(QWidget* parent, const QString& text) {
+    if (scripted) return void(Scripted(Kind::Error, text, Answer::Ok));
+    Box(QMessageBox::Critical, parent, "Error", text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+int TwoChoice(QWidget* parent, const QString& caption, const QString& question,
+              const QString& button1, const QString& button2) {
+    if (scripted) {
+        Answer answer = Scripted(Kind::TwoChoice, question, Answer::Cancel);
+        return answer == Answer::Button1 ? 1 : answer == Answer::Button2 ? 2 : -1;
+    }
+    TTwoChoiceDlg dialog(parent);
+    dialog.setWindowTitle(caption);
+    dialog.MemoField->setPlainText(question);
+    dialog.Button1->setText(button1);
+    dialog.Button2->setText(button2);
+    return dialog.Ask();
+}
+
+void ShowModal(QDialog& dialog) {
+    if (scripted) return void(Scripted(Kind::Modal, dialog.windowTitle(), Answer::Ok));
+    dialog.exec();
+}
+
+bool ChoosePrinter(QWidget* parent, QPrinter& printer) {
+    if (scripted) return Scripted(Kind::Print, QString(), Answer::Ok) == Answer::Ok;
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void StartScript() {
+    scripted = true;
+    answers.clear();
+    shown.clear();
+}
+void QueueAnswer(Answer answer) {
+    answers.push_back(answer);
+}
+const std::vector<Shown>& ShownDialogs() {
+    return shown;
+}
+std::vector<QString> ShownTexts() {
+    std::vector<QString> texts;
+    for (const Shown& s : shown)
+        texts.push_back(s.text);
+    return texts;
+}
+void ClearShown() {
+    shown.clear();
+    answers.clear();
+}
+bool Scripted() {
+    return scripted;
+}
+
+} // namespace tb::Dialogs
+
+#include "Latin1.h"
+
+namespace tb {
+void MessageNotifier::Message(const std::string& text) {
+    Dialogs::Message(parent_, ToQt(text));
+}
+} // namespace tb

@@ -1,0 +1,72 @@
+#pragma once
+// Every message box, the two-choice question and the print dialog go through
+// here. The program shows real dialogs; tests switch to a script that records
+// what would have been shown and answers from a queue.
+
+#include <QString>
+
+#include <deque>
+#include <vector>
+
+class QWidget;
+class QDialog;
+class QPrinter;
+
+namespace tb::Dialogs {
+
+enum class Kind { Message, Warning, Confirm, ConfirmCancel, Error, TwoChoice, Modal, Print };
+enum class Answer { Ok, Yes, No, Cancel, Button1, Button2 };
+
+// A plain message with an OK button.
+void Message(QWidget* parent, const QString& text);
+// A warning with an OK button.
+void Warning(QWidget* parent, const QString& text);
+// A question with Yes and No; gives Yes or No.
+Answer Confirm(QWidget* parent, const QString& text);
+// A warning-style question with Yes and No (the existing score file question).
+Answer ConfirmWarning(QWidget* parent, const QString& text);
+// A question with Yes, No and Cancel.
+Answer ConfirmCancel(QWidget* parent, const QString& text);
+// The general error handler's box.
+void Error(QWidget* parent, const QString& text);
+// The two-choice dialog: 1, 2, or -1 for Cancel.
+int TwoChoice(QWidget* parent, const QString& caption, const QString& question,
+              const QString& button1, const QString& button2);
+// Shows a modal dialog (the about box) and waits until it is closed.
+void ShowModal(QDialog& dialog);
+// The platform's print dialog; false when cancelled.
+bool ChoosePrinter(QWidget* parent, QPrinter& printer);
+
+// What the script saw.
+struct Shown {
+    Kind kind;
+    QString text;
+};
+
+// Test script: from now on no real dialog is shown; each one is recorded and
+// answered from the queue (Ok for plain boxes when the queue is empty).
+void StartScript();
+void QueueAnswer(Answer answer);
+const std::vector<Shown>& ShownDialogs();
+// Texts only, in order; handy for assertions.
+std::vector<QString> ShownTexts();
+void ClearShown();
+bool Scripted();
+
+} // namespace tb::Dialogs
+
+#include "data/Notifier.h"
+
+namespace tb {
+
+// Sends the file routines' messages to plain message boxes over `parent`.
+class MessageNotifier : public Notifier {
+public:
+    explicit MessageNotifier(QWidget* parent) : parent_(parent) {}
+    void Message(const std::string& text) override;
+
+private:
+    QWidget* parent_;
+};
+
+} // namespace tb

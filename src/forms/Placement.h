@@ -1,0 +1,27 @@
+#pragma once
+// Window placement remembered between runs in "tarnbeck.ini", one section per
+// window with the keys Height, Left, Top and Width.
+
+#include <QString>
+
+class QWidget;
+
+namespace tb {
+
+struct PlacementDefaults {
+    int height, left, top, width;
+};
+
+// The settings file: $TARNBECK_INI when set, else "tarnbeck.ini" in the
+// user's configuration folder (~/.config/tarnbeck/).
+QString IniFilePath();
+void SetIniFilePath(const QString& path);
+
+// Reads and applies Height, Left, Top and Width in that order, each as soon
+// as it is read; missing or unreadable values take their defaults.
+void ReadPlacement(QWidget* window, const char* section, const PlacementDefaults& defaults);
+// Writes the window's Height, Left, Top and Width. Throws InOutError
+// "Unable to write to tarnbeck.ini" when the file cannot be written.
+void WritePlacement(QWidget* window, const char* section);
+
+} // namespace tb

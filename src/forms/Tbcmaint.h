@@ -1,0 +1,64 @@
+#pragma once
+// Course maintenance: adds, changes and deletes courses through the course
+// editor and writes the list to "courses.vxc" on Save. Each window keeps
+// its own list.
+
+#include "Controls.h"
+#include "TbForm.h"
+#include "data/Records.h"
+
+#include <QPointer>
+
+class QAction;
+class QListWidget;
+
+namespace tb {
+
+class TCMaintForm : public TbForm {
+    Q_OBJECT
+public:
+    explicit TCMaintForm(QWidget* parent = nullptr);
+
+    QListWidget* CourseListBox;
+    TButton* AddButton;
+    TButton* ModifyButton;
+    TButton* DeleteButton;
+    TButton* SaveButton;
+    TButton* ExitButton;
+    QAction* Save1;
+    QAction* Exit1;
+    QAction* AddCourse1;
+    QAction* ModifyCourse1;
+    QAction* DeleteCourse1;
+
+    void AddButtonClick();
+    void ModifyButtonClick();
+    void DeleteButtonClick();
+    void SaveButtonClick();
+    void ExitButtonClick();
+
+    const CourseList& Courses() const { return courses_; }
+    bool Modified() const { return modified_; }
+
+protected:
+    void FormActivate() override;
+    void FormResize() override;
+    bool FormCloseQuery() override;
+
+private:
+    void FormCreate();
+    void FillListBox();
+    void SetModified(bool modified);
+    // Asks about unsaved changes; false when the user cancels.
+    bool ConfirmLeave();
+
+    CourseList courses_;
+    int currentCourse_ = 0; // 1-based; 0 while a new course is being added
+    bool modified_ = false;
+    bool closing_ = false;
+};
+
+// The newest course maintenance window.
+extern QPointer<TCMaintForm> CMaintForm;
+
+} // namespace tb

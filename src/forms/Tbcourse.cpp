@@ -1,0 +1,139 @@
+#include "Tbcourse.h"
+
+#include "Dialogs.h"
+#include "Latin1.h"
+#include "data/Text.h"
+#include "handicap/ScoreEntry.h"
+
+#include <QGridLayout>
+#include <QLabel>
+
+namespace tb {
+
+TCourseForm* CourseForm = nullptr;
+
+namespace {
+std::vector<std::string> Texts(const std::array<TEdit*, 18>& edits, int from, int to) {
+    std::vector<std::string> texts;
+    for (int i = from; i <= to; ++i)
+        texts.push_back(ToCore(edits[i - 1]->text()));
+    return texts;
+}
+} // namespace
+
+TCourseForm::TCourseForm(QWidget* parent) : TbForm(parent) {
+    setWindowTitle("Course Maintenance");
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+    auto* grid = new QGridLayout(central);
+
+    CourseName = new TEdit(central);
+    CourseName->setMaxLength(30);
+    CourseName->RefuseUnstorable(true);
+    RatingField = new TEdit(central);
+    RatingField->setMaxLength(4);
+    RatingField->RefuseUnstorable();
+    SlopeField = new TEdit(central);
+    SlopeField->setMaxLength(3);
+    SlopeField->RefuseUnstorable();
+    grid->addWidget(new QLabel("Course Name:", central), 0, 0, 1, 2);
+    grid->addWidget(CourseName, 0, 2, 1, 8);
+    grid->addWidget(new QLabel("Rating:", central), 1, 0, 1, 2);
+    grid->addWidget(RatingField, 1, 2, 1, 2);
+    grid->addWidget(new QLabel("Slope:", central), 1, 4, 1, 2);
+    grid->addWidget(SlopeField, 1, 6, 1, 2);
+
+    // The row of hole numbers over the row of pars: 1-9, OUT, 10-18, IN, Total.
+    grid->addWidget(new QLabel("Hole:", central), 2, 0);
+    grid->addWidget(new QLabel("Par:", central), 3, 0);
+    auto parEdit = [&](int column, const QString& heading) {
+        auto* label = new QLabel(heading, central);
+        label->setAlignment(Qt::AlignCenter);
+        grid->addWidget(label, 2, column);
+        auto* edit = new TEdit(central, "0");
+        edit->setFixedWidth(34);
+        edit->RefuseUnstorable();
+        grid->addWidget(edit, 3, column);
+        return edit;
+    };
+    for (int hole = 1; hole <= 9; ++hole)
+        Par[hole - 1] = parEdit(hole, QString::number(hole));
+    ParOut = parEdit(10, "OUT");
+    for (int hole = 10; hole <= 18; ++hole)
+        Par[hole - 1] = parEdit(hole + 1, QString::number(hole));
+    ParIn = parEdit(20, "IN");
+    ParTotal = parEdit(21, "Total");
+    ParOut->SetTabStop(false);
+    ParIn->SetTabStop(false);
+
+    OKButton = new TButton("OK", central);
+    CancelButton = new TButton("Cancel", central);
+    grid->addWidget(OKButton, 4, 15, 1, 3);
+    grid->addWidget(CancelButton, 4, 18, 1, 3);
+    OkPressed = new THiddenEdit(central, "0");
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+
+    QWidget* order[] = {CourseName, RatingField, SlopeField};
+    setTabOrder(order[0], order[1]);
+    setTabOrder(order[1], order[2]);
+    QWidget* previous = SlopeField;
+    for (TEdit* par : Par) {
+        setTabOrder(previous, par);
+        previous = par;
+    }
+    setTabOrder(previous, ParTotal);
+    setTabOrder(ParTotal, OKButton);
+    setTabOrder(OKButton, CancelButton);
+
+    for (int hole = 1; hole <= 18; ++hole)
+        Par[hole - 1]->OnExit = [this, hole] { ParExit(hole); };
+    connect(OKButton, &QPushButton::clicked, this, &TCourseForm::OKButtonClick);
+    connect(CancelButton, &QPushButton::clicked, this, &TCourseForm::CancelButtonClick);
+    CentreOnScreen();
+}
+
+void TCourseForm::RecomputeTotals(bool includingTotal) {
+    for (TEdit* par : Par)
+        if (par->text().isEmpty()) par->setText("0");
+    ParOut->setText(ToQt(SumText(Texts(Par, 1, 9))));
+    ParIn->setText(ToQt(SumText(Texts(Par, 10, 18))));
+    if (includingTotal)
+        ParTotal->setText(ToQt(SumText({ToCore(ParOut->text()), ToCore(ParIn->text())})));
+}
+
+void TCourseForm::FormActivate() {
+    if (!CourseName->text().isEmpty()) RecomputeTotals(false);
+    CourseName->setFocus();
+}
+
+void TCourseForm::ParExit(int hole) {
+    RecomputeTotals(true);
+    if (hole == 1 && Par[0]->text() == "0") ParTotal->setFocus();
+}
+
+void TCourseForm::OKButtonClick() {
+    if (RatingField->text().isEmpty()) RatingField->setText("0.0");
+    if (SlopeField->text().isEmpty()) SlopeField->setText("0");
+    if (!ParTotal->text().isEmpty() && StrToInt(ToCore(ParTotal->text())) > 0) {
+        OkPressed->setText("1");
+        HideToOpener();
+        return;
+    }
+    Dialogs::Message(this, "You must enter a value of greater than zero for the Total Par.");
+    ParTotal->setFocus();
+}
+
+void TCourseForm::CancelButtonClick() {
+    OkPressed->setText("0");
+    HideToOpener();
+}
+
+bool TCourseForm::FormCloseQuery() {
+    // The title bar's close box hides the editor like Cancel; it lives on.
+    CancelButtonClick();
+    return false;
+}
+
+} // namespace tb

@@ -1,0 +1,60 @@
+#pragma once
+// The main window: a launcher for golfer maintenance, course maintenance and
+// the golfer list, holding the program-wide limits and the version text.
+
+#include "Controls.h"
+#include "TbForm.h"
+
+class QAction;
+class QLabel;
+
+namespace tb {
+
+class TMainForm : public TbForm {
+    Q_OBJECT
+public:
+    explicit TMainForm(QWidget* parent = nullptr);
+
+    // Limits the other forms read through the one main window.
+    int MaxGolfers = 0;
+    int MaxScores = 0;
+    int MaxCourses = 0;
+    QString VersionText;
+    QString ReleaseDateText;
+    // True once Exit was chosen: the other forms' resize handlers then do nothing.
+    bool Exiting = false;
+
+    QLabel* Label1;
+    TImage* Image1;
+    TButton* EditGolferButton;
+    TButton* EditCoursesButton;
+    TButton* EnterScoresButton;
+    TButton* ExitButton;
+    QLineEdit* VersionField;
+    QAction* Exit1;
+    QAction* EditGolfers1;
+    QAction* EditCourses1;
+    QAction* EnterScores1;
+    QAction* Help2;
+    QAction* AboutTarnbeck1;
+
+    void EditGolferButtonClick();
+    void EditCoursesButtonClick();
+    void EnterScoresButtonClick();
+    void Image1Click();
+    void Help2Click();
+    void ExitButtonClick();
+    void Exit1Click();
+
+protected:
+    void FormCreate();
+    void FormResize() override;
+    void closeEvent(QCloseEvent* event) override;
+};
+
+extern TMainForm* MainForm;
+
+// Ends the program at once with exit code 0. Tests replace it.
+extern void (*TerminateProgram)();
+
+} // namespace tb

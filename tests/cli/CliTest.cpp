@@ -1,0 +1,443 @@
+// tarnbeck-cli run as a separate process on small hand-made data folders.
+// Every expected line below is worked out by hand from the file layouts and
+// the handicap rules, not produced by the library.
+
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <poll.h>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+struct CliRun {
+    std::string out;
+    std::string err;
+    int code = -1;
+};
+
+// Runs the tool with `args`; with `cwd` given, from that folder.
+CliRun RunCli(const std::vector<std::string>& args, const std::filesystem::path& cwd = {}) {
+    int outPipe[2], errPipe[2];
+    if (::pipe2(outPipe, O_CLOEXEC) != 0 || ::pipe2(errPipe, O_CLOEXEC) != 0) return {};
+    std::vector<std::string> words{TARNBECK_CLI_PATH};
+    words.insert(words.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& word : words)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
+
+    pid_t pid = ::fork();
+    if (pid == 0) {
+        ::dup2(outPipe[1], 1);
+        ::dup2(errPipe[1], 2);
+        if (!cwd.empty() && ::chdir(cwd.c_str()) != 0) ::_exit(126);
+        ::execv(argv[0], argv.data());
+        ::_exit(127);
+    }
+    ::close(outPipe[1]);
+    ::close(errPipe[1]);
+    CliRun run;
+    pollfd fds[2] = {{outPipe[0], POLLIN, 0}, {errPipe[0], POLLIN, 0}};
+    std::string* sinks[2] = {&run.out, &run.err};
+    int open = 2;
+    while (open > 0) {
+        if (::poll(fds, 2, -1) < 0) {
+            if (errno == EINTR) continue;
+            break;
+        }
+        for (int i = 0; i < 2; ++i) {
+            if (fds[i].fd < 0 || fds[i].revents == 0) continue;
+            char buffer[65536];
+            ssize_t n = ::read(fds[i].fd, buffer, sizeof buffer);
+            if (n > 0) {
+                sinks[i]->append(buffer, static_cast<std::size_t>(n));
+            } else if (n == 0 || errno != EINTR) {
+                ::close(fds[i].fd);
+                fds[i].fd = -1;
+                --open;
+            }
+        }
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    run.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+CliRun RunIn(const tbtest::TempDir& dir, std::vector<std::string> args) {
+    args.insert(args.begin(), {"--dir", dir.path().string()});
+    return RunCli(args);
+}
+
+std::string Join(const std::vector<std::string>& lines, const std::string& eol = "\n") {
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + eol;
+    return text;
+}
+
+std::vector<std::string> SplitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0, lf;
+    while ((lf = text.find('\n', start)) != std::string::npos) {
+        lines.push_back(text.substr(start, lf - start));
+        start = lf + 1;
+    }
+    EXPECT_EQ(start, text.size()) << "output does not end with a line feed";
+    return lines;
+}
+
+// A score file line: date, course, score, rating, slope, comment, 18 holes of
+// 5, 18 putts of 2, the AGS, every field closed by "~".
+std::string Round(const std::string& date, const std::string& course, const std::string& score,
+                  const std::string& rating, const std::string& slope, const std::string& ags) {
+    std::string line = date + "~" + course + "~" + score + "~" + rating + "~" + slope + "~~";
+    for (int i = 0; i < 36; ++i)
+        line += i < 18 ? "5~" : "2~";
+    return line + ags + "~";
+}
+
+// The course column of a list line: the name filled with spaces to 25.
+std::string Col(const std::string& course) {
+    return course + std::string(25 - course.size(), ' ');
+}
+
+const std::string Cote = "C\xD4TE D'AZUR"; // Latin-1, passed through as bytes
+const std::string Header = "Date       Score AGS  Rating Slope  Diff  Course";
+const std::string Legend = "* = Used to calculate index   I = Incomplete score";
+
+// Four golfers: SMITH with eleven rounds (two incomplete, one repaired, a
+// six-digit date, a comment left open), JONES with four complete rounds,
+// MULLER with an empty file and NOFILE with none.
+void WriteClub(const tbtest::TempDir& dir, const std::string& eol) {
+    dir.Write("golfers.vxc", Join({"Smith, John~SMITH~0~", "Jones, Mary~JONES~1~",
+                                   "Nofile, Ned~NOFILE~0~", "M\xFCller, J\xF6rg~MULLER~0~"},
+                                  eol));
+    // Oldest first, so that every round moves when sorted.
+    dir.Write("SMITH.VXP", Join({Round("19980614", "OAK HOLLOW", "85", "71.2", "121", "83"),
+                                 Round("980620", "PINE RIDGE", "90", "70.0", "113", "88"),
+                                 Round("19980701", "PINE RIDGE", "80", "70.0", "113", "80"),
+                                 Round("19980705", "OAK HOLLOW", "", "71.2", "121", "95"),
+                                 Round("19980710", Cote, "92", "72.0", "130", "90"),
+                                 Round("19980715", "PINE RIDGE", "0", "70.0", "113", "0"),
+                                 Round("19980720", "PINE RIDGE", "84", "", "113", "84"),
+                                 "19980725~OAK HOLLOW~78~71.2~121~windy",
+                                 Round("19980801", "PINE RIDGE", "88", "70.0", "113", "86"),
+                                 Round("19980805", "PINE RIDGE", "83", "70.0", "113", "83"),
+                                 Round("19980810", "PINE RIDGE", "81", "70.0", "113", "81")},
+                                eol));
+    dir.Write("JONES.vxp", Join({Round("010315", "PINE RIDGE", "95", "70.0", "113", "92"),
+                                 Round("20010401", "PINE RIDGE", "100", "70.0", "113", "97"),
+                                 Round("20010410", "PINE RIDGE", "99", "0.0", "113", "99"),
+                                 Round("20010420", "PINE RIDGE", "90", "70.0", "113", "90"),
+                                 Round("20010501", "PINE RIDGE", "91", "70.0", "113", "91")},
+                                eol));
+    dir.Write("MULLER.vxp", "");
+}
+
+const std::vector<std::string> SmithScores = {
+    "Scores for Smith, John",
+    "Index:   8.8",
+    Header,
+    "* 1   08/10/1998   81   81  70.0   113   11.0   " + Col("PINE RIDGE"),
+    "  2   08/05/1998   83   83  70.0   113   13.0   " + Col("PINE RIDGE"),
+    "  3   08/01/1998   88   86  70.0   113   16.0   " + Col("PINE RIDGE"),
+    "* 4   07/25/1998   78    0  71.2   121    6.4   " + Col("OAK HOLLOW"),
+    "I 5   07/20/1998   84   84         113    0.0   " + Col("PINE RIDGE"),
+    "I 6   07/15/1998    0    0  70.0   113    0.0   " + Col("PINE RIDGE"),
+    "  7   07/10/1998   92   90  72.0   130   15.6   " + Col(Cote),
+    "  8   07/05/1998   95   95  71.2   121   22.2   " + Col("OAK HOLLOW"),
+    "* 9   07/01/1998   80   80  70.0   113   10.0   " + Col("PINE RIDGE"),
+    "  10  06/20/1998   90   88  70.0   113   18.0   " + Col("PINE RIDGE"),
+    "  11  06/14/1998   85   83  71.2   121   11.0   " + Col("OAK HOLLOW"),
+    Legend,
+};
+
+const std::vector<std::string> SmithIndex = {
+    "11 scores on file for Smith, John.",
+    "Calculated index using best 3 out of 9 differentials.",
+    "Differential 1   =   6.4  07/25/1998  OAK HOLLOW",
+    "Differential 2   = 10.0  07/01/1998  PINE RIDGE",
+    "Differential 3   = 11.0  08/10/1998  PINE RIDGE",
+    "",
+    "The current index for Smith, John is  8.8",
+};
+
+class CliClub : public ::testing::TestWithParam<std::string> {};
+
+// The same folder written with CR LF and with bare LF line ends.
+INSTANTIATE_TEST_SUITE_P(LineEnds, CliClub, ::testing::Values("\r\n", "\n"),
+                         [](const auto& info) { return info.param == "\n" ? "LF" : "CRLF"; });
+
+TEST_P(CliClub, ScoresListMarksUsedAndIncompleteRounds) {
+    tbtest::TempDir dir;
+    WriteClub(dir, GetParam());
+    const std::string before = dir.Read("SMITH.VXP");
+    CliRun run = RunIn(dir, {"scores", "SMITH"});
+    EXPECT_EQ(run.code, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, Join(SmithScores));
+    EXPECT_EQ(dir.Read("SMITH.VXP"), before); // the repaired score is not saved
+}
+
+TEST_P(CliClub, IndexDetailsOfSmith) {
+    tbtest::TempDir dir;
+    WriteClub(dir, GetParam());
+    CliRun run = RunIn(dir, {"index", "SMITH"});
+    EXPECT_EQ(run.code, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, Join(SmithIndex));
+}
+
+TEST_P(CliClub, WomanWithFourCompleteRoundsGetsTheMaximum) {
+    tbtest::TempDir dir;
+    WriteClub(dir, GetParam());
+    CliRun scores = RunIn(dir, {"scores", "JONES"});
+    EXPECT_EQ(scores.code, 0);
+    EXPECT_EQ(
+        scores.out,
+        Join({"Scores for Jones, Mary", "Index:  40.4", Header,
+              "  1   05/01/2001   91   91  70.0   113   21.0   " + Col("PINE RIDGE"),
+              "  2   04/20/2001   90   90  70.0   113   20.0   " + Col("PINE RIDGE"),
+              "I 3   04/10/2001   99   99  0.0    113    0.0   " + Col("PINE RIDGE"),
+              "  4   04/01/2001  100   97  70.0   113   27.0   " + Col("PINE RIDGE"),
+              "  5   03/15/2001   95   92  70.0   113   22.0   " + Col("PINE RIDGE"), Legend}));
+    CliRun index = RunIn(dir, {"index", "JONES"});
+    EXPECT_EQ(index.code, 0);
+    EXPECT_EQ(index.out, Join({"5 scores on file for Jones, Mary.",
+                               "A golfer needs 5 valid scores to receive an index.", "",
+                               "The current index for Jones, Mary is 40.4"}));
+}
+
+TEST_P(CliClub, MissingAndEmptyScoreFiles) {
+    tbtest::TempDir dir;
+    WriteClub(dir, GetParam());
+    const std::string missing = "Error: Golfer score file \"NOFILE.vxp\" not found.\n";
+    CliRun scores = RunIn(dir, {"scores", "NOFILE"});
+    EXPECT_EQ(scores.code, 0);
+    EXPECT_EQ(scores.err, missing);
+    EXPECT_EQ(scores.out, Join({"Scores for Nofile, Ned", "Index:  36.4", Header, Legend}));
+    EXPECT_FALSE(dir.Exists("NOFILE.vxp"));
+
+    CliRun index = RunIn(dir, {"index", "MULLER"});
+    EXPECT_EQ(index.code, 0);
+    EXPECT_EQ(index.err, "");
+    EXPECT_EQ(index.out, Join({"0 scores on file for M\xFCller, J\xF6rg.",
+                               "A golfer needs 5 valid scores to receive an index.", "",
+                               "The current index for M\xFCller, J\xF6rg is 36.4"}));
+}
+
+TEST_P(CliClub, GolfersAndIndexesInListOrder) {
+    tbtest::TempDir dir;
+    WriteClub(dir, GetParam());
+    CliRun golfers = RunIn(dir, {"golfers"});
+    EXPECT_EQ(golfers.code, 0);
+    EXPECT_EQ(golfers.out, Join({"Jones, Mary\tJONES\t1", "M\xFCller, J\xF6rg\tMULLER\t0",
+                                 "Nofile, Ned\tNOFILE\t0", "Smith, John\tSMITH\t0"}));
+    CliRun indexes = RunIn(dir, {"indexes"});
+    EXPECT_EQ(indexes.code, 0);
+    EXPECT_EQ(indexes.err, "Error: Golfer score file \"NOFILE.vxp\" not found.\n");
+    EXPECT_EQ(indexes.out, Join({"JONES\t 40.4\tJones, Mary", "MULLER\t 36.4\tM\xFCller, J\xF6rg",
+                                 "NOFILE\t 36.4\tNofile, Ned", "SMITH\t  8.8\tSmith, John"}));
+}
+
+TEST(Cli, GolferFileFieldsCutsAndByteOrder) {
+    for (const std::string eol : {"\r\n", "\n"}) {
+        tbtest::TempDir dir;
+        dir.Write("golfers.vxc",
+                  Join({"SMITH, JOHN~SMITHJ~1~", "Smith, Ann~SMITHA~1~", "ADAMS~ADAMS", "",
+                        "Zeller~ZELLER~x~", "\xC4rger~AERGER~0~", std::string("AB\0CD~ABCD~1~", 13),
+                        "SMITHSON~SMITHS~0~7~", std::string(55, 'L') + "~AB~1~"},
+                       eol));
+        CliRun run = RunIn(dir, {"golfers"});
+        EXPECT_EQ(run.code, 0);
+        EXPECT_EQ(run.err, "");
+        // A line counts up to its 60th character only, so the last golfer's
+        // sex digit (the 60th) is never closed by its "~" and stays 0.
+        EXPECT_EQ(run.out,
+                  Join({"AB\tABCD\t1", "ADAMS\tXXXXXXXX\t0", std::string(41, 'L') + "\tAB\t0",
+                        "SMITH, JOHN\tSMITHJ\t1", "SMITHSON\tSMITHS\t0", "Smith, Ann\tSMITHA\t1",
+                        std::string(40, 'X') + "\tXXXXXXXX\t0", "Zeller\tZELLER\t0",
+                        "\xC4rger\tAERGER\t0"}));
+    }
+}
+
+TEST(Cli, WithoutGolferFileTheScoreFilesAreTheGolfers) {
+    tbtest::TempDir dir;
+    dir.Write("SMITHJ.VXP", Round("19990101", "A", "80", "70.0", "113", "80") + "\r\n");
+    dir.Write("JONES.vxp", "");
+    dir.Write("notes.txt", "not a score file\r\n");
+    dir.Write("LONGERNAME.vxp", ""); // no room for such a name: not a golfer
+    CliRun golfers = RunIn(dir, {"golfers"});
+    EXPECT_EQ(golfers.code, 0);
+    EXPECT_EQ(golfers.out, "JONES\tJONES\t0\nSMITHJ\tSMITHJ\t0\n");
+    CliRun scores = RunIn(dir, {"scores", "SMITHJ"});
+    EXPECT_EQ(scores.code, 0);
+    EXPECT_EQ(scores.err, "");
+    EXPECT_EQ(scores.out,
+              Join({"Scores for SMITHJ", "Index:  36.4", Header,
+                    "  1   01/01/1999   80   80  70.0   113   10.0   " + Col("A"), Legend}));
+    EXPECT_FALSE(dir.Exists("golfers.vxc"));
+
+    // An empty golfer list is a list: the score files are no longer looked at.
+    dir.Write("golfers.vxc", "");
+    EXPECT_EQ(RunIn(dir, {"golfers"}).out, "");
+    CliRun unknown = RunIn(dir, {"scores", "SMITHJ"});
+    EXPECT_EQ(unknown.code, 1);
+    EXPECT_EQ(unknown.err, "unknown golfer: SMITHJ\n");
+}
+
+TEST(Cli, ShortNamesMatchExactlyAndTheFirstSortedGolferWins) {
+    tbtest::TempDir dir;
+    dir.Write("golfers.vxc", "Zed~DUP~0~\r\nAbe~DUP~1~\r\n");
+    dir.Write("DUP.vxp", "");
+    CliRun run = RunIn(dir, {"scores", "DUP"});
+    EXPECT_EQ(run.code, 0);
+    EXPECT_EQ(run.out, Join({"Scores for Abe", "Index:  40.4", Header, Legend}));
+    CliRun lower = RunIn(dir, {"index", "dup"});
+    EXPECT_EQ(lower.code, 1);
+    EXPECT_EQ(lower.out, "");
+    EXPECT_EQ(lower.err, "unknown golfer: dup\n");
+}
+
+TEST(Cli, CoursesRenameTheSampleSortAndCutFields) {
+    tbtest::TempDir dir;
+    const std::string pars = "4~4~3~5~4~4~3~4~5~4~4~3~5~4~4~3~4~5~";
+    const std::string sample =
+        Join({"ZEBRA~70.5~125~72~" + pars, "ABBEYFIELD~69.8~118~100~10~" + pars.substr(2, 33), "",
+              "ABBEY~71.0~130~71~" + pars, Cote + "~72.0~130~72~" + pars,
+              std::string(100, 'N') + "~70.5~125~72~4~4~4~5~4~4~"},
+             "\r\n");
+    dir.Write("sample.vxc", sample);
+    const std::string zeros = "0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0";
+    const std::string expected =
+        Join({"ABBEY\t71.0\t130\t71\t4 4 3 5 4 4 3 4 5 4 4 3 5 4 4 3 4 5",
+              "ABBEYFIELD\t69.8\t118\t10\t1 4 3 5 4 4 3 4 5 4 4 3 5 4 4 3 4 0",
+              Cote + "\t72.0\t130\t72\t4 4 3 5 4 4 3 4 5 4 4 3 5 4 4 3 4 5",
+              std::string(30, 'N') + "\t70.5\t125\t72\t4 4 4" + zeros.substr(5),
+              std::string(30, 'X') + "\tXXXX\tXXX\t00\t" + zeros,
+              "ZEBRA\t70.5\t125\t72\t4 4 3 5 4 4 3 4 5 4 4 3 5 4 4 3 4 5"});
+    CliRun run = RunIn(dir, {"courses"});
+    EXPECT_EQ(run.code, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, expected);
+    EXPECT_FALSE(dir.Exists("sample.vxc"));
+    EXPECT_EQ(dir.Read("courses.vxc"), sample);
+    EXPECT_EQ(RunIn(dir, {"courses"}).out, expected);
+
+    tbtest::TempDir empty;
+    CliRun none = RunIn(empty, {"courses"});
+    EXPECT_EQ(none.code, 0);
+    EXPECT_EQ(none.out, "");
+    EXPECT_EQ(none.err, "Error renaming sample courses file!\n");
+}
+
+// Dates from 12/28/2003 backwards, 28 days a month, newest first.
+std::string BigDate(int i) {
+    const int month = 12 - i / 28, day = 28 - i % 28;
+    return "2003" + std::string(month < 10 ? "0" : "") + std::to_string(month) +
+           (day < 10 ? "0" : "") + std::to_string(day);
+}
+
+TEST(Cli, OverlongScoreFileReadsTheFirst200) {
+    tbtest::TempDir dir;
+    dir.Write("golfers.vxc", "Big, Bertha~BIG~1~\r\n");
+    std::vector<std::string> lines;
+    for (int i = 0; i < 205; ++i)
+        lines.push_back(
+            Round(BigDate(i), i < 200 ? "BIG COURSE" : "DROPPED", "80", "70.0", "113", "80"));
+    dir.Write("BIG.vxp", Join(lines, "\r\n"));
+
+    CliRun scores = RunIn(dir, {"scores", "BIG"});
+    EXPECT_EQ(scores.code, 0);
+    ASSERT_EQ(SplitLines(scores.err).size(), 1u);
+    EXPECT_NE(scores.err.find("BIG.vxp"), std::string::npos) << scores.err;
+    std::vector<std::string> out = SplitLines(scores.out);
+    ASSERT_EQ(out.size(), 204u);
+    EXPECT_EQ(out[1], "Index:   9.6");
+    // Twenty equal differentials: the ten newest are the ones used.
+    EXPECT_EQ(out[3], "* 1   12/28/2003   80   80  70.0   113   10.0   " + Col("BIG COURSE"));
+    EXPECT_EQ(out[12], "* 10  12/19/2003   80   80  70.0   113   10.0   " + Col("BIG COURSE"));
+    EXPECT_EQ(out[13], "  11  12/18/2003   80   80  70.0   113   10.0   " + Col("BIG COURSE"));
+    EXPECT_EQ(out[202], "  200 05/25/2003   80   80  70.0   113   10.0   " + Col("BIG COURSE"));
+    EXPECT_EQ(out[203], Legend);
+    EXPECT_EQ(scores.out.find("DROPPED"), std::string::npos);
+
+    CliRun index = RunIn(dir, {"index", "BIG"});
+    EXPECT_EQ(index.code, 0);
+    out = SplitLines(index.out);
+    ASSERT_EQ(out.size(), 14u);
+    EXPECT_EQ(out[0], "200 scores on file for Big, Bertha.");
+    EXPECT_EQ(out[1], "Calculated index using best 10 out of 20 differentials.");
+    EXPECT_EQ(out[2], "Differential 1   = 10.0  12/28/2003  BIG COURSE");
+    EXPECT_EQ(out[11], "Differential 10 = 10.0  12/19/2003  BIG COURSE");
+    EXPECT_EQ(out[12], "");
+    EXPECT_EQ(out[13], "The current index for Big, Bertha is  9.6");
+}
+
+TEST(Cli, OverlongGolferAndCourseFilesReadTheFirstOnes) {
+    tbtest::TempDir dir;
+    std::vector<std::string> golfers, courses;
+    for (int i = 1000; i < 1305; ++i)
+        golfers.push_back("G" + std::to_string(i) + "~S" + std::to_string(i) + "~0~");
+    for (int i = 1000; i < 1205; ++i)
+        courses.push_back("C" + std::to_string(i) + "~70.0~113~72~");
+    dir.Write("golfers.vxc", Join(golfers, "\r\n"));
+    dir.Write("courses.vxc", Join(courses, "\r\n"));
+
+    CliRun g = RunIn(dir, {"golfers"});
+    EXPECT_EQ(g.code, 0);
+    std::vector<std::string> out = SplitLines(g.out);
+    ASSERT_EQ(out.size(), 300u);
+    EXPECT_EQ(out.front(), "G1000\tS1000\t0");
+    EXPECT_EQ(out.back(), "G1299\tS1299\t0");
+    ASSERT_EQ(SplitLines(g.err).size(), 1u);
+    EXPECT_NE(g.err.find("golfers.vxc"), std::string::npos) << g.err;
+
+    CliRun c = RunIn(dir, {"courses"});
+    EXPECT_EQ(c.code, 0);
+    out = SplitLines(c.out);
+    ASSERT_EQ(out.size(), 200u);
+    EXPECT_EQ(out.back(),
+              "C1199\t70.0\t113\t72\t" + std::string("0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0"));
+    ASSERT_EQ(SplitLines(c.err).size(), 1u);
+    EXPECT_NE(c.err.find("courses.vxc"), std::string::npos) << c.err;
+}
+
+TEST(Cli, DefaultFolderIsTheCurrentOne) {
+    tbtest::TempDir dir;
+    dir.Write("golfers.vxc", "Solo~SOLO~0~\r\n");
+    CliRun run = RunCli({"golfers"}, dir.path());
+    EXPECT_EQ(run.code, 0);
+    EXPECT_EQ(run.out, "Solo\tSOLO\t0\n");
+}
+
+TEST(Cli, UsageErrorsExitWith2) {
+    tbtest::TempDir dir;
+    const std::string usage = "usage: tarnbeck-cli [--dir DIR] COMMAND [ARGS]\n";
+    const std::vector<std::vector<std::string>> wrong = {{},
+                                                         {"--dir"},
+                                                         {"--dir", dir.path().string()},
+                                                         {"frobnicate"},
+                                                         {"scores"},
+                                                         {"index", "A", "B"},
+                                                         {"golfers", "extra"},
+                                                         {"indexes", "x"},
+                                                         {"courses", "x"}};
+    for (const auto& args : wrong) {
+        CliRun run = RunCli(args, dir.path());
+        EXPECT_EQ(run.code, 2) << ::testing::PrintToString(args);
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err.find(usage), std::string::npos) << run.err;
+    }
+    EXPECT_TRUE(dir.Entries().empty()); // nothing was read or created
+}
+
+} // namespace
