@@ -3,6 +3,7 @@
 
 #include "data/CourseFile.h"
 #include "data/GolferFile.h"
+#include "support/CorePrinters.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

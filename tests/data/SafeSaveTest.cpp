@@ -8,6 +8,7 @@
 #include "data/GolferFile.h"
 #include "data/ScoreFile.h"
 #include "data/TextFile.h"
+#include "support/CorePrinters.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

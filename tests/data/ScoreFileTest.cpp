@@ -3,6 +3,7 @@
 
 #include "data/ScoreFile.h"
 #include "data/Errors.h"
+#include "support/CorePrinters.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

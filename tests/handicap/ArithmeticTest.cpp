@@ -9,6 +9,7 @@
 #include "handicap/Real48.h"
 #include "handicap/ScoreEntry.h"
 #include "handicap/ScoreListLine.h"
+#include "support/CorePrinters.h"
 
 #include <gtest/gtest.h>
 

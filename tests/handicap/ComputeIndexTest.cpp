@@ -4,6 +4,7 @@
 
 #include "data/Text.h"
 #include "handicap/HandicapIndex.h"
+#include "support/CorePrinters.h"
 
 #include <gtest/gtest.h>
 
