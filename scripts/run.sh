@@ -12,7 +12,7 @@ fi
 
 "$root/scripts/setup.sh"
 cmake -S "$root" -B "$root/build/app" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
-cmake --build "$root/build/app" -j "$(nproc)" --target tarnbeck >/dev/null
+cmake --build "$root/build/app" -j "$(nproc)" --target tarnbeck tarnbeck-cli >/dev/null
 
 mkdir -p "$data"
 if [ ! -e "$data/courses.vxc" ] && [ ! -e "$data/sample.vxc" ]; then

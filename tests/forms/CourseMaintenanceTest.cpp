@@ -85,5 +85,218 @@ TEST_F(CourseMaintenanceTest, AddedCourseAppearsSortedSelectedAndIsSaved) {
     EXPECT_TRUE(Shown().empty());
 }
 
+TEST_F(CourseMaintenanceTest, CancelInTheEditorChangesNothing) {
+    dir.Write("courses.vxc", TwoCourses);
+    tb::TCMaintForm* form = Open();
+    form->CourseListBox->setCurrentRow(1);
+    Click(form->ModifyButton);
+    Settle();
+    ASSERT_TRUE(CourseForm->isVisible());
+    EXPECT_EQ(CourseForm->CourseName->text(), "MOOR");
+    EXPECT_EQ(CourseForm->ParOut->text(), "35") << "the nines are summed on activation";
+    EXPECT_EQ(CourseForm->ParTotal->text(), "70") << "the stored total is kept";
+    Type(CourseForm->CourseName, "X");
+    Click(CourseForm->CancelButton);
+    Settle();
+    EXPECT_FALSE(CourseForm->isVisible());
+    EXPECT_EQ(Lines(form), (QStringList{"ABBEY", "MOOR"}));
+    EXPECT_FALSE(form->SaveButton->isEnabled());
+    EXPECT_EQ(form->CourseListBox->currentRow(), 1);
+}
+
+TEST_F(CourseMaintenanceTest, ModifiedCourseIsStoredWithTheEditorsWidths) {
+    dir.Write("courses.vxc", TwoCourses);
+    tb::TCMaintForm* form = Open();
+    form->CourseListBox->setCurrentRow(0);
+    Click(form->ModifyButton);
+    Settle();
+    CourseForm->Par[0]->setFocus();
+    Type(CourseForm->Par[0], "10");
+    Tab();
+    EXPECT_EQ(CourseForm->ParOut->text(), "42");
+    EXPECT_EQ(CourseForm->ParTotal->text(), "78") << "leaving a par recomputes the total";
+    Click(CourseForm->OKButton);
+    Settle();
+    ASSERT_TRUE(form->Modified());
+    EXPECT_EQ(form->Courses()[0].Par[0].str(), "10");
+    Click(form->SaveButton);
+    // The file keeps what it is given; reading it back keeps one character.
+    EXPECT_EQ(dir.Read("courses.vxc").substr(0, 30), "ABBEY~70.5~125~78~10~4~3~5~4~4");
+}
+
+TEST_F(CourseMaintenanceTest, EditorRefusesATotalParOfZero) {
+    tb::TCMaintForm* form = Open();
+    Click(form->AddButton);
+    Settle();
+    Type(CourseForm->CourseName, "ABC");
+    Click(CourseForm->OKButton);
+    EXPECT_TRUE(CourseForm->isVisible());
+    EXPECT_EQ(Shown().back(), "You must enter a value of greater than zero for the Total Par.");
+    EXPECT_EQ(QApplication::focusWidget(), CourseForm->ParTotal);
+    EXPECT_EQ(CourseForm->RatingField->text(), "0.0");
+    EXPECT_EQ(CourseForm->SlopeField->text(), "0");
+
+    // With every hole "0", a total typed by hand is accepted as it stands.
+    CourseForm->ParTotal->selectAll();
+    Type(CourseForm->ParTotal, "72");
+    Click(CourseForm->OKButton);
+    Settle();
+    EXPECT_FALSE(CourseForm->isVisible());
+    ASSERT_EQ(form->Courses().size(), 1u);
+    EXPECT_EQ(form->Courses()[0].ParTotal.str(), "72");
+    EXPECT_EQ(form->Courses()[0].Rating.str(), "0.0");
+}
+
+TEST_F(CourseMaintenanceTest, LeavingTheFirstParAtZeroJumpsToTheTotal) {
+    Open();
+    Click(CMaintForm->AddButton);
+    Settle();
+    CourseForm->Par[0]->setFocus();
+    Tab();
+    EXPECT_EQ(QApplication::focusWidget(), CourseForm->ParTotal);
+}
+
+TEST_F(CourseMaintenanceTest, ParThatIsNoNumberShowsTheErrorAndKeepsTheSums) {
+    dir.Write("courses.vxc", "");
+    Open();
+    Click(CMaintForm->AddButton);
+    Settle();
+    CourseForm->Par[1]->setFocus();
+    Type(CourseForm->Par[1], "x");
+    Tab();
+    EXPECT_EQ(Shown(), (std::vector<QString>{"'x' is not a valid integer value"}));
+    EXPECT_EQ(tb::Dialogs::ShownDialogs()[0].kind, tb::Dialogs::Kind::Error);
+    EXPECT_EQ(CourseForm->ParOut->text(), "0");
+    EXPECT_EQ(CourseForm->ParTotal->text(), "0");
+    // The program goes on: a corrected par is summed as usual.
+    CourseForm->Par[1]->setFocus();
+    Type(CourseForm->Par[1], "5");
+    Tab();
+    EXPECT_EQ(CourseForm->ParOut->text(), "5");
+}
+
+TEST_F(CourseMaintenanceTest, TildeCannotBeTypedIntoACourseName) {
+    Open();
+    Click(CMaintForm->AddButton);
+    Settle();
+    Type(CourseForm->CourseName, "a~b");
+    EXPECT_EQ(CourseForm->CourseName->text(), "AB");
+}
+
+TEST_F(CourseMaintenanceTest, DeleteAsksAndSelectsTheNextLine) {
+    dir.Write("courses.vxc", TwoCourses);
+    tb::TCMaintForm* form = Open();
+    form->CourseListBox->setCurrentRow(1);
+    tb::Dialogs::QueueAnswer(Answer::No);
+    Click(form->DeleteButton);
+    EXPECT_EQ(Lines(form), (QStringList{"ABBEY", "MOOR"}));
+    EXPECT_EQ(Shown().back(), "Are you sure you want to delete this course?");
+
+    tb::Dialogs::QueueAnswer(Answer::Yes);
+    Click(form->DeleteButton);
+    EXPECT_EQ(Lines(form), (QStringList{"ABBEY"}));
+    EXPECT_EQ(form->CourseListBox->currentRow(), 0) << "the new last line";
+    EXPECT_TRUE(form->SaveButton->isEnabled());
+    EXPECT_EQ(dir.Read("courses.vxc"), TwoCourses) << "nothing is written before Save";
+}
+
+TEST_F(CourseMaintenanceTest, ExitWithUnsavedChangesAsks) {
+    struct Case {
+        Answer answer;
+        bool staysOpen;
+        bool saved;
+    };
+    for (Case c : {Case{Answer::Cancel, true, false}, Case{Answer::No, false, false},
+                   Case{Answer::Yes, false, true}}) {
+        dir.Write("courses.vxc", TwoCourses);
+        tb::TCMaintForm* form = Open();
+        QPointer<tb::TCMaintForm> guard = form;
+        form->CourseListBox->setCurrentRow(0);
+        tb::Dialogs::QueueAnswer(Answer::Yes);
+        Click(form->DeleteButton);
+        tb::Dialogs::ClearShown();
+        tb::Dialogs::QueueAnswer(c.answer);
+        Click(form->ExitButton);
+        Settle();
+        EXPECT_EQ(Shown(), (std::vector<QString>{"Save changes made to courses?"}));
+        EXPECT_EQ(bool(guard), c.staysOpen);
+        EXPECT_EQ(dir.Read("courses.vxc") != TwoCourses, c.saved);
+        if (guard) {
+            EXPECT_TRUE(guard->Modified()) << "the deletion is still pending";
+            guard->setAttribute(Qt::WA_DeleteOnClose, false);
+            delete guard.data();
+        }
+    }
+}
+
+TEST_F(CourseMaintenanceTest, TitleBarCloseAsksLikeExit) {
+    dir.Write("courses.vxc", TwoCourses);
+    tb::TCMaintForm* form = Open();
+    QPointer<tb::TCMaintForm> guard = form;
+    form->CourseListBox->setCurrentRow(0);
+    tb::Dialogs::QueueAnswer(Answer::Yes);
+    Click(form->DeleteButton);
+    tb::Dialogs::QueueAnswer(Answer::Cancel);
+    form->close();
+    Settle();
+    EXPECT_TRUE(guard);
+    EXPECT_EQ(Shown().back(), "Save changes made to courses?");
+
+    tb::Dialogs::QueueAnswer(Answer::Yes);
+    form->close();
+    Settle();
+    EXPECT_FALSE(guard);
+    EXPECT_EQ(dir.Read("courses.vxc"), std::string(TwoCourses).substr(56));
+}
+
+TEST_F(CourseMaintenanceTest, SaveRightBeforeExitAsksNothing) {
+    dir.Write("courses.vxc", TwoCourses);
+    tb::TCMaintForm* form = Open();
+    QPointer<tb::TCMaintForm> guard = form;
+    tb::Dialogs::QueueAnswer(Answer::Yes);
+    Click(form->DeleteButton);
+    Click(form->SaveButton);
+    tb::Dialogs::ClearShown();
+    Click(form->ExitButton);
+    Settle();
+    EXPECT_FALSE(guard);
+    EXPECT_TRUE(Shown().empty());
+}
+
+TEST_F(CourseMaintenanceTest, NoMoreThanTheMaximumNumberOfCourses) {
+    std::string many;
+    for (int i = 0; i < 200; ++i)
+        many += "C" + std::to_string(1000 + i) +
+                "~70.0~113~72~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~\r\n";
+    dir.Write("courses.vxc", many);
+    tb::TCMaintForm* form = Open();
+    Click(form->AddButton);
+    Settle();
+    EXPECT_FALSE(CourseForm->isVisible());
+    EXPECT_EQ(Shown(), (std::vector<QString>{
+                           "You have reached the maximum allowed number of courses.  If possible, "
+                           "delete some courses that you do not use.  Then, you can enter more "
+                           "new ones."}));
+}
+
+TEST_F(CourseMaintenanceTest, FailedSaveKeepsTheFileAndTheChanges) {
+    dir.Write("courses.vxc", TwoCourses);
+    tb::TCMaintForm* form = Open();
+    tb::Dialogs::QueueAnswer(Answer::Yes);
+    Click(form->DeleteButton);
+    // A folder standing where the temporary file's rename must land makes
+    // the save fail even for root.
+    std::filesystem::remove(dir / "courses.vxc");
+    std::filesystem::create_directory(dir / "courses.vxc");
+    std::filesystem::create_directory(dir / "courses.vxc" / "x");
+    Click(form->SaveButton);
+    ASSERT_FALSE(Shown().empty());
+    EXPECT_EQ(tb::Dialogs::ShownDialogs().back().kind, tb::Dialogs::Kind::Error);
+    EXPECT_TRUE(form->SaveButton->isEnabled());
+    EXPECT_TRUE(form->Modified());
+    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"courses.vxc", "tarnbeck.ini"}))
+        << "no temporary file is left behind";
+}
+
 } // namespace
 } // namespace tbtest

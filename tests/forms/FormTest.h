@@ -13,6 +13,11 @@
 
 #include <gtest/gtest.h>
 
+// Readable QString values in failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
 namespace tbtest {
 
 extern bool programTerminated;
