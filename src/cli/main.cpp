@@ -59,12 +59,11 @@ const tb::GolferRec* FindGolfer(const tb::GolferList& golfers, const std::string
     return nullptr;
 }
 
-// A golfer's scores read and sorted as the golfer scores form does.
-tb::ScoreList LoadGolferScores(Context& ctx, const tb::GolferRec& golfer) {
-    tb::ScoreList scores;
+// A golfer's scores read and sorted as the golfer scores form does. The
+// records already in `scores` are reused.
+void LoadGolferScores(Context& ctx, const tb::GolferRec& golfer, tb::ScoreList& scores) {
     tb::LoadScores(ctx.dir / tb::ScoreFileName(golfer.ShortName.str()), scores, ctx.notifier);
     tb::SortScores(scores);
-    return scores;
 }
 
 tb::IndexInput InputFor(const tb::GolferRec& golfer) {
@@ -92,7 +91,8 @@ int ListCourses(Context& ctx) {
 }
 
 int ShowScores(Context& ctx, const tb::GolferRec& golfer) {
-    tb::ScoreList scores = LoadGolferScores(ctx, golfer);
+    tb::ScoreList scores;
+    LoadGolferScores(ctx, golfer, scores);
     tb::IndexResult result = tb::ComputeIndex(scores, InputFor(golfer));
     std::cout << "Scores for " << golfer.LongName.str() << '\n';
     std::cout << "Index: " << tb::FormatIndex(result.index, 5) << '\n';
@@ -105,7 +105,8 @@ int ShowScores(Context& ctx, const tb::GolferRec& golfer) {
 }
 
 int ShowIndex(Context& ctx, const tb::GolferRec& golfer) {
-    tb::ScoreList scores = LoadGolferScores(ctx, golfer);
+    tb::ScoreList scores;
+    LoadGolferScores(ctx, golfer, scores);
     tb::IndexDetails details;
     tb::IndexResult result = tb::ComputeIndex(scores, InputFor(golfer), &details);
     const int indexLine = result.used + 3; // the line after the empty one
@@ -115,8 +116,9 @@ int ShowIndex(Context& ctx, const tb::GolferRec& golfer) {
 }
 
 int ListIndexes(Context& ctx) {
+    tb::ScoreList scores;
     for (const tb::GolferRec& golfer : LoadSortedGolfers(ctx)) {
-        tb::ScoreList scores = LoadGolferScores(ctx, golfer);
+        LoadGolferScores(ctx, golfer, scores);
         tb::IndexResult result = tb::ComputeIndex(scores, InputFor(golfer));
         std::cout << golfer.ShortName.str() << '\t' << tb::FormatIndex(result.index, 5) << '\t'
                   << golfer.LongName.str() << '\n';

@@ -103,6 +103,13 @@ void LoadGolfers(const fs::path& dir, GolferList& list, Notifier& notifier) {
 }
 
 void SortGolfers(GolferList& list) {
+    // A list already in order (as golfer maintenance saves it) is left as it
+    // is: the exchange below then never finds a smaller name further on.
+    std::size_t ordered = 1;
+    while (ordered < list.size() &&
+           !(list[ordered].LongName.str() < list[ordered - 1].LongName.str()))
+        ++ordered;
+    if (ordered >= list.size()) return;
     for (std::size_t b = list.size(); b >= 2; --b)
         for (std::size_t i = b - 1; i >= 1; --i)
             if (list[b - 1].LongName.str() < list[i - 1].LongName.str())

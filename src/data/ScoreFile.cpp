@@ -4,6 +4,8 @@
 #include "Text.h"
 #include "TextFile.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 
 namespace tb {
@@ -88,46 +90,92 @@ const std::string& GetField(const ScoreRec& rec, int field) {
 }
 } // namespace
 
+namespace {
+// What field n (1-based, file order) holds when a line does not supply it.
+std::string_view Placeholder(int field, const ScoreLoadVariant& variant) {
+    switch (field) {
+    case 1:
+        return "99999999";
+    case 2:
+        return "XXXXXXXXXXXXXXXXXXXXXXXXXXXXXX"; // 30 X
+    case 3:
+        return "XXX";
+    case 4:
+        return "XXXX";
+    case 5:
+        return "XXX";
+    case 6:
+        return "";
+    case 43:
+        return variant.adjScorePlaceholder;
+    default:
+        return "0"; // hole scores and putts
+    }
+}
+
+// Field `field` as read from its characters: cut at a NUL (only looked for
+// when the line holds one), then to the field's read limit.
+std::string_view FieldText(std::string_view text, int field, bool lineHasNul) {
+    if (lineHasNul) text = text.substr(0, text.find('\0'));
+    return text.substr(0, ReadLimit(field));
+}
+
+// Finds the "~" that closes each field, at most 43 of them (characters after
+// the 43rd are ignored). Gives how many fields the line closes.
+int FindFieldEnds(std::string_view line, std::array<std::size_t, FieldCount>& ends) {
+    int closed = 0;
+    for (std::size_t tilde = line.find('~'); tilde != std::string_view::npos && closed < FieldCount;
+         tilde = line.find('~', tilde + 1))
+        ends[static_cast<std::size_t>(closed++)] = tilde;
+    return closed;
+}
+
+// Every field of `rec` is written: from the line, or with its placeholder.
+void ParseScoreLineInto(std::string_view line, ScoreRec& rec, const ScoreLoadVariant& variant) {
+    std::array<std::size_t, FieldCount> ends;
+    const bool hasNul = line.find('\0') != std::string_view::npos;
+    const int closed = FindFieldEnds(line, ends);
+    auto startOf = [&](int field) {
+        return field == 1 ? std::size_t{0} : ends[static_cast<std::size_t>(field - 2)] + 1;
+    };
+    // Field n as the line gives it, or its placeholder when the line ends
+    // before the field's "~".
+    auto value = [&](int field) {
+        if (field > closed) return Placeholder(field, variant);
+        const std::size_t start = startOf(field);
+        return FieldText(std::string_view(line.data() + start,
+                                          ends[static_cast<std::size_t>(field - 1)] - start),
+                         field, hasNul);
+    };
+    rec.Date = value(1);
+    // Character order is byte order: a byte above 0x7F is "7" or higher.
+    if (closed >= 1 && rec.Date.size() == 6)
+        rec.Date = std::string(static_cast<unsigned char>(rec.Date.str()[0]) >= '7' ? "19" : "20") +
+                   rec.Date.str();
+    rec.CourseName = value(2);
+    rec.Score = value(3);
+    rec.Rating = value(4);
+    rec.Slope = value(5);
+    rec.Comment = value(6);
+    for (int hole = 0; hole < 18; ++hole)
+        rec.HoleScore[static_cast<std::size_t>(hole)] = value(7 + hole);
+    for (int hole = 0; hole < 18; ++hole)
+        rec.Putts[static_cast<std::size_t>(hole)] = value(25 + hole);
+    rec.AdjScore = value(43);
+    // A comment left without its closing "~" is still the comment.
+    if (closed + 1 == CommentField)
+        rec.Comment = FieldText(line.substr(startOf(CommentField)), CommentField, hasNul);
+}
+} // namespace
+
 void BlankScoreRec(ScoreRec& rec, const ScoreLoadVariant& variant) {
-    rec.Date = "99999999";
-    rec.CourseName = std::string(30, 'X');
-    rec.Score = variant.scorePlaceholder;
-    rec.Rating = variant.ratingPlaceholder;
-    rec.Slope = variant.slopePlaceholder;
-    rec.Comment = "";
-    for (auto& hole : rec.HoleScore)
-        hole = "0";
-    for (auto& putts : rec.Putts)
-        putts = "0";
-    rec.AdjScore = variant.adjScorePlaceholder;
+    for (int field = 1; field <= FieldCount; ++field)
+        SetField(rec, field, Placeholder(field, variant));
 }
 
 ScoreRec ParseScoreLine(std::string_view line, const ScoreLoadVariant& variant) {
     ScoreRec rec;
-    BlankScoreRec(rec, variant);
-    // A NUL ends a field's text; most lines hold none, so look only once.
-    const bool hasNul = line.find('\0') != std::string_view::npos;
-    auto fieldText = [&](std::string_view text, int field) {
-        if (hasNul) text = text.substr(0, text.find('\0'));
-        return text.substr(0, ReadLimit(field));
-    };
-    int field = 1;
-    std::size_t start = 0;
-    for (; field <= FieldCount; ++field) {
-        std::size_t tilde = line.find('~', start);
-        if (tilde == std::string_view::npos) break;
-        SetField(rec, field, fieldText(line.substr(start, tilde - start), field));
-        // Character order is byte order: a byte above 0x7F is "7" or higher.
-        if (field == 1 && rec.Date.size() == 6)
-            rec.Date =
-                std::string(static_cast<unsigned char>(rec.Date.str()[0]) >= '7' ? "19" : "20") +
-                rec.Date.str();
-        start = tilde + 1;
-    }
-    // A comment left without its closing "~" is still the comment, except
-    // for the readers that drop it.
-    if (field == CommentField && variant.keepUnclosedComment)
-        rec.Comment = fieldText(line.substr(start), field);
+    ParseScoreLineInto(line, rec, variant);
     return rec;
 }
 
@@ -144,91 +192,60 @@ std::string FormatScoreLine(const ScoreRec& rec) {
 ScoreLoadResult LoadScores(const fs::path& file, ScoreList& list, Notifier& notifier,
                            const ScoreLoadVariant& variant) {
     ScoreLoadResult result;
-    list.clear();
-    list.reserve(MaxScores);
     fs::path actual = FindFileNoCase(file.parent_path(), file.filename().string());
     std::string content;
     try {
         content = ReadFileBytes(actual);
     } catch (const InOutError&) {
+        list.clear();
         if (!variant.reportMissingFile) throw;
         notifier.Message("Error: Golfer score file \"" + file.filename().string() +
                          "\" not found.");
         return result;
     }
     result.fileRead = true;
-    for (std::string_view line : SplitLines(content)) {
-        if (static_cast<int>(list.size()) == MaxScores) {
-            notifier.Message("The score file \"" + file.filename().string() +
-                             "\" holds more than " + std::to_string(MaxScores) +
-                             " scores; only the first " + std::to_string(MaxScores) +
-                             " were read.");
-            break;
-        }
-        ScoreRec rec = ParseScoreLine(line, variant);
+    const std::vector<std::string_view> lines = SplitLines(content);
+    const std::size_t count = std::min(lines.size(), static_cast<std::size_t>(MaxScores));
+    if (lines.size() > count)
+        notifier.Message("The score file \"" + file.filename().string() + "\" holds more than " +
+                         std::to_string(MaxScores) + " scores; only the first " +
+                         std::to_string(MaxScores) + " were read.");
+    // The records already in the list are overwritten field by field, which
+    // spares building and freeing them when one list loads file after file.
+    list.reserve(MaxScores);
+    list.resize(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        ScoreRec& rec = list[i];
+        ParseScoreLineInto(lines[i], rec, variant);
         if (variant.fillScoreFromAdjScore && rec.Score.empty() && !rec.AdjScore.empty()) {
             rec.Score = rec.AdjScore.str();
             result.repaired = true;
         }
-        list.push_back(std::move(rec));
     }
     return result;
 }
 
-namespace {
-// A date as a key whose order is the text's byte order, a shorter text before
-// a longer one that starts with it: the first 15 bytes, zero-filled, then the
-// length.
-struct DateKey {
-    std::uint64_t high = 0, low = 0;
-
-    explicit DateKey(std::string_view date) {
-        static_assert(decltype(ScoreRec::Date)::capacity <= 15);
-        for (std::size_t i = 0; i < 15; ++i) {
-            std::uint64_t byte = i < date.size() ? static_cast<unsigned char>(date[i]) : 0;
-            if (i < 8)
-                high = high << 8 | byte;
-            else
-                low = low << 8 | byte;
-        }
-        low = low << 8 | date.size();
-    }
-    friend bool operator<(const DateKey& a, const DateKey& b) {
-        return a.high < b.high || (a.high == b.high && a.low < b.low);
-    }
-};
-} // namespace
-
 void SortScores(ScoreList& list) {
     const std::size_t count = list.size();
-    if (count < 2) return;
-    // Which records are exchanged depends only on how their dates compare, so
-    // the exchange pattern runs on the keys and the records move once.
-    struct Slot {
-        DateKey date;
-        std::size_t from;
-    };
-    std::vector<Slot> slots;
-    slots.reserve(count);
+    // A list already newest first (as every saved file is) is left as it is:
+    // the exchange below would never find a later date greater.
+    std::size_t ordered = 1;
+    while (ordered < count && !(list[ordered - 1].Date.str() < list[ordered].Date.str()))
+        ++ordered;
+    if (ordered >= count) return;
+    // The exchange pattern runs on positions, and each record then moves once.
+    std::vector<std::size_t> order(count);
     for (std::size_t i = 0; i < count; ++i)
-        slots.push_back({DateKey(list[i].Date.str()), i});
+        order[i] = i;
     for (std::size_t i = 0; i + 1 < count; ++i)
         for (std::size_t j = i + 1; j < count; ++j)
-            if (slots[i].date < slots[j].date) std::swap(slots[i], slots[j]);
-    // Position i takes the record from slots[i].from: follow each cycle.
-    for (std::size_t i = 0; i < count; ++i) {
-        if (slots[i].from == i) continue;
-        ScoreRec held = std::move(list[i]);
-        std::size_t to = i;
-        while (slots[to].from != i) {
-            const std::size_t from = slots[to].from;
-            list[to] = std::move(list[from]);
-            slots[to].from = to;
-            to = from;
-        }
-        list[to] = std::move(held);
-        slots[to].from = to;
-    }
+            if (list[order[i]].Date.str() < list[order[j]].Date.str())
+                std::swap(order[i], order[j]);
+    ScoreList sorted;
+    sorted.reserve(MaxScores);
+    for (std::size_t from : order)
+        sorted.push_back(std::move(list[from]));
+    list = std::move(sorted);
 }
 
 void SaveScores(const fs::path& file, ScoreList& list) {

@@ -19,23 +19,18 @@ struct ScoreLoadVariant {
     bool fillScoreFromAdjScore = true;
     // What AdjScore holds when a line does not supply it.
     std::string adjScorePlaceholder = "0";
-    // true: a comment left without its closing "~" at the end of a line is
-    // kept; false: Comment stays empty.
-    bool keepUnclosedComment = true;
-    // What Score, Rating and Slope hold when a line does not supply them.
-    std::string scorePlaceholder = "XXX";
-    std::string ratingPlaceholder = "XXXX";
-    std::string slopePlaceholder = "XXX";
 };
 
 // The golfer scores form's reading (and the command-line tool's).
 inline const ScoreLoadVariant GolferScoresRead{};
-// The golfer list hub's: a missing file is an error, no repair, and zeros
-// ("000", "00.0") for a missing Score, Rating, Slope and AGS.
-inline const ScoreLoadVariant HubRead{false, false, "000", true, "000", "00.0", "000"};
+// The golfer list hub's: a missing file is an error, no repair. Fields a line
+// lacks get the usual placeholders, so an older line without its AGS gives
+// the same differential here as everywhere else.
+inline const ScoreLoadVariant HubRead{false, false, "0"};
 // The group-of-scores entry's: a missing file is an error, no repair, "XXX"
-// for a missing AGS and an unclosed comment dropped.
-inline const ScoreLoadVariant GroupRead{false, false, "XXX", false};
+// for a missing AGS. A comment without its closing "~" is kept, so writing
+// the list back never loses it.
+inline const ScoreLoadVariant GroupRead{false, false, "XXX"};
 // The handicap reports': a missing file is an error.
 inline const ScoreLoadVariant PrintRead{false, true, "0"};
 

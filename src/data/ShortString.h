@@ -30,7 +30,9 @@ public:
     std::size_t size() const { return text_.size(); }
     bool empty() const { return text_.empty(); }
 
-    friend bool operator==(const ShortString& a, const ShortString& b) { return a.text_ == b.text_; }
+    friend bool operator==(const ShortString& a, const ShortString& b) {
+        return a.text_ == b.text_;
+    }
     friend bool operator==(const ShortString& a, std::string_view b) { return a.text_ == b; }
     friend bool operator==(const ShortString& a, const std::string& b) { return a.text_ == b; }
     friend bool operator==(const ShortString& a, const char* b) { return a.text_ == b; }
@@ -38,12 +40,5 @@ public:
 private:
     std::string text_;
 };
-
-// Two fields of the same capacity, as the records' defaulted comparisons
-// need. A template, so that comparing with a literal stays unambiguous.
-template <std::size_t Capacity>
-bool operator==(const ShortString<Capacity>& a, const ShortString<Capacity>& b) {
-    return a.str() == b.str();
-}
 
 } // namespace tb

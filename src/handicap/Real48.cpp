@@ -3,6 +3,7 @@
 #include "../data/Text.h"
 
 #include <cmath>
+#include <cstdint>
 
 namespace tb {
 
@@ -26,6 +27,30 @@ long long RoundHalfEven(Extended value) {
 }
 
 Extended StoredNumber(const char* text) {
+    // Plain digits with at most one ".", as every stored score, rating and
+    // slope is: the digits as a whole number over a power of ten. Both are
+    // exact, so the one rounding of the division gives the nearest value to
+    // the decimal text, which is what the general conversion gives too.
+    std::uint64_t digits = 0;
+    int count = 0, decimals = -1;
+    const char* p = text;
+    for (; *p; ++p) {
+        if (*p >= '0' && *p <= '9') {
+            digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
+            ++count;
+            if (decimals >= 0) ++decimals;
+        } else if (*p == '.' && decimals < 0) {
+            decimals = 0;
+        } else {
+            break;
+        }
+    }
+    if (*p == '\0' && count > 0 && count <= 18) {
+        Extended scale = 1;
+        for (int i = 0; i < decimals; ++i)
+            scale *= 10;
+        return static_cast<Extended>(digits) / scale;
+    }
     long double value = 0;
     return TryStrToFloat(text, value) ? value : 0;
 }

@@ -294,13 +294,28 @@ TEST(Cli, WithoutGolferFileTheScoreFilesAreTheGolfers) {
     EXPECT_EQ(unknown.err, "unknown golfer: SMITHJ\n");
 }
 
-TEST(Cli, ShortNamesMatchExactlyAndTheFirstSortedGolferWins) {
+// Also: a NUL ends a field, over-long fields are cut, text after the 43rd
+// "~" is ignored, and a date cut short by a NUL sorts last.
+TEST(Cli, ShortNamesMatchExactlyAndFieldsAreCut) {
     tbtest::TempDir dir;
     dir.Write("golfers.vxc", "Zed~DUP~0~\r\nAbe~DUP~1~\r\n");
-    dir.Write("DUP.vxp", "");
+    dir.Write("DUP.vxp",
+              Join({Round(std::string("1999\0"
+                                      "0101",
+                                      9),
+                          "ABC", "90", "70.0", "113", "90"),
+                    Round("19990102", std::string("OAK\0HOLLOW", 10), "80", "70.0", "113", "80") +
+                        "99~junk~",
+                    Round("19990103", "ABCDEFGHIJKLMNOPQRSTUVWXYZ123456789", "81", "70.0", "113",
+                          "81")}));
     CliRun run = RunIn(dir, {"scores", "DUP"});
     EXPECT_EQ(run.code, 0);
-    EXPECT_EQ(run.out, Join({"Scores for Abe", "Index:  40.4", Header, Legend}));
+    EXPECT_EQ(run.out,
+              Join({"Scores for Abe", "Index:  40.4", Header,
+                    "  1   01/03/1999   81   81  70.0   113   11.0   "
+                    "ABCDEFGHIJKLMNOPQRSTUVWXY",
+                    "  2   01/02/1999   80   80  70.0   113   10.0   " + Col("OAK"),
+                    "  3   99/99/9999   90   90  70.0   113   20.0   " + Col("ABC"), Legend}));
     CliRun lower = RunIn(dir, {"index", "dup"});
     EXPECT_EQ(lower.code, 1);
     EXPECT_EQ(lower.out, "");
