@@ -4,7 +4,9 @@
 #include "forms/Latin1.h"
 #include "forms/Tbabout.h"
 #include "forms/Tbcourse.h"
+#include "forms/Tbgname.h"
 #include "forms/Tbmain.h"
+#include "forms/Tbscore.h"
 
 #include <exception>
 
@@ -35,7 +37,9 @@ bool TarnbeckApplication::notify(QObject* receiver, QEvent* event) {
 
 void CreateForms() {
     MainForm = new TMainForm();
+    ScoreForm = new TScoreForm();
     CourseForm = new TCourseForm();
+    GNameForm = new TGNameForm();
 }
 
 } // namespace tb

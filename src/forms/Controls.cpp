@@ -1,5 +1,6 @@
 #include "Controls.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMimeData>
 
@@ -21,8 +22,22 @@ QValidator::State FileTextValidator::validate(QString& input, int& /*pos*/) cons
     return Acceptable;
 }
 
+namespace {
+// True when the focus has gone to another control of `box`'s own window.
+// Another window's activation can move the focus straight from a box of
+// ours into that window with an ordinary reason; that is not leaving it.
+bool FocusWentToOwnWindow(const QWidget* box) {
+    const QWidget* next = QApplication::focusWidget();
+    return next && next->window() == box->window();
+}
+} // namespace
+
 bool IsFocusMoveWithinWindow(Qt::FocusReason reason) {
-    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+    // Opening a menu from the keyboard (Alt, or Alt and a menu's letter)
+    // hands the focus to the menu bar, and closing it hands it back: neither
+    // is leaving the box.
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+           reason != Qt::MenuBarFocusReason;
 }
 
 TEdit::TEdit(QWidget* parent, const QString& text) : QLineEdit(text, parent) {}
@@ -51,7 +66,7 @@ void TEdit::focusInEvent(QFocusEvent* event) {
 
 void TEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    if (OnExit && IsFocusMoveWithinWindow(event->reason())) OnExit();
+    if (OnExit && IsFocusMoveWithinWindow(event->reason()) && FocusWentToOwnWindow(this)) OnExit();
 }
 
 void TEdit::keyPressEvent(QKeyEvent* event) {
@@ -108,7 +123,7 @@ void TMemo::keyPressEvent(QKeyEvent* event) {
 
 void TMemo::focusOutEvent(QFocusEvent* event) {
     QPlainTextEdit::focusOutEvent(event);
-    if (OnExit && IsFocusMoveWithinWindow(event->reason())) OnExit();
+    if (OnExit && IsFocusMoveWithinWindow(event->reason()) && FocusWentToOwnWindow(this)) OnExit();
 }
 
 void TMemo::insertFromMimeData(const QMimeData* source) {

@@ -1,11 +1,227 @@
 #include "Tbgmaint.h"
 
+#include "Dialogs.h"
+#include "Latin1.h"
+#include "Placement.h"
+#include "Tbgname.h"
+#include "Tbmain.h"
+#include "data/GolferFile.h"
+#include "data/ScoreFile.h"
+#include "data/ShortNames.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
 namespace tb {
 
 QPointer<TGMaintForm> GMaintForm;
 
+namespace {
+const char* const DataDir = ".";
+}
+
 TGMaintForm::TGMaintForm(QWidget* parent) : TbForm(parent) {
     setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle("Golfer Maintenance");
+    auto* central = new QWidget(this);
+    central->setAutoFillBackground(true);
+    QPalette white = central->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    central->setPalette(white);
+    setCentralWidget(central);
+
+    GolferListBox = new QListWidget(central);
+    GolferListBox->setSelectionMode(QAbstractItemView::SingleSelection);
+    AddButton = new TButton("Add", central);
+    ModifyButton = new TButton("Modify", central);
+    DeleteButton = new TButton("Delete", central);
+    SaveButton = new TButton("Save", central);
+    ExitButton = new TButton("Exit", central);
+    auto* buttons = new QVBoxLayout;
+    for (TButton* button : {AddButton, ModifyButton, DeleteButton, SaveButton, ExitButton})
+        buttons->addWidget(button);
+    buttons->addStretch();
+    auto* layout = new QHBoxLayout(central);
+    layout->addWidget(GolferListBox, 1);
+    layout->addLayout(buttons);
+    setTabOrder(GolferListBox, AddButton);
+    setTabOrder(AddButton, ModifyButton);
+    setTabOrder(ModifyButton, DeleteButton);
+    setTabOrder(DeleteButton, ExitButton);
+    setTabOrder(ExitButton, SaveButton);
+
+    QMenu* file = menuBar()->addMenu("&File");
+    Save1 = file->addAction("&Save");
+    Exit1 = file->addAction("&Exit");
+    QMenu* edit = menuBar()->addMenu("&Edit");
+    AddGolfer1 = edit->addAction("&Add Golfer");
+    ModifyGolfer1 = edit->addAction("&Modify Golfer");
+    DeleteGolfer1 = edit->addAction("&Delete Golfer");
+
+    connect(AddButton, &QPushButton::clicked, this, &TGMaintForm::AddButtonClick);
+    connect(AddGolfer1, &QAction::triggered, this, &TGMaintForm::AddButtonClick);
+    connect(ModifyButton, &QPushButton::clicked, this, &TGMaintForm::ModifyButtonClick);
+    connect(ModifyGolfer1, &QAction::triggered, this, &TGMaintForm::ModifyButtonClick);
+    connect(GolferListBox, &QListWidget::itemDoubleClicked, this, &TGMaintForm::ModifyButtonClick);
+    connect(DeleteButton, &QPushButton::clicked, this, &TGMaintForm::DeleteButtonClick);
+    connect(DeleteGolfer1, &QAction::triggered, this, &TGMaintForm::DeleteButtonClick);
+    connect(SaveButton, &QPushButton::clicked, this, &TGMaintForm::SaveButtonClick);
+    connect(Save1, &QAction::triggered, this, &TGMaintForm::SaveButtonClick);
+    connect(ExitButton, &QPushButton::clicked, this, &TGMaintForm::ExitButtonClick);
+    connect(Exit1, &QAction::triggered, this, &TGMaintForm::ExitButtonClick);
+
+    FormCreate();
+}
+
+void TGMaintForm::FormCreate() {
+    ReadPlacement(this, "GMaintForm", {383, 122, 115, 552});
+    MessageNotifier notifier(this);
+    LoadGolfers(DataDir, golfers_, notifier);
+    SortGolfers(golfers_);
+    FillListBox();
+    SetModified(false);
+}
+
+void TGMaintForm::FillListBox() {
+    GolferListBox->clear();
+    for (const GolferRec& golfer : golfers_)
+        GolferListBox->addItem(ToQt(golfer.LongName));
+}
+
+void TGMaintForm::SetModified(bool modified) {
+    modified_ = modified;
+    SaveButton->setEnabled(modified);
+}
+
+void TGMaintForm::FormActivate() {
+    TakeOverGolfer();
+    SortGolfers(golfers_);
+    FillListBox();
+    // The selection follows the position, not the golfer, which may have
+    // moved in the sorted order.
+    GolferListBox->setCurrentRow(currentGolfer_ > 0 ? currentGolfer_ - 1 : 0);
+}
+
+void TGMaintForm::TakeOverGolfer() {
+    // The dialog serves every maintenance window; only the one that opened
+    // it takes its result.
+    if (!GNameForm || GNameForm->Opener() != this || GNameForm->OkPressed->text() != "1") return;
+    GNameForm->OkPressed->setText("0");
+    if (currentGolfer_ > 0 && !FindEditedGolfer()) return;
+    if (currentGolfer_ == 0) {
+        golfers_.emplace_back();
+        currentGolfer_ = static_cast<int>(golfers_.size());
+    } else {
+        const std::string& oldShortName = golfers_[currentGolfer_ - 1].ShortName;
+        const std::string newShortName = ToCore(GNameForm->ShortName->text());
+        if (newShortName != oldShortName && !RenameScoreFile(DataDir, oldShortName, newShortName)) {
+            Dialogs::Message(this, "ERROR: Unable to rename golfer file!  Try a different name.");
+            GNameForm->ShortName->setText(ToQt(oldShortName));
+        }
+    }
+    GolferRec& golfer = golfers_[currentGolfer_ - 1];
+    golfer.LongName = ToCore(GNameForm->LongName->text());
+    golfer.ShortName = ToCore(GNameForm->ShortName->text());
+    golfer.Sex = GNameForm->SexRadio->ItemIndex();
+    SetModified(true);
+}
+
+bool TGMaintForm::FindEditedGolfer() {
+    // Golfers deleted while the dialog was open move the golfer being changed
+    // up the list; one deleted itself has nothing left to change.
+    const auto at = static_cast<std::size_t>(currentGolfer_ - 1);
+    if (at < golfers_.size() && golfers_[at] == editing_) return true;
+    auto found = std::find(golfers_.begin(), golfers_.end(), editing_);
+    if (found == golfers_.end()) return false;
+    currentGolfer_ = static_cast<int>(found - golfers_.begin()) + 1;
+    return true;
+}
+
+void TGMaintForm::AddButtonClick() {
+    if (static_cast<int>(golfers_.size()) >= MainForm->MaxGolfers) {
+        Dialogs::Warning(this, "You have reached the maximum allowed number of golfers.  If "
+                               "possible, delete some golfers that are inactive.  Then, you "
+                               "can enter more new ones.");
+        return;
+    }
+    currentGolfer_ = 0;
+    GNameForm->LongName->setText("");
+    GNameForm->ShortName->setText("");
+    GNameForm->SexRadio->SetItemIndex(0);
+    GNameForm->Mode = 'A';
+    // A result left over from an earlier use must not be taken for this one.
+    GNameForm->OkPressed->setText("0");
+    GNameForm->ShowFor(this);
+}
+
+void TGMaintForm::ModifyButtonClick() {
+    const int row = GolferListBox->currentRow();
+    if (row < 0 || row >= static_cast<int>(golfers_.size())) return;
+    currentGolfer_ = row + 1;
+    const GolferRec& golfer = golfers_[row];
+    editing_ = golfer;
+    GNameForm->LongName->setText(ToQt(golfer.LongName));
+    GNameForm->ShortName->setText(ToQt(golfer.ShortName));
+    GNameForm->SexRadio->SetItemIndex(golfer.Sex);
+    GNameForm->Mode = 'E';
+    GNameForm->OkPressed->setText("0");
+    GNameForm->ShowFor(this);
+}
+
+void TGMaintForm::DeleteButtonClick() {
+    const int row = GolferListBox->currentRow();
+    if (row < 0 || row >= static_cast<int>(golfers_.size())) return;
+    const std::string shortName = golfers_[row].ShortName;
+    const std::string fileName = ScoreFileName(shortName);
+    if (Dialogs::Confirm(this,
+                         ToQt("Are you sure you want to delete this golfer along with score file "
+                              "\"" +
+                              fileName + "\"?")) != Dialogs::Answer::Yes)
+        return;
+    DeleteScoreFile(DataDir, shortName);
+    golfers_.erase(golfers_.begin() + row);
+    delete GolferListBox->takeItem(row);
+    SetModified(true);
+    GolferListBox->setCurrentRow(std::min(row, GolferListBox->count() - 1));
+}
+
+void TGMaintForm::SaveButtonClick() {
+    SaveGolfers(DataDir, golfers_);
+    SetModified(false);
+}
+
+bool TGMaintForm::ConfirmLeave() {
+    if (!modified_) return true;
+    switch (Dialogs::ConfirmCancel(this, "Save changes made to golfers?")) {
+    case Dialogs::Answer::Yes:
+        SaveButtonClick();
+        return true;
+    case Dialogs::Answer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TGMaintForm::ExitButtonClick() {
+    if (!ConfirmLeave()) return;
+    closing_ = true;
+    close();
+}
+
+bool TGMaintForm::FormCloseQuery() {
+    // The title bar's close box asks about unsaved changes as Exit does.
+    return closing_ || ConfirmLeave();
+}
+
+void TGMaintForm::FormResize() {
+    if (MainForm && MainForm->Exiting) return;
+    WritePlacement(this, "GMaintForm");
 }
 
 } // namespace tb

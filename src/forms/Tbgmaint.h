@@ -1,9 +1,18 @@
 #pragma once
-// Placeholder until the form is built.
+// Golfer maintenance: adds, changes and deletes golfers through the golfer
+// name dialog and writes the list to "golfers.vxc" on Save. The golfer's
+// score file follows at once: created when an added golfer is accepted,
+// renamed with a changed short name, deleted with the golfer. Each window
+// keeps its own list.
 
+#include "Controls.h"
 #include "TbForm.h"
+#include "data/Records.h"
 
 #include <QPointer>
+
+class QAction;
+class QListWidget;
 
 namespace tb {
 
@@ -11,8 +20,55 @@ class TGMaintForm : public TbForm {
     Q_OBJECT
 public:
     explicit TGMaintForm(QWidget* parent = nullptr);
+
+    QListWidget* GolferListBox;
+    TButton* AddButton;
+    TButton* ModifyButton;
+    TButton* DeleteButton;
+    TButton* SaveButton;
+    TButton* ExitButton;
+    QAction* Save1;
+    QAction* Exit1;
+    QAction* AddGolfer1;
+    QAction* ModifyGolfer1;
+    QAction* DeleteGolfer1;
+
+    void AddButtonClick();
+    void ModifyButtonClick();
+    void DeleteButtonClick();
+    void SaveButtonClick();
+    void ExitButtonClick();
+
+    const GolferList& Golfers() const { return golfers_; }
+    bool Modified() const { return modified_; }
+    // 1-based; 0 while a golfer is being added.
+    int CurrentGolfer() const { return currentGolfer_; }
+
+protected:
+    void FormActivate() override;
+    void FormResize() override;
+    bool FormCloseQuery() override;
+
+private:
+    void FormCreate();
+    void FillListBox();
+    void SetModified(bool modified);
+    // Takes over the golfer the name dialog accepted for this window.
+    void TakeOverGolfer();
+    // Makes the current position that of the golfer being changed; false
+    // when that golfer is no longer in the list.
+    bool FindEditedGolfer();
+    // Asks about unsaved changes; false when the user cancels.
+    bool ConfirmLeave();
+
+    GolferList golfers_;
+    int currentGolfer_ = 0;
+    GolferRec editing_; // the golfer as it was handed to the dialog
+    bool modified_ = false;
+    bool closing_ = false;
 };
 
+// The newest golfer maintenance window.
 extern QPointer<TGMaintForm> GMaintForm;
 
 } // namespace tb

@@ -1,11 +1,186 @@
 #include "Tbgpick.h"
 
+#include "Dialogs.h"
+#include "Latin1.h"
+#include "Placement.h"
+#include "Tbmain.h"
+#include "Tbscore.h"
+#include "data/GolferFile.h"
+#include "data/ScoreFile.h"
+#include "handicap/HandicapIndex.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
 namespace tb {
 
 QPointer<TGPickForm> GPickForm;
 
+namespace {
+const char* const DataDir = ".";
+}
+
 TGPickForm::TGPickForm(QWidget* parent) : TbForm(parent) {
     setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle("Golfer List");
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+
+    GolferListBox = new QListWidget(central);
+    GolferListBox->setSelectionMode(QAbstractItemView::SingleSelection);
+    AddAScoreButton = new TButton("Add a Score", central);
+    AddGroupButton = new TButton("Add Group of Scores", central);
+    EditScoresButton = new TButton("Edit/View Scores", central);
+    IndexButton = new TButton("Calculate Index", central);
+    HandicapButton = new TButton("Course Handicap", central);
+    PrintScoresButton = new TButton("Print Scores", central);
+    PrintHandicapButton = new TButton("Print Handicaps", central);
+    ExitButton = new TButton("Exit", central);
+    const std::vector<TButton*> buttons{AddAScoreButton,     AddGroupButton, EditScoresButton,
+                                        IndexButton,         HandicapButton, PrintScoresButton,
+                                        PrintHandicapButton, ExitButton};
+    auto* column = new QVBoxLayout;
+    for (TButton* button : buttons)
+        column->addWidget(button);
+    column->addStretch();
+    // The list fills the client height but for 26 pixels, 13 above and below.
+    auto* layout = new QHBoxLayout(central);
+    layout->setContentsMargins(8, 13, 8, 13);
+    layout->addWidget(GolferListBox, 1);
+    layout->addLayout(column);
+    QWidget* previous = GolferListBox;
+    for (TButton* button : buttons) {
+        setTabOrder(previous, button);
+        previous = button;
+    }
+
+    QMenu* file = menuBar()->addMenu("&File");
+    Exit1 = file->addAction("&Exit");
+    QMenu* activities = menuBar()->addMenu("&Activities");
+    AddaScore1 = activities->addAction("&Add a Score");
+    AddaGroupofScores1 = activities->addAction("Add a &Group of Scores");
+    EditViewScores1 = activities->addAction("&Edit/View Scores");
+    activities->addSeparator();
+    CalculateIndex1 = activities->addAction("Calculate &Index");
+    CalculateHandicap1 = activities->addAction("Calculate &Handicap");
+    activities->addSeparator();
+    PrintScores1 = activities->addAction("Print &Scores");
+    PrintHandicaps1 = activities->addAction("Print Ha&ndicaps");
+
+    // The other activities come with their own windows; until then they are
+    // shown but cannot be chosen (the list's double-click is not connected).
+    for (QWidget* later :
+         std::initializer_list<QWidget*>{AddGroupButton, EditScoresButton, IndexButton,
+                                         HandicapButton, PrintScoresButton, PrintHandicapButton})
+        later->setEnabled(false);
+    for (QAction* later : {AddaGroupofScores1, EditViewScores1, CalculateIndex1, CalculateHandicap1,
+                           PrintScores1, PrintHandicaps1})
+        later->setEnabled(false);
+
+    connect(AddAScoreButton, &QPushButton::clicked, this, &TGPickForm::AddAScoreButtonClick);
+    connect(AddaScore1, &QAction::triggered, this, &TGPickForm::AddAScoreButtonClick);
+    connect(ExitButton, &QPushButton::clicked, this, &TGPickForm::ExitButtonClick);
+    connect(Exit1, &QAction::triggered, this, &TGPickForm::ExitButtonClick);
+
+    FormCreate();
+}
+
+void TGPickForm::FormCreate() {
+    ReadPlacement(this, "GPickForm", {385, 113, 103, 572});
+    golfers_.reserve(MaxGolfers);
+    scores_.reserve(MaxScores);
+    MessageNotifier notifier(this);
+    LoadGolfers(DataDir, golfers_, notifier);
+    SortGolfers(golfers_);
+    for (const GolferRec& golfer : golfers_)
+        GolferListBox->addItem(ToQt(golfer.LongName));
+    mode_ = 'N';
+}
+
+int TGPickForm::SelectedGolfer() const {
+    const int row = GolferListBox->currentRow();
+    if (row < 0 || row >= static_cast<int>(golfers_.size())) return 0;
+    return row + 1;
+}
+
+void TGPickForm::LoadAndSortScores(const GolferRec& golfer) {
+    // The golfer's file was made with the golfer, so a missing one is an
+    // input/output error here, not a message.
+    scoreFile_ = std::filesystem::path(DataDir) / ScoreFileName(golfer.ShortName.str());
+    MessageNotifier notifier(this);
+    LoadScores(scoreFile_, scores_, notifier, HubRead);
+    SortScores(scores_);
+}
+
+void TGPickForm::AddAScoreButtonClick() {
+    const int position = SelectedGolfer();
+    if (position == 0) return; // no golfer to act on
+    // The score form holds a round in progress: bring it forward rather than
+    // write over it.
+    if (ScoreForm->isVisible()) {
+        ScoreForm->raise();
+        ScoreForm->activateWindow();
+        return;
+    }
+    currentGolfer_ = position;
+    mode_ = 'A';
+    const GolferRec& golfer = golfers_[position - 1];
+    LoadAndSortScores(golfer);
+    if (static_cast<int>(scores_.size()) >= MainForm->MaxScores) {
+        Dialogs::Warning(this, "This golfer has reached the maximum allowed number of scores for "
+                               "a golfer.  You must delete some old scores for this golfer "
+                               "before you can add any new scores.  REMEMBER: the last 20 "
+                               "complete scores are used to calculate the index.");
+        return;
+    }
+    ScoreForm->GolferName->setText(ToQt(golfer.LongName));
+    ScoreForm->DateField->setText(TodayForScoreForm());
+    ScoreForm->CourseField->setCurrentIndex(-1);
+    ScoreForm->CourseName2->setText("");
+    ScoreForm->CoursePicked->setText("0");
+    ScoreForm->AddingGroup->setText("0");
+    // A result nobody took (its opener went away) must not be taken now.
+    ScoreForm->OkPressed->setText("0");
+    const IndexResult index = ComputeIndex(
+        scores_, IndexInput{std::to_string(golfer.Sex), golfer.LongName.str(), IndexVariant::Hub});
+    ScoreForm->IndexField->setText(ToQt(FormatIndex(index.index, 4)));
+    ScoreForm->ShowFor(this);
+}
+
+void TGPickForm::FormActivate() {
+    // A round accepted on the score form we opened: append it, newest first,
+    // and write the golfer's whole file back.
+    if (mode_ == 'A' && ScoreForm && ScoreForm->Opener() == this &&
+        ScoreForm->OkPressed->text() == "1") {
+        ScoreForm->OkPressed->setText("0");
+        if (static_cast<int>(scores_.size()) + 1 > MainForm->MaxScores) {
+            Dialogs::Message(this, "Bad News!  The score you just entered puts you over the "
+                                   "maximum number of scores allowed for a golfer.  It can not "
+                                   "be saved.  You must delete some old scores for this golfer "
+                                   "before you can enter more scores.");
+            Dialogs::Message(this, "Remember, the last 20 complete scores are used to "
+                                   "calculate the index.");
+        } else {
+            scores_.push_back(ScoreForm->RoundAsScoreRec());
+            SortScores(scores_);
+            SaveScores(scoreFile_, scores_);
+        }
+    }
+    if (GolferListBox->count() > 0)
+        GolferListBox->setCurrentRow(currentGolfer_ > 0 ? currentGolfer_ - 1 : 0);
+}
+
+void TGPickForm::FormResize() {
+    if (MainForm && MainForm->Exiting) return;
+    WritePlacement(this, "GPickForm");
+}
+
+void TGPickForm::ExitButtonClick() {
+    close();
 }
 
 } // namespace tb

@@ -1,9 +1,19 @@
 #pragma once
-// Placeholder until the form is built.
+// The golfer list: the window from which every activity on one golfer
+// starts. It lists the golfers by long name; "Add a Score" opens the score
+// form for the chosen golfer and, when the round is accepted, appends it to
+// the golfer's score file. A new window is made for each "Enter Scores".
 
+#include "Controls.h"
 #include "TbForm.h"
+#include "data/Records.h"
 
 #include <QPointer>
+
+#include <filesystem>
+
+class QAction;
+class QListWidget;
 
 namespace tb {
 
@@ -11,8 +21,53 @@ class TGPickForm : public TbForm {
     Q_OBJECT
 public:
     explicit TGPickForm(QWidget* parent = nullptr);
+
+    QListWidget* GolferListBox;
+    TButton* AddAScoreButton;
+    TButton* AddGroupButton;
+    TButton* EditScoresButton;
+    TButton* IndexButton;
+    TButton* HandicapButton;
+    TButton* PrintScoresButton;
+    TButton* PrintHandicapButton;
+    TButton* ExitButton;
+    QAction* Exit1;
+    QAction* AddaScore1;
+    QAction* AddaGroupofScores1;
+    QAction* EditViewScores1;
+    QAction* CalculateIndex1;
+    QAction* CalculateHandicap1;
+    QAction* PrintScores1;
+    QAction* PrintHandicaps1;
+
+    void AddAScoreButtonClick();
+    void ExitButtonClick();
+
+    // What the window works on, for those who look in.
+    char Mode() const { return mode_; }
+    int CurrentGolfer() const { return currentGolfer_; }
+    const GolferList& Golfers() const { return golfers_; }
+
+protected:
+    void FormActivate() override;
+    void FormResize() override;
+
+private:
+    void FormCreate();
+    // The selected golfer's list position (1-based), or 0 with no golfer.
+    int SelectedGolfer() const;
+    // Reads the golfer's score file into the score list, newest first.
+    void LoadAndSortScores(const GolferRec& golfer);
+
+    GolferList golfers_;
+    ScoreList scores_;
+    // The score file the score list was read from.
+    std::filesystem::path scoreFile_;
+    int currentGolfer_ = 0; // 1-based; 0 until a golfer has been chosen
+    char mode_ = 'N';
 };
 
+// The newest golfer list window.
 extern QPointer<TGPickForm> GPickForm;
 
 } // namespace tb

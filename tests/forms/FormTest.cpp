@@ -2,7 +2,11 @@
 
 #include "forms/Placement.h"
 #include "forms/Tbcourse.h"
+#include "forms/Tbgname.h"
 #include "forms/Tbmain.h"
+#include "forms/Tbscore.h"
+
+#include <QPointer>
 
 namespace tbtest {
 
@@ -13,17 +17,35 @@ void FormTest::SetUp() {
     tb::Dialogs::ClearShown();
     programTerminated = false;
     tb::MainForm = new tb::TMainForm();
+    tb::ScoreForm = new tb::TScoreForm();
     tb::CourseForm = new tb::TCourseForm();
+    tb::GNameForm = new tb::TGNameForm();
     tb::MainForm->show();
     Activate(tb::MainForm);
+    // The score form reads the course list when it is made; in the empty
+    // folder that gives a message no test is about.
+    tb::Dialogs::ClearShown();
 }
 
 void FormTest::TearDown() {
+    QList<QPointer<QWidget>> doomed;
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->parentWidget() || window == tb::MainForm || window == tb::CourseForm) continue;
-        window->setAttribute(Qt::WA_DeleteOnClose, false);
-        delete window;
+        if (window->parentWidget() || window == tb::MainForm || window == tb::CourseForm ||
+            window == tb::GNameForm || window == tb::ScoreForm)
+            continue;
+        doomed << window;
     }
+    // Collected first: deleting a window deletes its menus, which are
+    // top-level widgets of their own further on in the list.
+    for (const QPointer<QWidget>& window : doomed) {
+        if (!window) continue;
+        window->setAttribute(Qt::WA_DeleteOnClose, false);
+        delete window.data();
+    }
+    delete tb::GNameForm;
+    tb::GNameForm = nullptr;
+    delete tb::ScoreForm;
+    tb::ScoreForm = nullptr;
     delete tb::CourseForm;
     tb::CourseForm = nullptr;
     delete tb::MainForm;

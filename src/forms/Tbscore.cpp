@@ -1,0 +1,609 @@
+#include "Tbscore.h"
+
+#include "Dialogs.h"
+#include "Latin1.h"
+#include "Tbabout.h"
+#include "Tbcourse.h"
+#include "Tbmain.h"
+#include "data/CourseFile.h"
+#include "data/Text.h"
+#include "handicap/ScoreEntry.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDate>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+namespace tb {
+
+TScoreForm* ScoreForm = nullptr;
+
+namespace {
+const char* const DataDir = ".";
+
+std::vector<std::string> Texts(const std::array<TEdit*, 18>& edits, int from, int to) {
+    std::vector<std::string> texts;
+    for (int i = from; i <= to; ++i)
+        texts.push_back(ToCore(edits[i - 1]->text()));
+    return texts;
+}
+
+std::string Text(const QLineEdit* edit) {
+    return ToCore(edit->text());
+}
+} // namespace
+
+QString TodayForScoreForm() {
+    return QDate::currentDate().toString("MM/dd/yyyy");
+}
+
+TScoreForm::TScoreForm(QWidget* parent) : TbForm(parent) {
+    setWindowTitle("Enter Score");
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+    auto* layout = new QVBoxLayout(central);
+
+    // Course, date and the course's ratings above the hole grid.
+    auto* top = new QGridLayout;
+    layout->addLayout(top);
+    CourseField = new QComboBox(central);
+    CourseField->setEditable(false);
+    CourseField->setMinimumContentsLength(30);
+    CourseField->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    AddCourseButton = new TButton("Add Course", central);
+    DateField = new TEdit(central);
+    DateField->RefuseUnstorable();
+    SkipPuttsChkBox = new QCheckBox("Skip Entering Putts", central);
+    RatingField = new TEdit(central, "0.0");
+    RatingField->SetReadOnlyGrey();
+    SlopeField = new TEdit(central, "0");
+    SlopeField->SetReadOnlyGrey();
+    Image1 = new TImage(central);
+    top->addWidget(new QLabel("Course:", central), 0, 0);
+    top->addWidget(CourseField, 0, 1, 1, 3);
+    top->addWidget(AddCourseButton, 0, 4);
+    top->addWidget(Image1, 0, 5, 2, 1, Qt::AlignRight | Qt::AlignTop);
+    top->addWidget(new QLabel("Date:", central), 1, 0);
+    top->addWidget(DateField, 1, 1);
+    top->addWidget(SkipPuttsChkBox, 1, 2, 1, 2);
+    top->addWidget(new QLabel("Course Rating:", central), 2, 0);
+    top->addWidget(RatingField, 2, 1);
+    top->addWidget(new QLabel("Slope Rating:", central), 2, 2);
+    top->addWidget(SlopeField, 2, 3);
+
+    // The hole grid: columns 1-9, OUT, 10-18, IN, Total; rows Par, Score, Putts.
+    auto* grid = new QGridLayout;
+    layout->addLayout(grid);
+    const char* rowTitles[] = {"Hole:", "Par:", "Score:", "Putts:"};
+    for (int row = 0; row < 4; ++row)
+        grid->addWidget(new QLabel(rowTitles[row], central), row, 0);
+    auto heading = [&](int column, const QString& text) {
+        auto* label = new QLabel(text, central);
+        label->setAlignment(Qt::AlignCenter);
+        grid->addWidget(label, 0, column);
+    };
+    auto box = [&](int row, int column, const QString& text) {
+        auto* edit = new TEdit(central, text);
+        edit->setFixedWidth(column == 21 ? 44 : 36);
+        edit->RefuseUnstorable();
+        grid->addWidget(edit, row, column);
+        return edit;
+    };
+    auto column = [](int hole) { return hole <= 9 ? hole : hole + 1; };
+    for (int hole = 1; hole <= 18; ++hole) {
+        heading(column(hole), QString::number(hole));
+        Par[hole - 1] = box(1, column(hole), "");
+        Score[hole - 1] = box(2, column(hole), "0");
+        Putts[hole - 1] = box(3, column(hole), "0");
+    }
+    heading(10, "OUT");
+    heading(20, "IN");
+    heading(21, "Total");
+    ParOut = box(1, 10, "");
+    ParIn = box(1, 20, "");
+    ParTotal = box(1, 21, "");
+    ScoreOut = box(2, 10, "0");
+    ScoreIn = box(2, 20, "0");
+    ScoreTotal = box(2, 21, "");
+    PuttsOut = box(3, 10, "0");
+    PuttsIn = box(3, 20, "0");
+    PuttsTotal = box(3, 21, "");
+    for (TEdit* par : Par)
+        par->SetReadOnlyGrey();
+    for (TEdit* total : {ParOut, ParIn, ParTotal})
+        total->SetReadOnlyGrey();
+    for (TEdit* sum : {ScoreOut, ScoreIn, ScoreTotal, PuttsOut, PuttsIn, PuttsTotal})
+        sum->SetTabStop(false);
+
+    auto* results = new QHBoxLayout;
+    layout->addLayout(results);
+    AdjScore = new TEdit(central);
+    ScoreDiff = new TEdit(central);
+    IndexField = new TEdit(central);
+    for (TEdit* shown : {AdjScore, ScoreDiff, IndexField}) {
+        shown->SetReadOnlyGrey();
+        shown->setFixedWidth(60);
+    }
+    results->addWidget(new QLabel("Adjusted Gross Score:", central));
+    results->addWidget(AdjScore);
+    results->addWidget(new QLabel("Score Differential:", central));
+    results->addWidget(ScoreDiff);
+    results->addWidget(new QLabel("Golfer's Index:", central));
+    results->addWidget(IndexField);
+    results->addStretch();
+
+    auto* bottom = new QHBoxLayout;
+    layout->addLayout(bottom);
+    CommentField = new TMemo(100, central);
+    CommentField->setFixedHeight(54);
+    OKButton = new TButton("OK", central);
+    CancelButton = new TButton("Cancel", central);
+    bottom->addWidget(new QLabel("Comments:", central), 0, Qt::AlignTop);
+    bottom->addWidget(CommentField, 1);
+    bottom->addWidget(OKButton, 0, Qt::AlignBottom);
+    bottom->addWidget(CancelButton, 0, Qt::AlignBottom);
+
+    GolferName = new THiddenEdit(central);
+    CourseName2 = new THiddenEdit(central);
+    CoursePicked = new THiddenEdit(central, "0");
+    OkPressed = new THiddenEdit(central, "0");
+    AddingGroup = new THiddenEdit(central, "0");
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    QMenu* file = menuBar()->addMenu("&File");
+    SaveExit1 = file->addAction("&Save/Exit");
+    Exit1 = file->addAction("E&xit");
+    QMenu* edit = menuBar()->addMenu("&Edit");
+    EditCourses1 = edit->addAction("&Add A Course");
+    QMenu* help = menuBar()->addMenu("&Help");
+    Help2 = help->addAction("&Help");
+    AboutTarnbeck1 = help->addAction("&About Tarnbeck");
+
+    // Tab order: course, date, the check box, then score and putts of each
+    // hole in turn, OK, Cancel, Add Course, the comment.
+    std::vector<QWidget*> order{CourseField, DateField, SkipPuttsChkBox};
+    for (int hole = 0; hole < 18; ++hole) {
+        order.push_back(Score[hole]);
+        order.push_back(Putts[hole]);
+    }
+    for (QWidget* widget :
+         {static_cast<QWidget*>(OKButton), static_cast<QWidget*>(CancelButton),
+          static_cast<QWidget*>(AddCourseButton), static_cast<QWidget*>(CommentField)})
+        order.push_back(widget);
+    for (std::size_t i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
+    connect(CourseField, &QComboBox::activated, this, &TScoreForm::CourseFieldClick);
+    CourseField->installEventFilter(this);
+    DateField->OnKeyPress = [this](QKeyEvent* event) { return DateFieldKeyPress(event); };
+    OnExit(DateField, [this] { DateFieldExit(); });
+    connect(SkipPuttsChkBox, &QCheckBox::toggled, this, &TScoreForm::SkipPuttsChkBoxClick);
+    SkipPuttsChkBox->installEventFilter(this);
+    for (int hole = 1; hole <= 18; ++hole) {
+        Score[hole - 1]->OnKeyPress = [this, hole](QKeyEvent* e) { return ScoreKeyPress(hole, e); };
+        Putts[hole - 1]->OnKeyPress = [this, hole](QKeyEvent* e) { return PuttsKeyPress(hole, e); };
+        OnExit(Score[hole - 1], [this, hole] { ScoreExit(hole); });
+        OnExit(Putts[hole - 1], [this, hole] { PuttsExit(hole); });
+    }
+    ScoreTotal->OnKeyPress = [this](QKeyEvent* event) { return ScoreTotalKeyPress(event); };
+    OnExit(ScoreTotal, [this] { ScoreTotalExit(); });
+    OnExit(AdjScore, [this] { AdjScoreExit(); });
+    for (TEdit* sum : {ScoreOut, ScoreIn, PuttsOut, PuttsIn, PuttsTotal})
+        sum->OnKeyPress = [sum](QKeyEvent* event) { return StepKey(sum, event); };
+    connect(AddCourseButton, &QPushButton::clicked, this, &TScoreForm::AddCourseButtonClick);
+    connect(EditCourses1, &QAction::triggered, this, &TScoreForm::AddCourseButtonClick);
+    Image1->OnClick = [this] { Image1Click(); };
+    connect(AboutTarnbeck1, &QAction::triggered, this, &TScoreForm::Image1Click);
+    connect(Help2, &QAction::triggered, this, &TScoreForm::Help2Click);
+    connect(OKButton, &QPushButton::clicked, this, &TScoreForm::OKButtonClick);
+    connect(CancelButton, &QPushButton::clicked, this, &TScoreForm::CancelButtonClick);
+    connect(SaveExit1, &QAction::triggered, this, &TScoreForm::SaveExit1Click);
+    connect(Exit1, &QAction::triggered, this, &TScoreForm::Exit1Click);
+
+    FormCreate();
+    CentreOnScreen();
+}
+
+void TScoreForm::OnExit(TEdit* box, std::function<void()> handler) {
+    box->OnExit = [this, handler = std::move(handler)] {
+        if (isVisible() && !jumping_) handler();
+    };
+}
+
+void TScoreForm::FormCreate() {
+    courses_.reserve(MaxCourses);
+    DateField->setText(TodayForScoreForm());
+    MessageNotifier notifier(this);
+    LoadCourseList(DataDir, courses_, notifier, CourseSlotFill::ScoreForm);
+    FillCourseField();
+}
+
+void TScoreForm::FillCourseField() {
+    CourseField->clear();
+    for (const CourseRec& course : courses_)
+        CourseField->addItem(ToQt(course.Name));
+    CourseField->setCurrentIndex(-1);
+}
+
+// ---- Showing and activation -------------------------------------------
+
+void TScoreForm::FormShow() {
+    setWindowTitle("Enter Score - " + GolferName->text());
+    if (!CourseName2->text().isEmpty()) {
+        // The first course of that name, whatever its case.
+        const std::string wanted = UpperAscii(Text(CourseName2));
+        for (std::size_t i = 0; i < courses_.size(); ++i) {
+            if (UpperAscii(courses_[i].Name.str()) != wanted) continue;
+            // The next golfer of a group starts with empty holes but keeps
+            // the date and the course.
+            if (AddingGroup->text() == "1") ClearScoreForm();
+            CourseField->setCurrentIndex(static_cast<int>(i));
+            ShowCourse(static_cast<int>(i));
+            break;
+        }
+    } else {
+        ClearScoreForm();
+        CoursePicked->setText("0");
+    }
+}
+
+void TScoreForm::FormActivate() {
+    // A course accepted in the course editor we opened: append it and save
+    // the list at once. The editor's flag is only ours when we opened it.
+    const bool courseAdded =
+        CourseForm && CourseForm->Opener() == this && CourseForm->OkPressed->text() == "1";
+    if (courseAdded) {
+        CourseRec course;
+        course.Name = Text(CourseForm->CourseName);
+        course.Rating = Text(CourseForm->RatingField);
+        course.Slope = Text(CourseForm->SlopeField);
+        for (int hole = 0; hole < 18; ++hole)
+            course.Par[hole] = Text(CourseForm->Par[hole]);
+        course.ParTotal = Text(CourseForm->ParTotal);
+        // Saved from a copy: a failed save leaves our list and the editor's
+        // flag as they were, so nothing is appended twice.
+        CourseList withNew = courses_;
+        withNew.push_back(course);
+        SaveCourseList(DataDir, withNew);
+    }
+
+    // Read the list again: course maintenance may have changed it.
+    MessageNotifier notifier(this);
+    LoadCourseList(DataDir, courses_, notifier, CourseSlotFill::ScoreForm);
+    FillCourseField();
+
+    // The course to select, the last of equal names, names compared exactly.
+    const bool reselect = courseAdded || !CourseName2->text().isEmpty();
+    if (reselect) {
+        const std::string wanted = courseAdded ? Text(CourseForm->CourseName) : Text(CourseName2);
+        int found = -1;
+        for (std::size_t i = 0; i < courses_.size(); ++i)
+            if (courses_[i].Name == wanted) found = static_cast<int>(i);
+        if (courseAdded) CourseForm->OkPressed->setText("0");
+        if (found >= 0) {
+            ShowCourse(found);
+            CoursePicked->setText("1");
+            CourseName2->setText(ToQt(courses_[found].Name));
+            CourseField->setCurrentIndex(found);
+        } else {
+            Dialogs::Message(this, "ERROR: Course not found in list??");
+        }
+    }
+
+    // A stored round keeps its stored total and AGS: they are not recomputed.
+    UpdateScoreOut();
+    UpdateScoreIn();
+    UpdatePuttsOut();
+    UpdatePuttsIn();
+    UpdatePuttsTotal();
+    UpdateDifferential();
+    SetPuttsTabStops();
+    CourseField->setFocus();
+}
+
+void TScoreForm::FormHide() {
+    SetPuttsTabStops();
+    // The box that had the focus stays the window's focus box while hidden.
+    // Make it the course list instead (exit handlers are off while hidden),
+    // so the next showing does not leave a box of the previous round.
+    CourseField->setFocus();
+}
+
+bool TScoreForm::FormCloseQuery() {
+    // The close box hides the form; nothing is accepted.
+    Close("0");
+    return false;
+}
+
+// ---- Closing -----------------------------------------------------------
+
+void TScoreForm::Close(const char* okPressed) {
+    OkPressed->setText(okPressed);
+    HideToOpener();
+}
+
+void TScoreForm::OKButtonClick() {
+    if (CoursePicked->text() == "0") {
+        Dialogs::Message(this, "You must pick a course.");
+        CourseField->setFocus();
+        return;
+    }
+    Close("1");
+}
+
+void TScoreForm::SaveExit1Click() {
+    // Leave the box being edited first, as the OK button does, so that its
+    // exit handler brings the sums, the AGS and the date up to date. An error
+    // there stops the save with the form still open.
+    if (auto* edited = qobject_cast<TEdit*>(focusWidget()); edited && edited->OnExit)
+        edited->OnExit();
+    Close("1");
+}
+
+void TScoreForm::CancelButtonClick() {
+    Close("0");
+}
+
+void TScoreForm::Exit1Click() {
+    Close("0");
+}
+
+ScoreRec TScoreForm::RoundAsScoreRec() const {
+    ScoreRec round;
+    round.Date = DateForStorage(Text(DateField));
+    // With no course selected, a stored round whose course has left the list
+    // keeps the name it was stored with; a new round has none.
+    round.CourseName =
+        CourseField->currentIndex() >= 0 ? ToCore(CourseField->currentText()) : Text(CourseName2);
+    round.Score = Text(ScoreTotal);
+    round.Rating = Text(RatingField);
+    round.Slope = Text(SlopeField);
+    round.Comment = ToCore(CommentField->toPlainText());
+    for (int hole = 0; hole < 18; ++hole) {
+        round.HoleScore[hole] = Text(Score[hole]);
+        round.Putts[hole] = Text(Putts[hole]);
+    }
+    round.AdjScore = Text(AdjScore);
+    return round;
+}
+
+// ---- Course, date and check box ----------------------------------------
+
+void TScoreForm::CourseFieldClick(int index) {
+    if (index < 0 || index >= static_cast<int>(courses_.size())) return;
+    ShowCourse(index);
+    CoursePicked->setText("1");
+    CourseName2->setText(ToQt(courses_[index].Name));
+}
+
+bool TScoreForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && IsEnter(static_cast<QKeyEvent*>(event))) {
+        if (watched == CourseField) { // CourseFieldKeyPress
+            DateField->setFocus();
+            return true;
+        }
+        if (watched == SkipPuttsChkBox) { // SkipPuttsChkBoxKeyPress
+            Score[0]->setFocus();
+            return true;
+        }
+    }
+    return TbForm::eventFilter(watched, event);
+}
+
+bool TScoreForm::DateFieldKeyPress(QKeyEvent* event) {
+    const QString key = event->text();
+    if (key == "+" || key == "=") {
+        DateField->setText(ToQt(StepDate(Text(DateField), StepDirection::Forwards)));
+        return true;
+    }
+    if (key == "-" || key == "_") {
+        DateField->setText(ToQt(StepDate(Text(DateField), StepDirection::Backwards)));
+        return true;
+    }
+    if (IsEnter(event)) {
+        SkipPuttsChkBox->setFocus();
+        return true;
+    }
+    return false;
+}
+
+void TScoreForm::DateFieldExit() {
+    DateField->setText(ToQt(NormalizeDate(Text(DateField))));
+}
+
+void TScoreForm::SkipPuttsChkBoxClick() {
+    SetPuttsTabStops();
+}
+
+void TScoreForm::SetPuttsTabStops() {
+    const bool tabStop = !SkipPuttsChkBox->isChecked();
+    for (TEdit* putts : Putts)
+        putts->SetTabStop(tabStop);
+}
+
+// ---- Hole boxes ---------------------------------------------------------
+
+bool TScoreForm::IsEnter(QKeyEvent* event) {
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+bool TScoreForm::StepKey(TEdit* box, QKeyEvent* event) {
+    const QString key = event->text();
+    if (key == "+" || key == "=") {
+        box->setText(ToQt(StepNumber(Text(box), StepDirection::Forwards)));
+        return true;
+    }
+    if (key == "-" || key == "_") {
+        box->setText(ToQt(StepNumber(Text(box), StepDirection::Backwards)));
+        return true;
+    }
+    return false;
+}
+
+bool TScoreForm::ScoreKeyPress(int hole, QKeyEvent* event) {
+    if (IsEnter(event)) {
+        if (!SkipPuttsChkBox->isChecked())
+            Putts[hole - 1]->setFocus();
+        else if (hole < 18)
+            Score[hole]->setFocus();
+        else
+            OKButton->setFocus();
+        return true;
+    }
+    return StepKey(Score[hole - 1], event);
+}
+
+bool TScoreForm::PuttsKeyPress(int hole, QKeyEvent* event) {
+    if (IsEnter(event)) {
+        if (hole < 18)
+            Score[hole]->setFocus();
+        else
+            OKButton->setFocus();
+        return true;
+    }
+    return StepKey(Putts[hole - 1], event);
+}
+
+bool TScoreForm::ScoreTotalKeyPress(QKeyEvent* event) {
+    if (IsEnter(event)) {
+        OKButton->setFocus();
+        return true;
+    }
+    return StepKey(ScoreTotal, event);
+}
+
+void TScoreForm::ScoreExit(int hole) {
+    if (hole == 1 && Score[0]->text() == "0") {
+        // A round entered by its total alone.
+        jumping_ = true;
+        ScoreTotal->setFocus();
+        jumping_ = false;
+        return;
+    }
+    if (hole <= 9)
+        UpdateScoreOut();
+    else
+        UpdateScoreIn();
+    UpdateScoreTotal();
+}
+
+void TScoreForm::PuttsExit(int hole) {
+    if (hole <= 9)
+        UpdatePuttsOut();
+    else
+        UpdatePuttsIn();
+    UpdatePuttsTotal();
+}
+
+void TScoreForm::ScoreTotalExit() {
+    std::array<std::string, 18> holes;
+    for (int hole = 0; hole < 18; ++hole)
+        holes[hole] = Text(Score[hole]);
+    AdjScore->setText(ToQt(AdjustedGrossScore(Text(ScoreTotal), holes, Text(IndexField))));
+    UpdateDifferential();
+}
+
+void TScoreForm::AdjScoreExit() {
+    UpdateDifferential();
+}
+
+// ---- Sums and results -----------------------------------------------------
+
+void TScoreForm::UpdateScoreOut() {
+    ScoreOut->setText(ToQt(SumText(Texts(Score, 1, 9))));
+}
+
+void TScoreForm::UpdateScoreIn() {
+    ScoreIn->setText(ToQt(SumText(Texts(Score, 10, 18))));
+}
+
+void TScoreForm::UpdatePuttsOut() {
+    PuttsOut->setText(ToQt(SumText(Texts(Putts, 1, 9))));
+}
+
+void TScoreForm::UpdatePuttsIn() {
+    PuttsIn->setText(ToQt(SumText(Texts(Putts, 10, 18))));
+}
+
+void TScoreForm::UpdatePuttsTotal() {
+    PuttsTotal->setText(ToQt(SumText({Text(PuttsOut), Text(PuttsIn)})));
+}
+
+void TScoreForm::UpdateScoreTotal() {
+    ScoreTotal->setText(ToQt(SumText({Text(ScoreOut), Text(ScoreIn)})));
+    ScoreTotalExit(); // the AGS, then the differential
+}
+
+void TScoreForm::UpdateDifferential() {
+    ScoreDiff->setText(ToQt(ScoreFormDifferential(Text(AdjScore), Text(ScoreTotal),
+                                                  Text(RatingField), Text(SlopeField))));
+}
+
+void TScoreForm::ShowCourse(int position) {
+    const CourseRec& course = courses_[position];
+    RatingField->setText(course.Rating.empty() ? "0.0" : ToQt(course.Rating));
+    SlopeField->setText(course.Slope.empty() ? "0" : ToQt(course.Slope));
+    for (int hole = 0; hole < 18; ++hole)
+        Par[hole]->setText(ToQt(course.Par[hole]));
+    ParTotal->setText(ToQt(course.ParTotal));
+    for (TEdit* par : Par)
+        if (par->text().isEmpty()) par->setText("0");
+    // The stored total par stays as it is, even when it differs from the sum.
+    ParOut->setText(ToQt(SumText(Texts(Par, 1, 9))));
+    ParIn->setText(ToQt(SumText(Texts(Par, 10, 18))));
+}
+
+void TScoreForm::ClearScoreForm() {
+    RatingField->setText("0.0");
+    SlopeField->setText("0");
+    for (TEdit* par : Par)
+        par->clear();
+    for (TEdit* total : {ParOut, ParIn, ParTotal})
+        total->clear();
+    for (int hole = 0; hole < 18; ++hole) {
+        Score[hole]->setText("0");
+        Putts[hole]->setText("0");
+    }
+    for (TEdit* sum : {ScoreOut, ScoreIn, PuttsOut, PuttsIn})
+        sum->setText("0");
+    for (TEdit* empty : {ScoreTotal, PuttsTotal, AdjScore, ScoreDiff})
+        empty->clear();
+    CommentField->clear();
+}
+
+// ---- Courses, help and about ----------------------------------------------
+
+void TScoreForm::AddCourseButtonClick() {
+    if (static_cast<int>(courses_.size()) >= MainForm->MaxCourses) {
+        Dialogs::Warning(this, "You have reached the maximum allowed number of courses.  If "
+                               "possible, delete some courses that you do not use.  Then, you "
+                               "can enter more new ones.");
+        return;
+    }
+    // The course chosen so far is selected again when we are back. With no
+    // selection CourseName2 already holds what is to come back: nothing for a
+    // new round, the stored name of a round whose course has left the list.
+    if (CourseField->currentIndex() >= 0) CourseName2->setText(CourseField->currentText());
+    CourseForm->CourseName->setText("");
+    // A result the editor holds for another opener is not ours to take.
+    CourseForm->OkPressed->setText("0");
+    CourseForm->ShowFor(this);
+}
+
+void TScoreForm::Image1Click() {
+    ShowAboutBox(this);
+}
+
+void TScoreForm::Help2Click() {
+    Dialogs::Warning(this, "Help not implemented yet.");
+}
+
+} // namespace tb

@@ -1,0 +1,138 @@
+#pragma once
+// The score form: one round of one golfer, typed hole by hole, with the
+// course's rating, slope and pars, the nine-hole sums, the total, the
+// adjusted gross score and the differential kept up to date. It is created
+// once at start-up and reused. Its openers (the golfer list, the golfer's
+// scores, group entry) write their inputs into its controls, show it, and
+// take the round in their own FormActivate when OkPressed reads "1", building
+// the record with RoundAsScoreRec.
+
+#include "Controls.h"
+#include "TbForm.h"
+#include "data/EntryKeys.h"
+#include "data/Records.h"
+
+#include <array>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+
+namespace tb {
+
+class TScoreForm : public TbForm {
+    Q_OBJECT
+public:
+    explicit TScoreForm(QWidget* parent = nullptr);
+
+    QComboBox* CourseField;
+    TButton* AddCourseButton;
+    TEdit* DateField;
+    QCheckBox* SkipPuttsChkBox;
+    TEdit* RatingField;
+    TEdit* SlopeField;
+    std::array<TEdit*, 18> Par{}; // Par1 to Par18
+    TEdit* ParOut;
+    TEdit* ParIn;
+    TEdit* ParTotal;
+    std::array<TEdit*, 18> Score{}; // Score1 to Score18
+    TEdit* ScoreOut;
+    TEdit* ScoreIn;
+    TEdit* ScoreTotal;
+    std::array<TEdit*, 18> Putts{}; // Putts1 to Putts18
+    TEdit* PuttsOut;
+    TEdit* PuttsIn;
+    TEdit* PuttsTotal;
+    TEdit* AdjScore;
+    TEdit* ScoreDiff;
+    TEdit* IndexField;
+    TMemo* CommentField;
+    TButton* OKButton;
+    TButton* CancelButton;
+    TImage* Image1;
+    // Hand-over boxes, written by the openers and by this form.
+    THiddenEdit* GolferName;
+    THiddenEdit* CourseName2;
+    THiddenEdit* CoursePicked;
+    THiddenEdit* OkPressed;
+    THiddenEdit* AddingGroup;
+
+    QAction* SaveExit1;
+    QAction* Exit1;
+    QAction* EditCourses1;
+    QAction* Help2;
+    QAction* AboutTarnbeck1;
+
+    // The accepted round as a score file record, every text cut to its
+    // field's capacity. Every opener takes the round through this one mapping.
+    ScoreRec RoundAsScoreRec() const;
+
+    // The form's own copy of the course list, read again at every activation.
+    const CourseList& Courses() const { return courses_; }
+
+    // Handlers.
+    void CourseFieldClick(int index);
+    void DateFieldExit();
+    void SkipPuttsChkBoxClick();
+    void ScoreExit(int hole); // Score1Exit to Score18Exit
+    void PuttsExit(int hole); // Putts1Exit to Putts18Exit
+    void ScoreTotalExit();
+    void AdjScoreExit();
+    void AddCourseButtonClick();
+    void Image1Click();
+    void Help2Click();
+    void OKButtonClick();
+    void SaveExit1Click();
+    void CancelButtonClick();
+    void Exit1Click();
+
+    // Operations on the form's boxes.
+    void UpdateScoreOut();
+    void UpdateScoreIn();
+    void UpdatePuttsOut();
+    void UpdatePuttsIn();
+    void UpdatePuttsTotal();
+    void UpdateScoreTotal();
+    void UpdateDifferential();
+    void ShowCourse(int position); // 0-based position in the course list
+    void ClearScoreForm();
+    void SetPuttsTabStops();
+
+protected:
+    void FormShow() override;
+    void FormActivate() override;
+    void FormHide() override;
+    bool FormCloseQuery() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FormCreate();
+    void FillCourseField();
+    // Key handlers of the boxes; true when the key was swallowed.
+    bool DateFieldKeyPress(QKeyEvent* event);
+    bool ScoreKeyPress(int hole, QKeyEvent* event);
+    bool PuttsKeyPress(int hole, QKeyEvent* event);
+    bool ScoreTotalKeyPress(QKeyEvent* event);
+    // "+" or "=" steps the box up, "-" or "_" down; true when it was one of them.
+    static bool StepKey(TEdit* box, QKeyEvent* event);
+    static bool IsEnter(QKeyEvent* event);
+    // Sets `handler` as the exit handler of `box`; it runs only while the
+    // form is on screen, so the box left focused when the form was hidden
+    // does not run it again at the next showing.
+    void OnExit(TEdit* box, std::function<void()> handler);
+    // Hides the form with the given result and hands over to the opener.
+    void Close(const char* okPressed);
+
+    CourseList courses_;
+    // Set while leaving Score1 at "0" jumps to ScoreTotal: the box the focus
+    // was heading for never got it, so it has nothing to leave.
+    bool jumping_ = false;
+};
+
+// The one score form, created at start-up.
+extern TScoreForm* ScoreForm;
+
+// Today's date as the score form shows it, MM/DD/YYYY.
+QString TodayForScoreForm();
+
+} // namespace tb
