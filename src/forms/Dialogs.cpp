@@ -68,7 +68,7 @@ Answer Confirm(QWidget* parent, const QString& text) {
 }
 
 Answer ConfirmWarning(QWidget* parent, const QString& text) {
-    if (scripted) return Scripted(Kind::Confirm, text, Answer::No);
+    if (scripted) return Scripted(Kind::ConfirmWarning, text, Answer::No);
     return Box(QMessageBox::Warning, parent, "Warning", text, QMessageBox::Yes | QMessageBox::No,
                QMessageBox::No);
 }

@@ -14,7 +14,17 @@ class QPrinter;
 
 namespace tb::Dialogs {
 
-enum class Kind { Message, Warning, Confirm, ConfirmCancel, Error, TwoChoice, Modal, Print };
+enum class Kind {
+    Message,
+    Warning,
+    Confirm,
+    ConfirmWarning,
+    ConfirmCancel,
+    Error,
+    TwoChoice,
+    Modal,
+    Print
+};
 enum class Answer { Ok, Yes, No, Cancel, Button1, Button2 };
 
 // A plain message with an OK button.

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLayout>
 #include <QScreen>
 
 namespace tb {
@@ -29,6 +30,10 @@ void TbForm::CentreOnScreen() {
     QRect area = screen->availableGeometry();
     QSize size = frameGeometry().size().isValid() ? frameGeometry().size() : sizeHint();
     move(area.center() - QPoint(size.width() / 2, size.height() / 2));
+}
+
+void TbForm::MakeFixedSize() {
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 bool TbForm::event(QEvent* event) {

@@ -23,6 +23,8 @@ public:
 
     // Centres the window on the screen (forms without stored placement).
     void CentreOnScreen();
+    // A fixed dialog border: the window keeps the size its contents need.
+    void MakeFixedSize();
 
 protected:
     virtual void FormShow() {}

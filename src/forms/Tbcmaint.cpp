@@ -93,7 +93,12 @@ void TCMaintForm::SetModified(bool modified) {
 }
 
 void TCMaintForm::FormActivate() {
-    if (CourseForm && CourseForm->OkPressed->text() == "1") {
+    const bool editedHere = CourseForm && CourseForm->Opener() == this;
+    if (editedHere && CourseForm->OkPressed->text() == "1" && currentCourse_ == EditDropped) {
+        CourseForm->OkPressed->setText("0");
+        currentCourse_ = 0;
+    }
+    if (editedHere && CourseForm->OkPressed->text() == "1") {
         CourseForm->OkPressed->setText("0");
         if (currentCourse_ == 0) {
             courses_.emplace_back();
@@ -123,6 +128,7 @@ void TCMaintForm::AddButtonClick() {
         return;
     }
     currentCourse_ = 0;
+    CourseForm->OkPressed->setText("0");
     CourseForm->CourseName->setText("");
     CourseForm->RatingField->setText("");
     CourseForm->SlopeField->setText("");
@@ -138,6 +144,7 @@ void TCMaintForm::ModifyButtonClick() {
     const int row = CourseListBox->currentRow();
     if (row < 0 || row >= static_cast<int>(courses_.size())) return;
     currentCourse_ = row + 1;
+    CourseForm->OkPressed->setText("0");
     const CourseRec& course = courses_[row];
     CourseForm->CourseName->setText(ToQt(course.Name));
     CourseForm->RatingField->setText(ToQt(course.Rating));
@@ -155,6 +162,11 @@ void TCMaintForm::DeleteButtonClick() {
         Dialogs::Answer::Yes)
         return;
     courses_.erase(courses_.begin() + row);
+    // A course open in the editor keeps its place in the list.
+    if (row + 1 == currentCourse_)
+        currentCourse_ = EditDropped;
+    else if (row + 1 < currentCourse_)
+        --currentCourse_;
     delete CourseListBox->takeItem(row);
     SetModified(true);
     CourseListBox->setCurrentRow(std::min(row, CourseListBox->count() - 1));

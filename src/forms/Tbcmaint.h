@@ -53,7 +53,10 @@ private:
     bool ConfirmLeave();
 
     CourseList courses_;
-    int currentCourse_ = 0; // 1-based; 0 while a new course is being added
+    // The course handed to the editor (1-based); 0 while a new course is
+    // being added; EditDropped when it was deleted while in the editor.
+    static constexpr int EditDropped = -1;
+    int currentCourse_ = 0;
     bool modified_ = false;
     bool closing_ = false;
 };

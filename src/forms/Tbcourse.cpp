@@ -73,7 +73,7 @@ TCourseForm::TCourseForm(QWidget* parent) : TbForm(parent) {
     grid->addWidget(OKButton, 4, 15, 1, 3);
     grid->addWidget(CancelButton, 4, 18, 1, 3);
     OkPressed = new THiddenEdit(central, "0");
-    grid->setSizeConstraint(QLayout::SetFixedSize);
+    MakeFixedSize();
 
     QWidget* order[] = {CourseName, RatingField, SlopeField};
     setTabOrder(order[0], order[1]);

@@ -60,8 +60,7 @@ TGNameForm::TGNameForm(QWidget* parent) : TbForm(parent) {
     buttons->addWidget(CancelButton);
     grid->addLayout(buttons, 3, 0, 1, 3);
     grid->setColumnMinimumWidth(1, 260);
-    // A fixed-size dialog: the window itself, not only its contents.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    MakeFixedSize();
 
     setTabOrder(LongName, ShortName);
     setTabOrder(ShortName, SexRadio->Item(0));

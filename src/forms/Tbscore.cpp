@@ -156,7 +156,7 @@ TScoreForm::TScoreForm(QWidget* parent) : TbForm(parent) {
     CoursePicked = new THiddenEdit(central, "0");
     OkPressed = new THiddenEdit(central, "0");
     AddingGroup = new THiddenEdit(central, "0");
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    MakeFixedSize();
 
     QMenu* file = menuBar()->addMenu("&File");
     SaveExit1 = file->addAction("&Save/Exit");

@@ -298,5 +298,55 @@ TEST_F(CourseMaintenanceTest, FailedSaveKeepsTheFileAndTheChanges) {
         << "no temporary file is left behind";
 }
 
+TEST_F(CourseMaintenanceTest, OnlyTheWindowThatOpenedTheEditorTakesItsCourse) {
+    dir.Write("courses.vxc", TwoCourses);
+    tb::TCMaintForm* first = Open();
+    tb::TCMaintForm* second = Open();
+    Activate(first);
+    first->CourseListBox->setCurrentRow(0);
+    Click(first->ModifyButton);
+    Settle();
+    // The window that asked for the change goes away before the editor's OK.
+    Click(first->ExitButton);
+    Settle();
+    Activate(CourseForm);
+    Type(CourseForm->CourseName, "ABBOT");
+    Click(CourseForm->OKButton);
+    Settle();
+    Activate(second);
+    EXPECT_EQ(Lines(second), (QStringList{"ABBEY", "MOOR"}));
+    EXPECT_FALSE(second->Modified());
+}
+
+TEST_F(CourseMaintenanceTest, DeletingWhileTheEditorIsOpenKeepsTheEditOnItsCourse) {
+    dir.Write("courses.vxc", std::string(TwoCourses) +
+                                 "ZEBRA~70.0~113~72~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~\r\n");
+    tb::TCMaintForm* form = Open();
+    form->CourseListBox->setCurrentRow(2);
+    Click(form->ModifyButton);
+    Settle();
+    Activate(form);
+    form->CourseListBox->setCurrentRow(0);
+    tb::Dialogs::QueueAnswer(Answer::Yes);
+    Click(form->DeleteButton);
+    Activate(CourseForm);
+    CourseForm->RatingField->selectAll();
+    Type(CourseForm->RatingField, "69.9");
+    Click(CourseForm->OKButton);
+    Settle();
+    ASSERT_EQ(form->Courses().size(), 2u);
+    EXPECT_EQ(form->Courses()[0].Name.str(), "MOOR");
+    EXPECT_EQ(form->Courses()[0].Rating.str(), "68.0");
+    EXPECT_EQ(form->Courses()[1].Name.str(), "ZEBRA");
+    EXPECT_EQ(form->Courses()[1].Rating.str(), "69.9");
+}
+
+TEST_F(CourseMaintenanceTest, EditorIsAFixedSizeDialog) {
+    Open();
+    Click(CMaintForm->AddButton);
+    Settle();
+    EXPECT_EQ(CourseForm->minimumSize(), CourseForm->maximumSize());
+}
+
 } // namespace
 } // namespace tbtest

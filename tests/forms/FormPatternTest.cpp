@@ -122,8 +122,8 @@ TEST_F(FormPatternTest, TwoChoiceDialogAnswers) {
         const char* name;
         int expected;
     };
-    for (Case c : {Case{"Button1", 1}, Case{"Button2", 2}, Case{"CancelButton", -1},
-                   Case{"close", 2}}) {
+    for (Case c :
+         {Case{"Button1", 1}, Case{"Button2", 2}, Case{"CancelButton", -1}, Case{"close", 2}}) {
         tb::TTwoChoiceDlg dialog;
         dialog.setWindowTitle("Printer or File");
         dialog.MemoField->setPlainText("Output handicap list to the printer or to a file?");
@@ -131,10 +131,14 @@ TEST_F(FormPatternTest, TwoChoiceDialogAnswers) {
         dialog.Button2->setText("File");
         QTimer::singleShot(0, &dialog, [&dialog, c] {
             const std::string name = c.name;
-            if (name == "Button1") dialog.Button1->click();
-            else if (name == "Button2") dialog.Button2->click();
-            else if (name == "CancelButton") dialog.CancelButton->click();
-            else dialog.reject(); // the title bar's close box
+            if (name == "Button1")
+                dialog.Button1->click();
+            else if (name == "Button2")
+                dialog.Button2->click();
+            else if (name == "CancelButton")
+                dialog.CancelButton->click();
+            else
+                dialog.reject(); // the title bar's close box
         });
         EXPECT_EQ(dialog.Ask(), c.expected) << c.name;
     }
