@@ -21,8 +21,8 @@ namespace {
 const char* const DataDir = ".";
 }
 
-TCMaintForm::TCMaintForm(QWidget* parent) : TbForm(parent) {
-    setAttribute(Qt::WA_DeleteOnClose);
+TCMaintForm::TCMaintForm(QWidget* parent)
+    : TMaintForm("CMaintForm", "Save changes made to courses?", parent) {
     setWindowTitle("Course Maintenance");
     auto* central = new QWidget(this);
     central->setAutoFillBackground(true);
@@ -67,8 +67,8 @@ TCMaintForm::TCMaintForm(QWidget* parent) : TbForm(parent) {
     connect(DeleteCourse1, &QAction::triggered, this, &TCMaintForm::DeleteButtonClick);
     connect(SaveButton, &QPushButton::clicked, this, &TCMaintForm::SaveButtonClick);
     connect(Save1, &QAction::triggered, this, &TCMaintForm::SaveButtonClick);
-    connect(ExitButton, &QPushButton::clicked, this, &TCMaintForm::ExitButtonClick);
-    connect(Exit1, &QAction::triggered, this, &TCMaintForm::ExitButtonClick);
+    connect(ExitButton, &QPushButton::clicked, this, &TMaintForm::ExitButtonClick);
+    connect(Exit1, &QAction::triggered, this, &TMaintForm::ExitButtonClick);
 
     FormCreate();
 }
@@ -85,11 +85,6 @@ void TCMaintForm::FillListBox() {
     CourseListBox->clear();
     for (const CourseRec& course : courses_)
         CourseListBox->addItem(ToQt(course.Name));
-}
-
-void TCMaintForm::SetModified(bool modified) {
-    modified_ = modified;
-    SaveButton->setEnabled(modified);
 }
 
 void TCMaintForm::FormActivate() {
@@ -175,35 +170,6 @@ void TCMaintForm::DeleteButtonClick() {
 void TCMaintForm::SaveButtonClick() {
     SaveCourseList(DataDir, courses_);
     SetModified(false);
-}
-
-bool TCMaintForm::ConfirmLeave() {
-    if (!modified_) return true;
-    switch (Dialogs::ConfirmCancel(this, "Save changes made to courses?")) {
-    case Dialogs::Answer::Yes:
-        SaveButtonClick();
-        return true;
-    case Dialogs::Answer::No:
-        return true;
-    default:
-        return false;
-    }
-}
-
-void TCMaintForm::ExitButtonClick() {
-    if (!ConfirmLeave()) return;
-    closing_ = true;
-    close();
-}
-
-bool TCMaintForm::FormCloseQuery() {
-    // The title bar's close box asks about unsaved changes as Exit does.
-    return closing_ || ConfirmLeave();
-}
-
-void TCMaintForm::FormResize() {
-    if (MainForm && MainForm->Exiting) return;
-    WritePlacement(this, "CMaintForm");
 }
 
 } // namespace tb

@@ -4,7 +4,7 @@
 // its own list.
 
 #include "Controls.h"
-#include "TbForm.h"
+#include "MaintForm.h"
 #include "data/Records.h"
 
 #include <QPointer>
@@ -14,7 +14,7 @@ class QListWidget;
 
 namespace tb {
 
-class TCMaintForm : public TbForm {
+class TCMaintForm : public TMaintForm {
     Q_OBJECT
 public:
     explicit TCMaintForm(QWidget* parent = nullptr);
@@ -23,7 +23,6 @@ public:
     TButton* AddButton;
     TButton* ModifyButton;
     TButton* DeleteButton;
-    TButton* SaveButton;
     TButton* ExitButton;
     QAction* Save1;
     QAction* Exit1;
@@ -34,31 +33,22 @@ public:
     void AddButtonClick();
     void ModifyButtonClick();
     void DeleteButtonClick();
-    void SaveButtonClick();
-    void ExitButtonClick();
+    void SaveButtonClick() override;
 
     const CourseList& Courses() const { return courses_; }
-    bool Modified() const { return modified_; }
 
 protected:
     void FormActivate() override;
-    void FormResize() override;
-    bool FormCloseQuery() override;
 
 private:
     void FormCreate();
     void FillListBox();
-    void SetModified(bool modified);
-    // Asks about unsaved changes; false when the user cancels.
-    bool ConfirmLeave();
 
     CourseList courses_;
     // The course handed to the editor (1-based); 0 while a new course is
     // being added; EditDropped when it was deleted while in the editor.
     static constexpr int EditDropped = -1;
     int currentCourse_ = 0;
-    bool modified_ = false;
-    bool closing_ = false;
 };
 
 // The newest course maintenance window.

@@ -25,8 +25,8 @@ namespace {
 const char* const DataDir = ".";
 }
 
-TGMaintForm::TGMaintForm(QWidget* parent) : TbForm(parent) {
-    setAttribute(Qt::WA_DeleteOnClose);
+TGMaintForm::TGMaintForm(QWidget* parent)
+    : TMaintForm("GMaintForm", "Save changes made to golfers?", parent) {
     setWindowTitle("Golfer Maintenance");
     auto* central = new QWidget(this);
     central->setAutoFillBackground(true);
@@ -72,8 +72,8 @@ TGMaintForm::TGMaintForm(QWidget* parent) : TbForm(parent) {
     connect(DeleteGolfer1, &QAction::triggered, this, &TGMaintForm::DeleteButtonClick);
     connect(SaveButton, &QPushButton::clicked, this, &TGMaintForm::SaveButtonClick);
     connect(Save1, &QAction::triggered, this, &TGMaintForm::SaveButtonClick);
-    connect(ExitButton, &QPushButton::clicked, this, &TGMaintForm::ExitButtonClick);
-    connect(Exit1, &QAction::triggered, this, &TGMaintForm::ExitButtonClick);
+    connect(ExitButton, &QPushButton::clicked, this, &TMaintForm::ExitButtonClick);
+    connect(Exit1, &QAction::triggered, this, &TMaintForm::ExitButtonClick);
 
     FormCreate();
 }
@@ -91,11 +91,6 @@ void TGMaintForm::FillListBox() {
     GolferListBox->clear();
     for (const GolferRec& golfer : golfers_)
         GolferListBox->addItem(ToQt(golfer.LongName));
-}
-
-void TGMaintForm::SetModified(bool modified) {
-    modified_ = modified;
-    SaveButton->setEnabled(modified);
 }
 
 void TGMaintForm::FormActivate() {
@@ -193,35 +188,6 @@ void TGMaintForm::DeleteButtonClick() {
 void TGMaintForm::SaveButtonClick() {
     SaveGolfers(DataDir, golfers_);
     SetModified(false);
-}
-
-bool TGMaintForm::ConfirmLeave() {
-    if (!modified_) return true;
-    switch (Dialogs::ConfirmCancel(this, "Save changes made to golfers?")) {
-    case Dialogs::Answer::Yes:
-        SaveButtonClick();
-        return true;
-    case Dialogs::Answer::No:
-        return true;
-    default:
-        return false;
-    }
-}
-
-void TGMaintForm::ExitButtonClick() {
-    if (!ConfirmLeave()) return;
-    closing_ = true;
-    close();
-}
-
-bool TGMaintForm::FormCloseQuery() {
-    // The title bar's close box asks about unsaved changes as Exit does.
-    return closing_ || ConfirmLeave();
-}
-
-void TGMaintForm::FormResize() {
-    if (MainForm && MainForm->Exiting) return;
-    WritePlacement(this, "GMaintForm");
 }
 
 } // namespace tb

@@ -6,7 +6,7 @@
 // keeps its own list.
 
 #include "Controls.h"
-#include "TbForm.h"
+#include "MaintForm.h"
 #include "data/Records.h"
 
 #include <QPointer>
@@ -16,7 +16,7 @@ class QListWidget;
 
 namespace tb {
 
-class TGMaintForm : public TbForm {
+class TGMaintForm : public TMaintForm {
     Q_OBJECT
 public:
     explicit TGMaintForm(QWidget* parent = nullptr);
@@ -25,7 +25,6 @@ public:
     TButton* AddButton;
     TButton* ModifyButton;
     TButton* DeleteButton;
-    TButton* SaveButton;
     TButton* ExitButton;
     QAction* Save1;
     QAction* Exit1;
@@ -36,36 +35,27 @@ public:
     void AddButtonClick();
     void ModifyButtonClick();
     void DeleteButtonClick();
-    void SaveButtonClick();
-    void ExitButtonClick();
+    void SaveButtonClick() override;
 
     const GolferList& Golfers() const { return golfers_; }
-    bool Modified() const { return modified_; }
     // 1-based; 0 while a golfer is being added.
     int CurrentGolfer() const { return currentGolfer_; }
 
 protected:
     void FormActivate() override;
-    void FormResize() override;
-    bool FormCloseQuery() override;
 
 private:
     void FormCreate();
     void FillListBox();
-    void SetModified(bool modified);
     // Takes over the golfer the name dialog accepted for this window.
     void TakeOverGolfer();
     // Makes the current position that of the golfer being changed; false
     // when that golfer is no longer in the list.
     bool FindEditedGolfer();
-    // Asks about unsaved changes; false when the user cancels.
-    bool ConfirmLeave();
 
     GolferList golfers_;
     int currentGolfer_ = 0;
     GolferRec editing_; // the golfer as it was handed to the dialog
-    bool modified_ = false;
-    bool closing_ = false;
 };
 
 // The newest golfer maintenance window.

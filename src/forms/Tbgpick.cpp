@@ -165,9 +165,12 @@ void TGPickForm::FormActivate() {
             Dialogs::Message(this, "Remember, the last 20 complete scores are used to "
                                    "calculate the index.");
         } else {
-            scores_.push_back(ScoreForm->RoundAsScoreRec());
-            SortScores(scores_);
-            SaveScores(scoreFile_, scores_);
+            // The list changes only once the file holds the round.
+            ScoreList updated = scores_;
+            updated.push_back(ScoreForm->RoundAsScoreRec());
+            SortScores(updated);
+            SaveScores(scoreFile_, updated);
+            scores_ = std::move(updated);
         }
     }
     if (GolferListBox->count() > 0)
