@@ -1,27 +1,54 @@
 #pragma once
 // What golfer maintenance and course maintenance share: a list edited in
-// memory, a Save button enabled exactly while there are unsaved changes, and
-// Exit (or the title bar's close box) asking whether to save them first.
+// memory beside the buttons Add, Modify, Delete, Save and Exit (with the same
+// commands in the menus), a Save button enabled exactly while there are
+// unsaved changes, and Exit (or the title bar's close box) asking whether to
+// save them first.
 
 #include "Controls.h"
 #include "TbForm.h"
 
+class QAction;
+class QListWidget;
+
 namespace tb {
+
+struct MaintWindowTexts {
+    const char* caption;
+    const char* placementSection; // the window's section of the settings file
+    const char* saveQuestion;     // asked at Exit while changes are unsaved
+    const char* addItem;          // the Edit menu's three items
+    const char* modifyItem;
+    const char* deleteItem;
+    bool exitBeforeSave; // tab order: ..., Delete, Exit, Save instead of Save, Exit
+};
 
 class TMaintForm : public TbForm {
     Q_OBJECT
 public:
-    TButton* SaveButton = nullptr; // made by the window itself
+    TButton* AddButton;
+    TButton* ModifyButton;
+    TButton* DeleteButton;
+    TButton* SaveButton;
+    TButton* ExitButton;
+    QAction* Save1;
+    QAction* Exit1;
 
+    virtual void AddButtonClick() = 0;
+    virtual void ModifyButtonClick() = 0;
+    virtual void DeleteButtonClick() = 0;
     virtual void SaveButtonClick() = 0;
     // Asks about unsaved changes, then closes the window.
     void ExitButtonClick();
     bool Modified() const { return modified_; }
 
 protected:
-    // `placementSection` names the window's section of the settings file;
-    // `saveQuestion` is asked at Exit while changes are unsaved.
-    TMaintForm(const char* placementSection, const char* saveQuestion, QWidget* parent);
+    TMaintForm(const MaintWindowTexts& texts, QWidget* parent);
+
+    QListWidget* List() const { return list_; }
+    QAction* AddItem() const { return addItem_; }
+    QAction* ModifyItem() const { return modifyItem_; }
+    QAction* DeleteItem() const { return deleteItem_; }
 
     void SetModified(bool modified);
     void FormResize() override;
@@ -31,8 +58,11 @@ private:
     // False when the user cancels.
     bool ConfirmLeave();
 
-    const char* placementSection_;
-    const char* saveQuestion_;
+    MaintWindowTexts texts_;
+    QListWidget* list_;
+    QAction* addItem_;
+    QAction* modifyItem_;
+    QAction* deleteItem_;
     bool modified_ = false;
     bool closing_ = false;
 };

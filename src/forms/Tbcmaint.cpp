@@ -8,10 +8,7 @@
 #include "data/CourseFile.h"
 
 #include <QAction>
-#include <QHBoxLayout>
 #include <QListWidget>
-#include <QMenuBar>
-#include <QVBoxLayout>
 
 namespace tb {
 
@@ -22,54 +19,13 @@ const char* const DataDir = ".";
 }
 
 TCMaintForm::TCMaintForm(QWidget* parent)
-    : TMaintForm("CMaintForm", "Save changes made to courses?", parent) {
-    setWindowTitle("Course Maintenance");
-    auto* central = new QWidget(this);
-    central->setAutoFillBackground(true);
-    QPalette white = central->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    central->setPalette(white);
-    setCentralWidget(central);
-
-    CourseListBox = new QListWidget(central);
-    AddButton = new TButton("Add", central);
-    ModifyButton = new TButton("Modify", central);
-    DeleteButton = new TButton("Delete", central);
-    SaveButton = new TButton("Save", central);
-    ExitButton = new TButton("Exit", central);
-    auto* buttons = new QVBoxLayout;
-    for (TButton* button : {AddButton, ModifyButton, DeleteButton, SaveButton, ExitButton})
-        buttons->addWidget(button);
-    buttons->addStretch();
-    auto* layout = new QHBoxLayout(central);
-    layout->addWidget(CourseListBox, 1);
-    layout->addLayout(buttons);
-    setTabOrder(CourseListBox, AddButton);
-    setTabOrder(AddButton, ModifyButton);
-    setTabOrder(ModifyButton, DeleteButton);
-    setTabOrder(DeleteButton, SaveButton);
-    setTabOrder(SaveButton, ExitButton);
-
-    QMenu* file = menuBar()->addMenu("&File");
-    Save1 = file->addAction("&Save");
-    Exit1 = file->addAction("&Exit");
-    QMenu* edit = menuBar()->addMenu("&Edit");
-    AddCourse1 = edit->addAction("&Add Course");
-    ModifyCourse1 = edit->addAction("&Modify Course");
-    DeleteCourse1 = edit->addAction("&Delete Course");
-
-    connect(AddButton, &QPushButton::clicked, this, &TCMaintForm::AddButtonClick);
-    connect(AddCourse1, &QAction::triggered, this, &TCMaintForm::AddButtonClick);
-    connect(ModifyButton, &QPushButton::clicked, this, &TCMaintForm::ModifyButtonClick);
-    connect(ModifyCourse1, &QAction::triggered, this, &TCMaintForm::ModifyButtonClick);
-    connect(CourseListBox, &QListWidget::itemDoubleClicked, this, &TCMaintForm::ModifyButtonClick);
-    connect(DeleteButton, &QPushButton::clicked, this, &TCMaintForm::DeleteButtonClick);
-    connect(DeleteCourse1, &QAction::triggered, this, &TCMaintForm::DeleteButtonClick);
-    connect(SaveButton, &QPushButton::clicked, this, &TCMaintForm::SaveButtonClick);
-    connect(Save1, &QAction::triggered, this, &TCMaintForm::SaveButtonClick);
-    connect(ExitButton, &QPushButton::clicked, this, &TMaintForm::ExitButtonClick);
-    connect(Exit1, &QAction::triggered, this, &TMaintForm::ExitButtonClick);
-
+    : TMaintForm({"Course Maintenance", "CMaintForm", "Save changes made to courses?",
+                  "&Add Course", "&Modify Course", "&Delete Course", false},
+                 parent) {
+    CourseListBox = List();
+    AddCourse1 = AddItem();
+    ModifyCourse1 = ModifyItem();
+    DeleteCourse1 = DeleteItem();
     FormCreate();
 }
 

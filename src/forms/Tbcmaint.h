@@ -20,19 +20,13 @@ public:
     explicit TCMaintForm(QWidget* parent = nullptr);
 
     QListWidget* CourseListBox;
-    TButton* AddButton;
-    TButton* ModifyButton;
-    TButton* DeleteButton;
-    TButton* ExitButton;
-    QAction* Save1;
-    QAction* Exit1;
     QAction* AddCourse1;
     QAction* ModifyCourse1;
     QAction* DeleteCourse1;
 
-    void AddButtonClick();
-    void ModifyButtonClick();
-    void DeleteButtonClick();
+    void AddButtonClick() override;
+    void ModifyButtonClick() override;
+    void DeleteButtonClick() override;
     void SaveButtonClick() override;
 
     const CourseList& Courses() const { return courses_; }

@@ -10,10 +10,7 @@
 #include "data/ShortNames.h"
 
 #include <QAction>
-#include <QHBoxLayout>
 #include <QListWidget>
-#include <QMenuBar>
-#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -26,55 +23,13 @@ const char* const DataDir = ".";
 }
 
 TGMaintForm::TGMaintForm(QWidget* parent)
-    : TMaintForm("GMaintForm", "Save changes made to golfers?", parent) {
-    setWindowTitle("Golfer Maintenance");
-    auto* central = new QWidget(this);
-    central->setAutoFillBackground(true);
-    QPalette white = central->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    central->setPalette(white);
-    setCentralWidget(central);
-
-    GolferListBox = new QListWidget(central);
-    GolferListBox->setSelectionMode(QAbstractItemView::SingleSelection);
-    AddButton = new TButton("Add", central);
-    ModifyButton = new TButton("Modify", central);
-    DeleteButton = new TButton("Delete", central);
-    SaveButton = new TButton("Save", central);
-    ExitButton = new TButton("Exit", central);
-    auto* buttons = new QVBoxLayout;
-    for (TButton* button : {AddButton, ModifyButton, DeleteButton, SaveButton, ExitButton})
-        buttons->addWidget(button);
-    buttons->addStretch();
-    auto* layout = new QHBoxLayout(central);
-    layout->addWidget(GolferListBox, 1);
-    layout->addLayout(buttons);
-    setTabOrder(GolferListBox, AddButton);
-    setTabOrder(AddButton, ModifyButton);
-    setTabOrder(ModifyButton, DeleteButton);
-    setTabOrder(DeleteButton, ExitButton);
-    setTabOrder(ExitButton, SaveButton);
-
-    QMenu* file = menuBar()->addMenu("&File");
-    Save1 = file->addAction("&Save");
-    Exit1 = file->addAction("&Exit");
-    QMenu* edit = menuBar()->addMenu("&Edit");
-    AddGolfer1 = edit->addAction("&Add Golfer");
-    ModifyGolfer1 = edit->addAction("&Modify Golfer");
-    DeleteGolfer1 = edit->addAction("&Delete Golfer");
-
-    connect(AddButton, &QPushButton::clicked, this, &TGMaintForm::AddButtonClick);
-    connect(AddGolfer1, &QAction::triggered, this, &TGMaintForm::AddButtonClick);
-    connect(ModifyButton, &QPushButton::clicked, this, &TGMaintForm::ModifyButtonClick);
-    connect(ModifyGolfer1, &QAction::triggered, this, &TGMaintForm::ModifyButtonClick);
-    connect(GolferListBox, &QListWidget::itemDoubleClicked, this, &TGMaintForm::ModifyButtonClick);
-    connect(DeleteButton, &QPushButton::clicked, this, &TGMaintForm::DeleteButtonClick);
-    connect(DeleteGolfer1, &QAction::triggered, this, &TGMaintForm::DeleteButtonClick);
-    connect(SaveButton, &QPushButton::clicked, this, &TGMaintForm::SaveButtonClick);
-    connect(Save1, &QAction::triggered, this, &TGMaintForm::SaveButtonClick);
-    connect(ExitButton, &QPushButton::clicked, this, &TMaintForm::ExitButtonClick);
-    connect(Exit1, &QAction::triggered, this, &TMaintForm::ExitButtonClick);
-
+    : TMaintForm({"Golfer Maintenance", "GMaintForm", "Save changes made to golfers?",
+                  "&Add Golfer", "&Modify Golfer", "&Delete Golfer", true},
+                 parent) {
+    GolferListBox = List();
+    AddGolfer1 = AddItem();
+    ModifyGolfer1 = ModifyItem();
+    DeleteGolfer1 = DeleteItem();
     FormCreate();
 }
 

@@ -22,19 +22,13 @@ public:
     explicit TGMaintForm(QWidget* parent = nullptr);
 
     QListWidget* GolferListBox;
-    TButton* AddButton;
-    TButton* ModifyButton;
-    TButton* DeleteButton;
-    TButton* ExitButton;
-    QAction* Save1;
-    QAction* Exit1;
     QAction* AddGolfer1;
     QAction* ModifyGolfer1;
     QAction* DeleteGolfer1;
 
-    void AddButtonClick();
-    void ModifyButtonClick();
-    void DeleteButtonClick();
+    void AddButtonClick() override;
+    void ModifyButtonClick() override;
+    void DeleteButtonClick() override;
     void SaveButtonClick() override;
 
     const GolferList& Golfers() const { return golfers_; }
