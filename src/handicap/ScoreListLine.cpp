@@ -13,12 +13,27 @@ std::string ScoreListLine(const ScoreRec& rec, int position, const UsedScores& u
         mark = '*';
     else if (!IsCompleteScore(rec))
         mark = 'I';
-    std::string line(1, mark);
-    line += " " + PadRight(std::to_string(position), 3) + " " + DateForDisplay(rec.Date.str());
-    line += "  " + PadLeft(rec.Score.str(), 3) + "  " + PadLeft(rec.AdjScore.str(), 3);
-    line += "  " + PadRight(rec.Rating.str(), 4) + "   " + PadRight(rec.Slope.str(), 3);
-    line += "   " + FormatFixed(StoredScoreDifferential(rec), 1, 4);
-    line += "   " + PadRight(rec.CourseName.str(), 30).substr(0, 25);
+    // Pieces in column order; each is appended on its own.
+    const std::string pieces[] = {std::string(1, mark),
+                                  " ",
+                                  PadRight(std::to_string(position), 3),
+                                  " ",
+                                  DateForDisplay(rec.Date.str()),
+                                  "  ",
+                                  PadLeft(rec.Score.str(), 3),
+                                  "  ",
+                                  PadLeft(rec.AdjScore.str(), 3),
+                                  "  ",
+                                  PadRight(rec.Rating.str(), 4),
+                                  "   ",
+                                  PadRight(rec.Slope.str(), 3),
+                                  "   ",
+                                  FormatFixed(StoredScoreDifferential(rec), 1, 4),
+                                  "   ",
+                                  PadRight(rec.CourseName.str(), 30).substr(0, 25)};
+    std::string line;
+    for (const std::string& piece : pieces)
+        line.append(piece);
     return line;
 }
 
