@@ -1,5 +1,7 @@
 #include "Controls.h"
 
+#include "Latin1.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -30,14 +32,22 @@ bool FocusWentToOwnWindow(const QWidget* box) {
     const QWidget* next = QApplication::focusWidget();
     return next && next->window() == box->window();
 }
-} // namespace
 
+// True for reasons that mean the focus moved inside the window.
 bool IsFocusMoveWithinWindow(Qt::FocusReason reason) {
     // Opening a menu from the keyboard (Alt, or Alt and a menu's letter)
     // hands the focus to the menu bar, and closing it hands it back: neither
     // is leaving the box.
     return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
            reason != Qt::MenuBarFocusReason;
+}
+} // namespace
+
+std::vector<std::string> TextsOf(const std::array<TEdit*, 18>& edits, int from, int to) {
+    std::vector<std::string> texts;
+    for (int i = from; i <= to; ++i)
+        texts.push_back(ToCore(edits[i - 1]->text()));
+    return texts;
 }
 
 TEdit::TEdit(QWidget* parent, const QString& text) : QLineEdit(text, parent) {}

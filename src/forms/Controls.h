@@ -9,7 +9,10 @@
 #include <QPushButton>
 #include <QValidator>
 
+#include <array>
 #include <functional>
+#include <string>
+#include <vector>
 
 namespace tb {
 
@@ -87,8 +90,8 @@ private:
     int maxLength_;
 };
 
-// True for reasons that mean the focus moved inside the window.
-bool IsFocusMoveWithinWindow(Qt::FocusReason reason);
+// The texts of boxes `from` to `to` (1-based) of a row of 18, as 8-bit text.
+std::vector<std::string> TextsOf(const std::array<TEdit*, 18>& edits, int from, int to);
 
 } // namespace tb
 

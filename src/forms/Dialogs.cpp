@@ -130,9 +130,6 @@ void ClearShown() {
     shown.clear();
     answers.clear();
 }
-bool Scripted() {
-    return scripted;
-}
 
 } // namespace tb::Dialogs
 

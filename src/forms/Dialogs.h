@@ -61,7 +61,6 @@ const std::vector<Shown>& ShownDialogs();
 // Texts only, in order; handy for assertions.
 std::vector<QString> ShownTexts();
 void ClearShown();
-bool Scripted();
 
 } // namespace tb::Dialogs
 

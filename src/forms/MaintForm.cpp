@@ -16,12 +16,7 @@ TMaintForm::TMaintForm(const MaintWindowTexts& texts, QWidget* parent)
     : TbForm(parent), texts_(texts) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(texts.caption);
-    auto* central = new QWidget(this);
-    central->setAutoFillBackground(true);
-    QPalette white = central->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    central->setPalette(white);
-    setCentralWidget(central);
+    QWidget* central = MakeWhiteCentralWidget();
 
     list_ = new QListWidget(central);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -32,6 +32,16 @@ void TbForm::CentreOnScreen() {
     move(area.center() - QPoint(size.width() / 2, size.height() / 2));
 }
 
+QWidget* TbForm::MakeWhiteCentralWidget() {
+    auto* central = new QWidget(this);
+    central->setAutoFillBackground(true);
+    QPalette white = central->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    central->setPalette(white);
+    setCentralWidget(central);
+    return central;
+}
+
 void TbForm::MakeFixedSize() {
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }

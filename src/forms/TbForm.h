@@ -10,6 +10,9 @@
 
 namespace tb {
 
+// The data files live in the working folder.
+inline constexpr const char* DataDir = ".";
+
 class TbForm : public QMainWindow {
     Q_OBJECT
 public:
@@ -25,6 +28,8 @@ public:
     void CentreOnScreen();
     // A fixed dialog border: the window keeps the size its contents need.
     void MakeFixedSize();
+    // A central widget with a white background, for the windows that have one.
+    QWidget* MakeWhiteCentralWidget();
 
 protected:
     virtual void FormShow() {}

@@ -14,10 +14,6 @@ namespace tb {
 
 QPointer<TCMaintForm> CMaintForm;
 
-namespace {
-const char* const DataDir = ".";
-}
-
 TCMaintForm::TCMaintForm(QWidget* parent)
     : TMaintForm({"Course Maintenance", "CMaintForm", "Save changes made to courses?",
                   "&Add Course", "&Modify Course", "&Delete Course", false},

@@ -12,15 +12,6 @@ namespace tb {
 
 TCourseForm* CourseForm = nullptr;
 
-namespace {
-std::vector<std::string> Texts(const std::array<TEdit*, 18>& edits, int from, int to) {
-    std::vector<std::string> texts;
-    for (int i = from; i <= to; ++i)
-        texts.push_back(ToCore(edits[i - 1]->text()));
-    return texts;
-}
-} // namespace
-
 TCourseForm::TCourseForm(QWidget* parent) : TbForm(parent) {
     setWindowTitle("Course Maintenance");
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -97,8 +88,8 @@ TCourseForm::TCourseForm(QWidget* parent) : TbForm(parent) {
 void TCourseForm::RecomputeTotals(bool includingTotal) {
     for (TEdit* par : Par)
         if (par->text().isEmpty()) par->setText("0");
-    ParOut->setText(ToQt(SumText(Texts(Par, 1, 9))));
-    ParIn->setText(ToQt(SumText(Texts(Par, 10, 18))));
+    ParOut->setText(ToQt(SumText(TextsOf(Par, 1, 9))));
+    ParIn->setText(ToQt(SumText(TextsOf(Par, 10, 18))));
     if (includingTotal)
         ParTotal->setText(ToQt(SumText({ToCore(ParOut->text()), ToCore(ParIn->text())})));
 }

@@ -18,10 +18,6 @@ namespace tb {
 
 QPointer<TGMaintForm> GMaintForm;
 
-namespace {
-const char* const DataDir = ".";
-}
-
 TGMaintForm::TGMaintForm(QWidget* parent)
     : TMaintForm({"Golfer Maintenance", "GMaintForm", "Save changes made to golfers?",
                   "&Add Golfer", "&Modify Golfer", "&Delete Golfer", true},

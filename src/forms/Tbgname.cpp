@@ -15,10 +15,6 @@ namespace tb {
 
 TGNameForm* GNameForm = nullptr;
 
-namespace {
-const char* const DataDir = ".";
-}
-
 TGNameForm::TGNameForm(QWidget* parent) : TbForm(parent) {
     setWindowTitle("Golfer Name");
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |

@@ -20,10 +20,6 @@ namespace tb {
 
 QPointer<TGPickForm> GPickForm;
 
-namespace {
-const char* const DataDir = ".";
-}
-
 TGPickForm::TGPickForm(QWidget* parent) : TbForm(parent) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle("Golfer List");

@@ -30,12 +30,7 @@ TMainForm::TMainForm(QWidget* parent) : TbForm(parent) {
     setWindowTitle("Tarnbeck for Windows");
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    auto* central = new QWidget(this);
-    central->setAutoFillBackground(true);
-    QPalette white = central->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    central->setPalette(white);
-    setCentralWidget(central);
+    QWidget* central = MakeWhiteCentralWidget();
 
     Label1 = new QLabel("Tarnbeck for Windows", central);
     QFont title = Label1->font();

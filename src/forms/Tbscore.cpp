@@ -25,15 +25,6 @@ namespace tb {
 TScoreForm* ScoreForm = nullptr;
 
 namespace {
-const char* const DataDir = ".";
-
-std::vector<std::string> Texts(const std::array<TEdit*, 18>& edits, int from, int to) {
-    std::vector<std::string> texts;
-    for (int i = from; i <= to; ++i)
-        texts.push_back(ToCore(edits[i - 1]->text()));
-    return texts;
-}
-
 std::string Text(const QLineEdit* edit) {
     return ToCore(edit->text());
 }
@@ -518,19 +509,19 @@ void TScoreForm::AdjScoreExit() {
 // ---- Sums and results -----------------------------------------------------
 
 void TScoreForm::UpdateScoreOut() {
-    ScoreOut->setText(ToQt(SumText(Texts(Score, 1, 9))));
+    ScoreOut->setText(ToQt(SumText(TextsOf(Score, 1, 9))));
 }
 
 void TScoreForm::UpdateScoreIn() {
-    ScoreIn->setText(ToQt(SumText(Texts(Score, 10, 18))));
+    ScoreIn->setText(ToQt(SumText(TextsOf(Score, 10, 18))));
 }
 
 void TScoreForm::UpdatePuttsOut() {
-    PuttsOut->setText(ToQt(SumText(Texts(Putts, 1, 9))));
+    PuttsOut->setText(ToQt(SumText(TextsOf(Putts, 1, 9))));
 }
 
 void TScoreForm::UpdatePuttsIn() {
-    PuttsIn->setText(ToQt(SumText(Texts(Putts, 10, 18))));
+    PuttsIn->setText(ToQt(SumText(TextsOf(Putts, 10, 18))));
 }
 
 void TScoreForm::UpdatePuttsTotal() {
@@ -557,8 +548,8 @@ void TScoreForm::ShowCourse(int position) {
     for (TEdit* par : Par)
         if (par->text().isEmpty()) par->setText("0");
     // The stored total par stays as it is, even when it differs from the sum.
-    ParOut->setText(ToQt(SumText(Texts(Par, 1, 9))));
-    ParIn->setText(ToQt(SumText(Texts(Par, 10, 18))));
+    ParOut->setText(ToQt(SumText(TextsOf(Par, 1, 9))));
+    ParIn->setText(ToQt(SumText(TextsOf(Par, 10, 18))));
 }
 
 void TScoreForm::ClearScoreForm() {
