@@ -1,7 +1,8 @@
 #include "TarnbeckApplication.h"
 
-#include "forms/Dialogs.h"
-#include "forms/Latin1.h"
+#include "widgets/Dialogs.h"
+#include "widgets/Latin1.h"
+#include "forms/Tb2choic.h"
 #include "forms/Tbabout.h"
 #include "forms/Tbcourse.h"
 #include "forms/Tbgname.h"
@@ -20,10 +21,13 @@ namespace tb {
 
 TarnbeckApplication::TarnbeckApplication(int& argc, char** argv) : QApplication(argc, argv) {
     InitTarnbeckResources();
+    // No display name: the window system would append it to every caption.
     setApplicationName("Tarnbeck");
-    setApplicationDisplayName("Tarnbeck for Windows");
+    RegisterTwoChoiceDialog();
 }
 
+// The last line of defence only: every handler runs through RunHandler,
+// which catches its errors before they reach the toolkit.
 bool TarnbeckApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);

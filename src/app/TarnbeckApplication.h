@@ -1,8 +1,7 @@
 #pragma once
-// The application object. It is the general error handler: an error that
-// leaves an event handler (a conversion error, a file input/output error) is
-// shown in the standard error box, the handler stops there, and the program
-// goes on.
+// The application object. Handlers' errors are caught where they run
+// (RunHandler); the application only backs that up: an error that still
+// reaches it is shown in the standard error box and the program goes on.
 
 #include <QApplication>
 

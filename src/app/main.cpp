@@ -3,8 +3,10 @@
 
 #include "TarnbeckApplication.h"
 #include "forms/Tbmain.h"
+#include "widgets/Program.h"
 
 int main(int argc, char** argv) {
+    tb::IgnoreFileSizeSignal();
     tb::TarnbeckApplication app(argc, argv);
     tb::CreateForms();
     tb::MainForm->show();

@@ -1,19 +1,45 @@
 #include "Tb2choic.h"
 
+#include "widgets/Dialogs.h"
+#include "widgets/Placement.h"
+
 #include <QHBoxLayout>
-#include <QPlainTextEdit>
+#include <QKeyEvent>
 #include <QPushButton>
+#include <QTextEdit>
 #include <QVBoxLayout>
 
 namespace tb {
 
+namespace {
+int AskTwoChoice(QWidget* parent, const QString& caption, const QString& question,
+                 const QString& button1, const QString& button2) {
+    TTwoChoiceDlg dialog(parent);
+    dialog.setWindowTitle(caption);
+    dialog.MemoField->setPlainText(question);
+    dialog.MemoField->selectAll();
+    dialog.MemoField->setAlignment(Qt::AlignCenter);
+    dialog.MemoField->moveCursor(QTextCursor::Start);
+    dialog.Button1->setText(button1);
+    dialog.Button2->setText(button2);
+    return dialog.Ask();
+}
+} // namespace
+
+void RegisterTwoChoiceDialog() {
+    Dialogs::SetTwoChoiceAsker(AskTwoChoice);
+}
+
 TTwoChoiceDlg::TTwoChoiceDlg(QWidget* parent) : QDialog(parent) {
     setModal(true);
-    MemoField = new QPlainTextEdit(this);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    MemoField = new QTextEdit(this);
     MemoField->setReadOnly(true);
     MemoField->setFrameStyle(QFrame::NoFrame);
     MemoField->setFocusPolicy(Qt::NoFocus);
-    MemoField->setFixedHeight(60);
+    MemoField->setFixedSize(320, 60);
+    MemoField->viewport()->setAutoFillBackground(false);
     Button1 = new QPushButton(this);
     Button2 = new QPushButton(this);
     CancelButton = new QPushButton("Cancel", this);
@@ -35,8 +61,19 @@ TTwoChoiceDlg::TTwoChoiceDlg(QWidget* parent) : QDialog(parent) {
 }
 
 int TTwoChoiceDlg::Ask() {
-    int result = exec();
+    adjustSize();
+    CentreWindowOnScreen(this);
+    const int result = exec();
     return result == QDialog::Rejected ? 2 : result;
+}
+
+void TTwoChoiceDlg::keyPressEvent(QKeyEvent* event) {
+    // Escape is the Cancel button here, not the title bar's close box.
+    if (event->key() == Qt::Key_Escape) {
+        CancelButton->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 } // namespace tb

@@ -3,7 +3,7 @@
 
 #include <QDialog>
 
-class QPlainTextEdit;
+class QTextEdit;
 class QPushButton;
 
 namespace tb {
@@ -13,15 +13,21 @@ class TTwoChoiceDlg : public QDialog {
 public:
     explicit TTwoChoiceDlg(QWidget* parent = nullptr);
 
-    // Shows the dialog modally: 1 for Button1, 2 for Button2, -1 for Cancel.
-    // Closing it by its title bar counts as the second answer, as the
-    // platform's own cancel code did.
+    // Shows the dialog modally, centred on the screen: 1 for Button1, 2 for
+    // Button2, -1 for Cancel (or Escape). Closing it by its title bar counts
+    // as the second answer, as the platform's own cancel code did.
     int Ask();
 
-    QPlainTextEdit* MemoField;
+    QTextEdit* MemoField;
     QPushButton* Button1;
     QPushButton* Button2;
     QPushButton* CancelButton;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
+
+// Lets the dialogs seam ask its two-choice questions with this dialog.
+void RegisterTwoChoiceDialog();
 
 } // namespace tb

@@ -1,6 +1,6 @@
 #include "Tbabout.h"
 
-#include "Dialogs.h"
+#include "widgets/Dialogs.h"
 #include "Tbmain.h"
 
 #include <QGridLayout>

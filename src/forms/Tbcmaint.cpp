@@ -1,10 +1,9 @@
 #include "Tbcmaint.h"
 
-#include "Dialogs.h"
-#include "Latin1.h"
-#include "Placement.h"
+#include "widgets/Dialogs.h"
+#include "widgets/Latin1.h"
+#include "widgets/Placement.h"
 #include "Tbcourse.h"
-#include "Tbmain.h"
 #include "data/CourseFile.h"
 
 #include <QAction>
@@ -15,8 +14,9 @@ namespace tb {
 QPointer<TCMaintForm> CMaintForm;
 
 TCMaintForm::TCMaintForm(QWidget* parent)
-    : TMaintForm({"Course Maintenance", "CMaintForm", "Save changes made to courses?",
-                  "&Add Course", "&Modify Course", "&Delete Course", false},
+    : TMaintForm({"Course Maintenance", "CMaintForm", {385, 119, 98, 568},
+                  "Save changes made to courses?", "&Add Course", "&Modify Course",
+                  "&Delete Course", false},
                  parent) {
     CourseListBox = List();
     AddCourse1 = AddItem();
@@ -26,7 +26,6 @@ TCMaintForm::TCMaintForm(QWidget* parent)
 }
 
 void TCMaintForm::FormCreate() {
-    ReadPlacement(this, "CMaintForm", {385, 119, 98, 568});
     MessageNotifier notifier(this);
     LoadCourseList(DataDir, courses_, notifier);
     FillListBox();
@@ -40,42 +39,36 @@ void TCMaintForm::FillListBox() {
 }
 
 void TCMaintForm::FormActivate() {
-    const bool editedHere = CourseForm && CourseForm->Opener() == this;
-    if (editedHere && CourseForm->OkPressed->text() == "1" && currentCourse_ == EditDropped) {
-        CourseForm->OkPressed->setText("0");
-        currentCourse_ = 0;
-    }
-    if (editedHere && CourseForm->OkPressed->text() == "1") {
-        CourseForm->OkPressed->setText("0");
-        if (currentCourse_ == 0) {
-            courses_.emplace_back();
-            currentCourse_ = static_cast<int>(courses_.size());
-        }
-        // The editor's widths: name 30, rating 4, slope 3, pars 2, total 3.
-        CourseRec& course = courses_[currentCourse_ - 1];
-        course.Name = ToCore(CourseForm->CourseName->text()).substr(0, 30);
-        course.Rating = ToCore(CourseForm->RatingField->text()).substr(0, 4);
-        course.Slope = ToCore(CourseForm->SlopeField->text()).substr(0, 3);
-        for (int hole = 0; hole < 18; ++hole)
-            course.Par[hole] = ToCore(CourseForm->Par[hole]->text()).substr(0, 2);
-        course.ParTotal = ToCore(CourseForm->ParTotal->text()).substr(0, 3);
-        SetModified(true);
-    }
+    if (TakeResultFrom(CourseForm)) TakeEditedCourse();
     SortCourseList(courses_);
     FillListBox();
     // The selection follows the position the course had before sorting.
     CourseListBox->setCurrentRow(currentCourse_ > 0 ? currentCourse_ - 1 : 0);
 }
 
+void TCMaintForm::TakeEditedCourse() {
+    // A course deleted while it was in the editor takes nothing back.
+    if (currentCourse_ == EditDropped) {
+        currentCourse_ = 0;
+        return;
+    }
+    if (currentCourse_ == 0) {
+        courses_.emplace_back();
+        currentCourse_ = static_cast<int>(courses_.size());
+    }
+    courses_[currentCourse_ - 1] = CourseForm->CourseAsRec();
+    SetModified(true);
+}
+
 void TCMaintForm::AddButtonClick() {
-    if (static_cast<int>(courses_.size()) >= MainForm->MaxCourses) {
+    if (static_cast<int>(courses_.size()) >= MaxCourses) {
         Dialogs::Warning(this, "You have reached the maximum allowed number of courses.  If "
                                "possible, delete some courses that you do not use.  Then, you "
                                "can enter more new ones.");
         return;
     }
     currentCourse_ = 0;
-    CourseForm->OkPressed->setText("0");
+    CourseForm->ClearResult();
     CourseForm->CourseName->setText("");
     CourseForm->RatingField->setText("");
     CourseForm->SlopeField->setText("");
@@ -91,7 +84,7 @@ void TCMaintForm::ModifyButtonClick() {
     const int row = CourseListBox->currentRow();
     if (row < 0 || row >= static_cast<int>(courses_.size())) return;
     currentCourse_ = row + 1;
-    CourseForm->OkPressed->setText("0");
+    CourseForm->ClearResult();
     const CourseRec& course = courses_[row];
     CourseForm->CourseName->setText(ToQt(course.Name));
     CourseForm->RatingField->setText(ToQt(course.Rating));

@@ -3,8 +3,8 @@
 // editor and writes the list to "courses.vxc" on Save. Each window keeps
 // its own list.
 
-#include "Controls.h"
-#include "MaintForm.h"
+#include "widgets/Controls.h"
+#include "widgets/MaintForm.h"
 #include "data/Records.h"
 
 #include <QPointer>
@@ -37,6 +37,7 @@ protected:
 private:
     void FormCreate();
     void FillListBox();
+    void TakeEditedCourse();
 
     CourseList courses_;
     // The course handed to the editor (1-based); 0 while a new course is

@@ -1,9 +1,10 @@
 #include "Tbcourse.h"
 
-#include "Dialogs.h"
-#include "Latin1.h"
 #include "data/Text.h"
 #include "handicap/ScoreEntry.h"
+#include "widgets/Dialogs.h"
+#include "widgets/Handlers.h"
+#include "widgets/Latin1.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -80,9 +81,26 @@ TCourseForm::TCourseForm(QWidget* parent) : TbForm(parent) {
 
     for (int hole = 1; hole <= 18; ++hole)
         Par[hole - 1]->OnExit = [this, hole] { ParExit(hole); };
-    connect(OKButton, &QPushButton::clicked, this, &TCourseForm::OKButtonClick);
-    connect(CancelButton, &QPushButton::clicked, this, &TCourseForm::CancelButtonClick);
+    BindCommand(this, [this] { OKButtonClick(); }, OKButton);
+    BindCommand(this, [this] { CancelButtonClick(); }, CancelButton);
+    SetCancelButton(CancelButton);
+    SetResultBox(OkPressed);
     CentreOnScreen();
+}
+
+CourseRec TCourseForm::CourseAsRec() const {
+    // The editor's widths: name 30, rating 4, slope 3, pars 2, total 3.
+    auto cut = [](const QLineEdit* edit, std::size_t width) {
+        return ToCore(edit->text()).substr(0, width);
+    };
+    CourseRec course;
+    course.Name = cut(CourseName, 30);
+    course.Rating = cut(RatingField, 4);
+    course.Slope = cut(SlopeField, 3);
+    for (int hole = 0; hole < 18; ++hole)
+        course.Par[hole] = cut(Par[hole], 2);
+    course.ParTotal = cut(ParTotal, 3);
+    return course;
 }
 
 void TCourseForm::RecomputeTotals(bool includingTotal) {
@@ -96,7 +114,7 @@ void TCourseForm::RecomputeTotals(bool includingTotal) {
 
 void TCourseForm::FormActivate() {
     if (!CourseName->text().isEmpty()) RecomputeTotals(false);
-    CourseName->setFocus();
+    FocusControl(CourseName);
 }
 
 void TCourseForm::ParExit(int hole) {
@@ -113,7 +131,7 @@ void TCourseForm::OKButtonClick() {
         return;
     }
     Dialogs::Message(this, "You must enter a value of greater than zero for the Total Par.");
-    ParTotal->setFocus();
+    FocusControl(ParTotal);
 }
 
 void TCourseForm::CancelButtonClick() {

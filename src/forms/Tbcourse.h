@@ -3,8 +3,9 @@
 // par totals. Its opener fills the fields, shows it, and takes the course
 // back in its own FormActivate when OkPressed reads "1".
 
-#include "Controls.h"
-#include "TbForm.h"
+#include "data/Records.h"
+#include "widgets/Controls.h"
+#include "widgets/TbForm.h"
 
 #include <array>
 
@@ -25,6 +26,11 @@ public:
     TButton* OKButton;
     TButton* CancelButton;
     THiddenEdit* OkPressed;
+
+    // The accepted course as a course list record, each text cut to the
+    // width the course list keeps. Every opener takes the course through
+    // this one mapping.
+    CourseRec CourseAsRec() const;
 
     void ParExit(int hole); // Par1Exit to Par18Exit (hole 1 to 18)
     void OKButtonClick();

@@ -1,10 +1,9 @@
 #include "Tbgmaint.h"
 
-#include "Dialogs.h"
-#include "Latin1.h"
-#include "Placement.h"
+#include "widgets/Dialogs.h"
+#include "widgets/Latin1.h"
+#include "widgets/Placement.h"
 #include "Tbgname.h"
-#include "Tbmain.h"
 #include "data/GolferFile.h"
 #include "data/ScoreFile.h"
 #include "data/ShortNames.h"
@@ -19,8 +18,9 @@ namespace tb {
 QPointer<TGMaintForm> GMaintForm;
 
 TGMaintForm::TGMaintForm(QWidget* parent)
-    : TMaintForm({"Golfer Maintenance", "GMaintForm", "Save changes made to golfers?",
-                  "&Add Golfer", "&Modify Golfer", "&Delete Golfer", true},
+    : TMaintForm({"Golfer Maintenance", "GMaintForm", {383, 122, 115, 552},
+                  "Save changes made to golfers?", "&Add Golfer", "&Modify Golfer",
+                  "&Delete Golfer", true},
                  parent) {
     GolferListBox = List();
     AddGolfer1 = AddItem();
@@ -30,7 +30,6 @@ TGMaintForm::TGMaintForm(QWidget* parent)
 }
 
 void TGMaintForm::FormCreate() {
-    ReadPlacement(this, "GMaintForm", {383, 122, 115, 552});
     MessageNotifier notifier(this);
     LoadGolfers(DataDir, golfers_, notifier);
     SortGolfers(golfers_);
@@ -56,8 +55,7 @@ void TGMaintForm::FormActivate() {
 void TGMaintForm::TakeOverGolfer() {
     // The dialog serves every maintenance window; only the one that opened
     // it takes its result.
-    if (!GNameForm || GNameForm->Opener() != this || GNameForm->OkPressed->text() != "1") return;
-    GNameForm->OkPressed->setText("0");
+    if (!TakeResultFrom(GNameForm)) return;
     if (currentGolfer_ > 0 && !FindEditedGolfer()) return;
     if (currentGolfer_ == 0) {
         golfers_.emplace_back();
@@ -89,7 +87,7 @@ bool TGMaintForm::FindEditedGolfer() {
 }
 
 void TGMaintForm::AddButtonClick() {
-    if (static_cast<int>(golfers_.size()) >= MainForm->MaxGolfers) {
+    if (static_cast<int>(golfers_.size()) >= MaxGolfers) {
         Dialogs::Warning(this, "You have reached the maximum allowed number of golfers.  If "
                                "possible, delete some golfers that are inactive.  Then, you "
                                "can enter more new ones.");
@@ -101,7 +99,7 @@ void TGMaintForm::AddButtonClick() {
     GNameForm->SexRadio->SetItemIndex(0);
     GNameForm->Mode = 'A';
     // A result left over from an earlier use must not be taken for this one.
-    GNameForm->OkPressed->setText("0");
+    GNameForm->ClearResult();
     GNameForm->ShowFor(this);
 }
 
@@ -115,7 +113,7 @@ void TGMaintForm::ModifyButtonClick() {
     GNameForm->ShortName->setText(ToQt(golfer.ShortName));
     GNameForm->SexRadio->SetItemIndex(golfer.Sex);
     GNameForm->Mode = 'E';
-    GNameForm->OkPressed->setText("0");
+    GNameForm->ClearResult();
     GNameForm->ShowFor(this);
 }
 

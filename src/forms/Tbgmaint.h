@@ -5,8 +5,8 @@
 // renamed with a changed short name, deleted with the golfer. Each window
 // keeps its own list.
 
-#include "Controls.h"
-#include "MaintForm.h"
+#include "widgets/Controls.h"
+#include "widgets/MaintForm.h"
 #include "data/Records.h"
 
 #include <QPointer>

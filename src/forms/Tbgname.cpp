@@ -1,7 +1,8 @@
 #include "Tbgname.h"
 
-#include "Dialogs.h"
-#include "Latin1.h"
+#include "widgets/Dialogs.h"
+#include "widgets/Handlers.h"
+#include "widgets/Latin1.h"
 #include "data/ScoreFile.h"
 #include "data/ShortNames.h"
 #include "data/TextFile.h"
@@ -66,14 +67,15 @@ TGNameForm::TGNameForm(QWidget* parent) : TbForm(parent) {
 
     LongName->OnExit = [this] { LongNameExit(); };
     ShortName->OnExit = [this] { ShortNameExit(); };
-    connect(OKButton, &QPushButton::clicked, this, &TGNameForm::OKButtonClick);
-    connect(CancelButton, &QPushButton::clicked, this, &TGNameForm::CancelButtonClick);
-    adjustSize();
+    BindCommand(this, [this] { OKButtonClick(); }, OKButton);
+    BindCommand(this, [this] { CancelButtonClick(); }, CancelButton);
+    SetCancelButton(CancelButton);
+    SetResultBox(OkPressed);
     CentreOnScreen();
 }
 
 void TGNameForm::FormActivate() {
-    LongName->setFocus();
+    FocusControl(LongName);
 }
 
 void TGNameForm::LongNameExit() {

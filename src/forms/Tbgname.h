@@ -5,9 +5,9 @@
 // fills it, sets its mode and shows it; the dialog reports through OkPressed
 // and hands back to its opener, whose FormActivate takes the values.
 
-#include "Controls.h"
-#include "RadioGroup.h"
-#include "TbForm.h"
+#include "widgets/Controls.h"
+#include "widgets/RadioGroup.h"
+#include "widgets/TbForm.h"
 
 class QLabel;
 

@@ -1,9 +1,8 @@
 #include "Tbgpick.h"
 
-#include "Dialogs.h"
-#include "Latin1.h"
-#include "Placement.h"
-#include "Tbmain.h"
+#include "widgets/Dialogs.h"
+#include "widgets/Latin1.h"
+#include "widgets/Handlers.h"
 #include "Tbscore.h"
 #include "data/GolferFile.h"
 #include "data/ScoreFile.h"
@@ -77,16 +76,14 @@ TGPickForm::TGPickForm(QWidget* parent) : TbForm(parent) {
                            PrintScores1, PrintHandicaps1})
         later->setEnabled(false);
 
-    connect(AddAScoreButton, &QPushButton::clicked, this, &TGPickForm::AddAScoreButtonClick);
-    connect(AddaScore1, &QAction::triggered, this, &TGPickForm::AddAScoreButtonClick);
-    connect(ExitButton, &QPushButton::clicked, this, &TGPickForm::ExitButtonClick);
-    connect(Exit1, &QAction::triggered, this, &TGPickForm::ExitButtonClick);
+    BindCommand(this, [this] { AddAScoreButtonClick(); }, AddAScoreButton, AddaScore1);
+    BindCommand(this, [this] { ExitButtonClick(); }, ExitButton, Exit1);
 
     FormCreate();
 }
 
 void TGPickForm::FormCreate() {
-    ReadPlacement(this, "GPickForm", {385, 113, 103, 572});
+    UsePlacement("GPickForm", {385, 113, 103, 572});
     golfers_.reserve(MaxGolfers);
     scores_.reserve(MaxScores);
     MessageNotifier notifier(this);
@@ -118,15 +115,14 @@ void TGPickForm::AddAScoreButtonClick() {
     // The score form holds a round in progress: bring it forward rather than
     // write over it.
     if (ScoreForm->isVisible()) {
-        ScoreForm->raise();
-        ScoreForm->activateWindow();
+        ScoreForm->BringForward();
         return;
     }
     currentGolfer_ = position;
     mode_ = 'A';
     const GolferRec& golfer = golfers_[position - 1];
     LoadAndSortScores(golfer);
-    if (static_cast<int>(scores_.size()) >= MainForm->MaxScores) {
+    if (static_cast<int>(scores_.size()) >= MaxScores) {
         Dialogs::Warning(this, "This golfer has reached the maximum allowed number of scores for "
                                "a golfer.  You must delete some old scores for this golfer "
                                "before you can add any new scores.  REMEMBER: the last 20 "
@@ -140,7 +136,7 @@ void TGPickForm::AddAScoreButtonClick() {
     ScoreForm->CoursePicked->setText("0");
     ScoreForm->AddingGroup->setText("0");
     // A result nobody took (its opener went away) must not be taken now.
-    ScoreForm->OkPressed->setText("0");
+    ScoreForm->ClearResult();
     const IndexResult index = ComputeIndex(
         scores_, IndexInput{std::to_string(golfer.Sex), golfer.LongName.str(), IndexVariant::Hub});
     ScoreForm->IndexField->setText(ToQt(FormatIndex(index.index, 4)));
@@ -148,34 +144,49 @@ void TGPickForm::AddAScoreButtonClick() {
 }
 
 void TGPickForm::FormActivate() {
-    // A round accepted on the score form we opened: append it, newest first,
-    // and write the golfer's whole file back.
-    if (mode_ == 'A' && ScoreForm && ScoreForm->Opener() == this &&
-        ScoreForm->OkPressed->text() == "1") {
-        ScoreForm->OkPressed->setText("0");
-        if (static_cast<int>(scores_.size()) + 1 > MainForm->MaxScores) {
-            Dialogs::Message(this, "Bad News!  The score you just entered puts you over the "
-                                   "maximum number of scores allowed for a golfer.  It can not "
-                                   "be saved.  You must delete some old scores for this golfer "
-                                   "before you can enter more scores.");
-            Dialogs::Message(this, "Remember, the last 20 complete scores are used to "
-                                   "calculate the index.");
-        } else {
-            // The list changes only once the file holds the round.
-            ScoreList updated = scores_;
-            updated.push_back(ScoreForm->RoundAsScoreRec());
-            SortScores(updated);
-            SaveScores(scoreFile_, updated);
-            scores_ = std::move(updated);
-        }
-    }
+    if (mode_ == 'A' && TakeResultFrom(ScoreForm)) StoreRound();
     if (GolferListBox->count() > 0)
         GolferListBox->setCurrentRow(currentGolfer_ > 0 ? currentGolfer_ - 1 : 0);
 }
 
-void TGPickForm::FormResize() {
-    if (MainForm && MainForm->Exiting) return;
-    WritePlacement(this, "GPickForm");
+void TGPickForm::StoreRound() {
+    if (static_cast<int>(scores_.size()) + 1 > MaxScores) {
+        Dialogs::Message(this, "Bad News!  The score you just entered puts you over the "
+                               "maximum number of scores allowed for a golfer.  It can not "
+                               "be saved.  You must delete some old scores for this golfer "
+                               "before you can enter more scores.");
+        Dialogs::Message(this, "Remember, the last 20 complete scores are used to "
+                               "calculate the index.");
+        return;
+    }
+    // Appended newest first and the golfer's whole file written back; the
+    // list changes only once the file holds the round.
+    ScoreList updated = scores_;
+    updated.push_back(ScoreForm->RoundAsScoreRec());
+    SortScores(updated);
+    if (RunHandler(this, [&] { SaveScores(scoreFile_, updated); })) {
+        scores_ = std::move(updated);
+        return;
+    }
+    // The error has been shown; the round goes back to the user as typed, so
+    // that OK tries again.
+    ScoreForm->ReopenFor(this);
+}
+
+bool TGPickForm::RoundOpen() {
+    if (!ScoreForm || !ScoreForm->isVisible() || ScoreForm->Opener() != this) return false;
+    Dialogs::Message(this, "A score is being entered from this golfer list.  Finish it with OK or "
+                           "Cancel first.");
+    ScoreForm->BringForward();
+    return true;
+}
+
+bool TGPickForm::FormCloseQuery() {
+    return !RoundOpen();
+}
+
+bool TGPickForm::QueryEnd() {
+    return !RoundOpen();
 }
 
 void TGPickForm::ExitButtonClick() {

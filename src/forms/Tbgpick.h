@@ -4,8 +4,8 @@
 // form for the chosen golfer and, when the round is accepted, appends it to
 // the golfer's score file. A new window is made for each "Enter Scores".
 
-#include "Controls.h"
-#include "TbForm.h"
+#include "widgets/Controls.h"
+#include "widgets/TbForm.h"
 #include "data/Records.h"
 
 #include <QPointer>
@@ -48,12 +48,19 @@ public:
     int CurrentGolfer() const { return currentGolfer_; }
     const GolferList& Golfers() const { return golfers_; }
 
+    // The program may end unless a round opened here is still being typed.
+    bool QueryEnd() override;
+
 protected:
     void FormActivate() override;
-    void FormResize() override;
+    bool FormCloseQuery() override;
 
 private:
     void FormCreate();
+    // Stores the round the score form accepted in the golfer's file.
+    void StoreRound();
+    // True (after saying so) while the score form holds a round opened here.
+    bool RoundOpen();
     // The selected golfer's list position (1-based), or 0 with no golfer.
     int SelectedGolfer() const;
     // Reads the golfer's score file into the score list, newest first.

@@ -1,15 +1,16 @@
 #include "Tbmain.h"
 
-#include "Dialogs.h"
-#include "Placement.h"
 #include "Tbabout.h"
 #include "Tbcmaint.h"
 #include "Tbgmaint.h"
 #include "Tbgpick.h"
+#include "data/Records.h"
+#include "widgets/Dialogs.h"
+#include "widgets/Handlers.h"
+#include "widgets/Program.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QVBoxLayout>
@@ -17,14 +18,6 @@
 namespace tb {
 
 TMainForm* MainForm = nullptr;
-
-namespace {
-void QuitNow() {
-    std::exit(0);
-}
-} // namespace
-
-void (*TerminateProgram)() = QuitNow;
 
 TMainForm::TMainForm(QWidget* parent) : TbForm(parent) {
     setWindowTitle("Tarnbeck for Windows");
@@ -71,34 +64,28 @@ TMainForm::TMainForm(QWidget* parent) : TbForm(parent) {
     Help2 = help->addAction("&Help");
     AboutTarnbeck1 = help->addAction("&About Tarnbeck");
 
-    connect(EditGolferButton, &QPushButton::clicked, this, &TMainForm::EditGolferButtonClick);
-    connect(EditGolfers1, &QAction::triggered, this, &TMainForm::EditGolferButtonClick);
-    connect(EditCoursesButton, &QPushButton::clicked, this, &TMainForm::EditCoursesButtonClick);
-    connect(EditCourses1, &QAction::triggered, this, &TMainForm::EditCoursesButtonClick);
-    connect(EnterScoresButton, &QPushButton::clicked, this, &TMainForm::EnterScoresButtonClick);
-    connect(EnterScores1, &QAction::triggered, this, &TMainForm::EnterScoresButtonClick);
+    BindCommand(this, [this] { EditGolferButtonClick(); }, EditGolferButton, EditGolfers1);
+    BindCommand(this, [this] { EditCoursesButtonClick(); }, EditCoursesButton, EditCourses1);
+    BindCommand(this, [this] { EnterScoresButtonClick(); }, EnterScoresButton, EnterScores1);
     Image1->OnClick = [this] { Image1Click(); };
-    connect(AboutTarnbeck1, &QAction::triggered, this, &TMainForm::Image1Click);
-    connect(Help2, &QAction::triggered, this, &TMainForm::Help2Click);
-    connect(ExitButton, &QPushButton::clicked, this, &TMainForm::ExitButtonClick);
-    connect(Exit1, &QAction::triggered, this, &TMainForm::Exit1Click);
+    BindCommand(this, [this] { Image1Click(); }, nullptr, AboutTarnbeck1);
+    BindCommand(this, [this] { Help2Click(); }, nullptr, Help2);
+    BindCommand(this, [this] { ExitButtonClick(); }, ExitButton);
+    BindCommand(this, [this] { Exit1Click(); }, nullptr, Exit1);
 
     FormCreate();
 }
 
 void TMainForm::FormCreate() {
     Exiting = false;
-    ReadPlacement(this, "MainForm", {353, 146, 113, 472});
+    // The main window writes its placement even while the program ends.
+    UsePlacement("MainForm", {353, 146, 113, 472}, true);
     VersionText = "2.7 r01";
     ReleaseDateText = "3/3/2000";
     VersionField->setText("Version " + VersionText.left(38));
-    MaxGolfers = 300;
-    MaxScores = 200;
-    MaxCourses = 200;
-}
-
-void TMainForm::FormResize() {
-    WritePlacement(this, "MainForm");
+    MaxGolfers = tb::MaxGolfers;
+    MaxScores = tb::MaxScores;
+    MaxCourses = tb::MaxCourses;
 }
 
 void TMainForm::EditGolferButtonClick() {
@@ -124,19 +111,25 @@ void TMainForm::Help2Click() {
     Dialogs::Warning(this, "Help not implemented yet.");
 }
 
+// Ending the program first asks every window that holds unsaved work its
+// own question; a Cancel there, or a save that fails, keeps the program
+// running with every window as it was.
 void TMainForm::ExitButtonClick() {
+    if (!AskWindowsBeforeEnding()) return;
     Exiting = true;
-    TerminateProgram();
+    EndProgram();
 }
 
 void TMainForm::Exit1Click() {
-    TerminateProgram();
+    if (!AskWindowsBeforeEnding()) return;
+    EndProgram();
 }
 
-void TMainForm::closeEvent(QCloseEvent* event) {
+bool TMainForm::FormCloseQuery() {
+    if (!AskWindowsBeforeEnding()) return false;
     // Closing the main window ends the program, whatever else is open.
-    event->accept();
     QApplication::quit();
+    return true;
 }
 
 } // namespace tb

@@ -2,8 +2,10 @@
 // The main window: a launcher for golfer maintenance, course maintenance and
 // the golfer list, holding the program-wide limits and the version text.
 
-#include "Controls.h"
-#include "TbForm.h"
+#include "widgets/Controls.h"
+#include "widgets/TbForm.h"
+
+#include <QLineEdit>
 
 class QAction;
 class QLabel;
@@ -15,14 +17,12 @@ class TMainForm : public TbForm {
 public:
     explicit TMainForm(QWidget* parent = nullptr);
 
-    // Limits the other forms read through the one main window.
+    // The program-wide limits, as the core lists hold them.
     int MaxGolfers = 0;
     int MaxScores = 0;
     int MaxCourses = 0;
     QString VersionText;
     QString ReleaseDateText;
-    // True once Exit was chosen: the other forms' resize handlers then do nothing.
-    bool Exiting = false;
 
     QLabel* Label1;
     TImage* Image1;
@@ -48,13 +48,9 @@ public:
 
 protected:
     void FormCreate();
-    void FormResize() override;
-    void closeEvent(QCloseEvent* event) override;
+    bool FormCloseQuery() override;
 };
 
 extern TMainForm* MainForm;
-
-// Ends the program at once with exit code 0. Tests replace it.
-extern void (*TerminateProgram)();
 
 } // namespace tb

@@ -1,10 +1,10 @@
 #include "Tbscore.h"
 
-#include "Dialogs.h"
-#include "Latin1.h"
+#include "widgets/Dialogs.h"
+#include "widgets/Handlers.h"
+#include "widgets/Latin1.h"
 #include "Tbabout.h"
 #include "Tbcourse.h"
-#include "Tbmain.h"
 #include "data/CourseFile.h"
 #include "data/Text.h"
 #include "handicap/ScoreEntry.h"
@@ -37,7 +37,7 @@ QString TodayForScoreForm() {
 TScoreForm::TScoreForm(QWidget* parent) : TbForm(parent) {
     setWindowTitle("Enter Score");
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+                   Qt::WindowCloseButtonHint);
     auto* central = new QWidget(this);
     setCentralWidget(central);
     auto* layout = new QVBoxLayout(central);
@@ -172,11 +172,12 @@ TScoreForm::TScoreForm(QWidget* parent) : TbForm(parent) {
     for (std::size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 
-    connect(CourseField, &QComboBox::activated, this, &TScoreForm::CourseFieldClick);
+    connect(CourseField, &QComboBox::activated, this,
+            [this](int index) { RunHandler(this, [&] { CourseFieldClick(index); }); });
     CourseField->installEventFilter(this);
     DateField->OnKeyPress = [this](QKeyEvent* event) { return DateFieldKeyPress(event); };
     OnExit(DateField, [this] { DateFieldExit(); });
-    connect(SkipPuttsChkBox, &QCheckBox::toggled, this, &TScoreForm::SkipPuttsChkBoxClick);
+    Connect(SkipPuttsChkBox, &QCheckBox::toggled, this, [this] { SkipPuttsChkBoxClick(); });
     SkipPuttsChkBox->installEventFilter(this);
     for (int hole = 1; hole <= 18; ++hole) {
         Score[hole - 1]->OnKeyPress = [this, hole](QKeyEvent* e) { return ScoreKeyPress(hole, e); };
@@ -189,15 +190,16 @@ TScoreForm::TScoreForm(QWidget* parent) : TbForm(parent) {
     OnExit(AdjScore, [this] { AdjScoreExit(); });
     for (TEdit* sum : {ScoreOut, ScoreIn, PuttsOut, PuttsIn, PuttsTotal})
         sum->OnKeyPress = [sum](QKeyEvent* event) { return StepKey(sum, event); };
-    connect(AddCourseButton, &QPushButton::clicked, this, &TScoreForm::AddCourseButtonClick);
-    connect(EditCourses1, &QAction::triggered, this, &TScoreForm::AddCourseButtonClick);
+    BindCommand(this, [this] { AddCourseButtonClick(); }, AddCourseButton, EditCourses1);
     Image1->OnClick = [this] { Image1Click(); };
-    connect(AboutTarnbeck1, &QAction::triggered, this, &TScoreForm::Image1Click);
-    connect(Help2, &QAction::triggered, this, &TScoreForm::Help2Click);
-    connect(OKButton, &QPushButton::clicked, this, &TScoreForm::OKButtonClick);
-    connect(CancelButton, &QPushButton::clicked, this, &TScoreForm::CancelButtonClick);
-    connect(SaveExit1, &QAction::triggered, this, &TScoreForm::SaveExit1Click);
-    connect(Exit1, &QAction::triggered, this, &TScoreForm::Exit1Click);
+    BindCommand(this, [this] { Image1Click(); }, nullptr, AboutTarnbeck1);
+    BindCommand(this, [this] { Help2Click(); }, nullptr, Help2);
+    BindCommand(this, [this] { OKButtonClick(); }, OKButton);
+    BindCommand(this, [this] { CancelButtonClick(); }, CancelButton);
+    BindCommand(this, [this] { SaveExit1Click(); }, nullptr, SaveExit1);
+    BindCommand(this, [this] { Exit1Click(); }, nullptr, Exit1);
+    SetCancelButton(CancelButton);
+    SetResultBox(OkPressed);
 
     FormCreate();
     CentreOnScreen();
@@ -247,24 +249,10 @@ void TScoreForm::FormShow() {
 }
 
 void TScoreForm::FormActivate() {
-    // A course accepted in the course editor we opened: append it and save
-    // the list at once. The editor's flag is only ours when we opened it.
-    const bool courseAdded =
-        CourseForm && CourseForm->Opener() == this && CourseForm->OkPressed->text() == "1";
-    if (courseAdded) {
-        CourseRec course;
-        course.Name = Text(CourseForm->CourseName);
-        course.Rating = Text(CourseForm->RatingField);
-        course.Slope = Text(CourseForm->SlopeField);
-        for (int hole = 0; hole < 18; ++hole)
-            course.Par[hole] = Text(CourseForm->Par[hole]);
-        course.ParTotal = Text(CourseForm->ParTotal);
-        // Saved from a copy: a failed save leaves our list and the editor's
-        // flag as they were, so nothing is appended twice.
-        CourseList withNew = courses_;
-        withNew.push_back(course);
-        SaveCourseList(DataDir, withNew);
-    }
+    // A course accepted in the course editor opened here: append it and save
+    // the list at once.
+    const bool courseAdded = CourseForm && CourseForm->HasResultFor(this);
+    if (courseAdded && !SaveAddedCourse()) return;
 
     // Read the list again: course maintenance may have changed it.
     MessageNotifier notifier(this);
@@ -278,7 +266,7 @@ void TScoreForm::FormActivate() {
         int found = -1;
         for (std::size_t i = 0; i < courses_.size(); ++i)
             if (courses_[i].Name == wanted) found = static_cast<int>(i);
-        if (courseAdded) CourseForm->OkPressed->setText("0");
+        if (courseAdded) CourseForm->ClearResult();
         if (found >= 0) {
             ShowCourse(found);
             CoursePicked->setText("1");
@@ -297,15 +285,22 @@ void TScoreForm::FormActivate() {
     UpdatePuttsTotal();
     UpdateDifferential();
     SetPuttsTabStops();
-    CourseField->setFocus();
+    FocusControl(CourseField);
+}
+
+bool TScoreForm::SaveAddedCourse() {
+    // Saved from a copy: a failed save leaves our list as it was.
+    CourseList withNew = courses_;
+    withNew.push_back(CourseForm->CourseAsRec());
+    if (RunHandler(this, [&] { SaveCourseList(DataDir, withNew); })) return true;
+    // The error has been shown; the course goes back to the editor as typed.
+    CourseForm->ClearResult();
+    CourseForm->ReopenFor(this);
+    return false;
 }
 
 void TScoreForm::FormHide() {
     SetPuttsTabStops();
-    // The box that had the focus stays the window's focus box while hidden.
-    // Make it the course list instead (exit handlers are off while hidden),
-    // so the next showing does not leave a box of the previous round.
-    CourseField->setFocus();
 }
 
 bool TScoreForm::FormCloseQuery() {
@@ -334,8 +329,7 @@ void TScoreForm::SaveExit1Click() {
     // Leave the box being edited first, as the OK button does, so that its
     // exit handler brings the sums, the AGS and the date up to date. An error
     // there stops the save with the form still open.
-    if (auto* edited = qobject_cast<TEdit*>(focusWidget()); edited && edited->OnExit)
-        edited->OnExit();
+    LeaveEditedBox();
     Close("1");
 }
 
@@ -377,12 +371,12 @@ void TScoreForm::CourseFieldClick(int index) {
 
 bool TScoreForm::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && IsEnter(static_cast<QKeyEvent*>(event))) {
-        if (watched == CourseField) { // CourseFieldKeyPress
-            DateField->setFocus();
-            return true;
-        }
-        if (watched == SkipPuttsChkBox) { // SkipPuttsChkBoxKeyPress
-            Score[0]->setFocus();
+        // CourseFieldKeyPress and SkipPuttsChkBoxKeyPress: Enter moves on.
+        QWidget* next = watched == CourseField       ? static_cast<QWidget*>(DateField)
+                        : watched == SkipPuttsChkBox ? Score[0]
+                                                     : nullptr;
+        if (next) {
+            RunHandler(this, [next] { next->setFocus(); });
             return true;
         }
     }
@@ -573,7 +567,7 @@ void TScoreForm::ClearScoreForm() {
 // ---- Courses, help and about ----------------------------------------------
 
 void TScoreForm::AddCourseButtonClick() {
-    if (static_cast<int>(courses_.size()) >= MainForm->MaxCourses) {
+    if (static_cast<int>(courses_.size()) >= MaxCourses) {
         Dialogs::Warning(this, "You have reached the maximum allowed number of courses.  If "
                                "possible, delete some courses that you do not use.  Then, you "
                                "can enter more new ones.");
@@ -585,7 +579,7 @@ void TScoreForm::AddCourseButtonClick() {
     if (CourseField->currentIndex() >= 0) CourseName2->setText(CourseField->currentText());
     CourseForm->CourseName->setText("");
     // A result the editor holds for another opener is not ours to take.
-    CourseForm->OkPressed->setText("0");
+    CourseForm->ClearResult();
     CourseForm->ShowFor(this);
 }
 

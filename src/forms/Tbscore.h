@@ -7,8 +7,8 @@
 // take the round in their own FormActivate when OkPressed reads "1", building
 // the record with RoundAsScoreRec.
 
-#include "Controls.h"
-#include "TbForm.h"
+#include "widgets/Controls.h"
+#include "widgets/TbForm.h"
 #include "data/EntryKeys.h"
 #include "data/Records.h"
 
@@ -108,6 +108,9 @@ protected:
 private:
     void FormCreate();
     void FillCourseField();
+    // Appends the course the editor accepted and saves the list; false
+    // (after the error) when it could not be saved.
+    bool SaveAddedCourse();
     // Key handlers of the boxes; true when the key was swallowed.
     bool DateFieldKeyPress(QKeyEvent* event);
     bool ScoreKeyPress(int hole, QKeyEvent* event);

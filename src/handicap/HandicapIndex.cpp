@@ -43,6 +43,10 @@ std::string DifferentialLine(int k, const Place& place, IndexVariant variant) {
 
 Extended ScoreDifferential(Extended score, Extended rating, Extended slope) {
     if (score == 0 || slope == 0 || rating == 0) return 0;
+    return RoundedDifferential(score, rating, slope);
+}
+
+Extended RoundedDifferential(Extended score, Extended rating, Extended slope) {
     Extended raw = ToReal48((score - rating) * 113 / slope);
     return ToReal48(static_cast<Extended>(RoundHalfEven(raw * 10)) * 0.1L);
 }

@@ -14,6 +14,9 @@ namespace tb {
 // (score - rating) x 113 / slope, rounded to a tenth (an exact half to even);
 // 0.0 when any of the three is 0. The arguments are 6-byte reals.
 Extended ScoreDifferential(Extended score, Extended rating, Extended slope);
+// The same rounding with no test of the values: the caller has decided that
+// there is a differential (the slope must not be 0).
+Extended RoundedDifferential(Extended score, Extended rating, Extended slope);
 
 // The differential of a stored score: from AdjScore when it is filled, else
 // from Score; 0.0 when Rating or Slope is missing. Never fails: a field that

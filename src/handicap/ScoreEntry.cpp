@@ -41,9 +41,11 @@ std::string ScoreFormDifferential(const std::string& adjScore, const std::string
         base = StrToFloat(adjScore);
     else if (!total.empty() && total != "0")
         base = StrToFloat(total);
+    // The rating is tested as text: "0" or "00" is neither empty nor "0.0",
+    // so it takes part in the arithmetic as the value 0.
     Extended differential = 0;
     if (base != 0 && !rating.empty() && rating != "0.0" && !slope.empty() && StrToFloat(slope) != 0)
-        differential = ScoreDifferential(ToReal48(base), ToReal48(StrToFloat(rating)),
+        differential = RoundedDifferential(ToReal48(base), ToReal48(StrToFloat(rating)),
                                          ToReal48(StrToFloat(slope)));
     std::string text = FormatFixed(differential, 1, 4);
     if (text.size() > 8) text.resize(8);

@@ -5,9 +5,9 @@
 #include "FormTest.h"
 
 #include "data/Errors.h"
-#include "forms/Controls.h"
+#include "widgets/Controls.h"
 #include "forms/Tb2choic.h"
-#include "forms/TbForm.h"
+#include "widgets/TbForm.h"
 
 #include <QDialog>
 #include <QPlainTextEdit>

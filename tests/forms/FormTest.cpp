@@ -1,6 +1,8 @@
 #include "FormTest.h"
 
-#include "forms/Placement.h"
+#include "widgets/Placement.h"
+#include "widgets/Program.h"
+#include "widgets/TbForm.h"
 #include "forms/Tbcourse.h"
 #include "forms/Tbgname.h"
 #include "forms/Tbmain.h"
@@ -16,12 +18,13 @@ void FormTest::SetUp() {
     tb::SetIniFilePath(QString::fromStdString((dir / "tarnbeck.ini").string()));
     tb::Dialogs::ClearShown();
     programTerminated = false;
+    tb::Exiting = false;
     tb::MainForm = new tb::TMainForm();
     tb::ScoreForm = new tb::TScoreForm();
     tb::CourseForm = new tb::TCourseForm();
     tb::GNameForm = new tb::TGNameForm();
     tb::MainForm->show();
-    Activate(tb::MainForm);
+    EXPECT_TRUE(Activate(tb::MainForm));
     // The score form reads the course list when it is made; in the empty
     // folder that gives a message no test is about.
     tb::Dialogs::ClearShown();
@@ -54,16 +57,22 @@ void FormTest::TearDown() {
 }
 
 void FormTest::Settle() {
-    for (int i = 0; i < 5; ++i)
-        QApplication::processEvents();
+    // Every hand-over delivered, and the window the program asked for active
+    // (unless the window manager keeps it from being so).
+    auto delivered = [] { return tb::PendingHandOvers() == 0; };
+    EXPECT_TRUE(QTest::qWaitFor(delivered, 5000)) << "a hand-over was never delivered";
+    QWidget* wanted = tb::WindowAskedToBeActive();
+    if (wanted && wanted->isVisible() && !QTest::qWaitForWindowActive(wanted, 2000)) return;
+    EXPECT_TRUE(QTest::qWaitFor(delivered, 5000)) << "a hand-over was never delivered";
 }
 
-void FormTest::Activate(QWidget* window) {
+bool FormTest::Activate(QWidget* window) {
     window->show();
     window->raise();
     window->activateWindow();
-    QApplication::setActiveWindow(window);
+    const bool active = QTest::qWaitForWindowActive(window);
     Settle();
+    return active;
 }
 
 void FormTest::Tab() {

@@ -3,7 +3,7 @@
 // settings file of its own, the long-lived forms created as at start-up, and
 // the dialog script cleared.
 
-#include "forms/Dialogs.h"
+#include "widgets/Dialogs.h"
 #include "support/TempDir.h"
 
 #include <QApplication>
@@ -27,10 +27,12 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Lets queued window events (activation, focus) arrive.
+    // Waits until every hand-over has been delivered and the window the
+    // program asked for is active.
     static void Settle();
-    // Shows `window` and makes it the active window, as a click on it would.
-    static void Activate(QWidget* window);
+    // Asks for `window` to become the active window, as a click on it would,
+    // and waits until it is; false when the window system refused.
+    static bool Activate(QWidget* window);
     // Types text into the focused widget, then presses keys.
     static void Type(QWidget* widget, const QString& text) { QTest::keyClicks(widget, text); }
     static void Press(QWidget* widget, Qt::Key key) { QTest::keyClick(widget, key); }

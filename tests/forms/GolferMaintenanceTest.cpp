@@ -8,6 +8,7 @@
 #include "forms/Tbgmaint.h"
 #include "forms/Tbgname.h"
 #include "forms/Tbmain.h"
+#include "widgets/Program.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -514,7 +515,7 @@ TEST_F(GolferMaintenanceTest, CaptionsMenusTabOrderAndPlacement) {
     form->resize(600, 420);
     Settle();
     EXPECT_NE(dir.Read("tarnbeck.ini").find("[GMaintForm]\r\nHeight=420"), std::string::npos);
-    tb::MainForm->Exiting = true;
+    tb::Exiting = true;
     form->resize(640, 440);
     Settle();
     EXPECT_EQ(dir.Read("tarnbeck.ini").find("Height=440"), std::string::npos);

@@ -3,10 +3,11 @@
 
 #include "FormTest.h"
 
-#include "forms/Placement.h"
+#include "widgets/Placement.h"
 #include "forms/Tbabout.h"
 #include "forms/Tbcmaint.h"
 #include "forms/Tbmain.h"
+#include "widgets/Program.h"
 
 #include <QAction>
 #include <QLabel>
@@ -27,7 +28,7 @@ TEST_F(MainWindowTest, ShowsItsTitleVersionAndLimits) {
     EXPECT_EQ(MainForm->MaxGolfers, 300);
     EXPECT_EQ(MainForm->MaxScores, 200);
     EXPECT_EQ(MainForm->MaxCourses, 200);
-    EXPECT_FALSE(MainForm->Exiting);
+    EXPECT_FALSE(tb::Exiting);
     QStringList menus;
     for (QAction* action : MainForm->menuBar()->actions())
         menus << action->text();
@@ -102,13 +103,13 @@ TEST_F(MainWindowTest, HelpAndAboutBox) {
 
 TEST_F(MainWindowTest, ExitButtonSetsTheExitingFlagAndEndsTheProgram) {
     Click(MainForm->ExitButton);
-    EXPECT_TRUE(MainForm->Exiting);
+    EXPECT_TRUE(tb::Exiting);
     EXPECT_TRUE(programTerminated);
 }
 
 TEST_F(MainWindowTest, ExitMenuEndsTheProgramWithoutTheFlag) {
     MainForm->Exit1->trigger();
-    EXPECT_FALSE(MainForm->Exiting);
+    EXPECT_FALSE(tb::Exiting);
     EXPECT_TRUE(programTerminated);
 }
 
@@ -122,7 +123,7 @@ TEST_F(MainWindowTest, ExitingStopsOtherWindowsFromWritingTheirPlacement) {
     Settle();
     EXPECT_NE(dir.Read("tarnbeck.ini").find("[CMaintForm]\r\nHeight=420"), std::string::npos);
 
-    MainForm->Exiting = true;
+    tb::Exiting = true;
     form->resize(640, 440);
     Settle();
     EXPECT_EQ(dir.Read("tarnbeck.ini").find("Height=440"), std::string::npos);

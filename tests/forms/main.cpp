@@ -1,8 +1,9 @@
 // Runs the window tests headless with every dialog answered by a script.
 
 #include "app/TarnbeckApplication.h"
-#include "forms/Dialogs.h"
+#include "widgets/Dialogs.h"
 #include "forms/Tbmain.h"
+#include "widgets/Program.h"
 
 #include <gtest/gtest.h>
 
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     ::testing::InitGoogleTest(&argc, argv);
     standardHandler = qInstallMessageHandler(QuietOffscreenNotices);
+    tb::IgnoreFileSizeSignal();
     tb::TarnbeckApplication app(argc, argv);
     tb::Dialogs::StartScript();
     tb::TerminateProgram = [] { tbtest::programTerminated = true; };

@@ -4,6 +4,7 @@
 // pressed in it (which the handler may swallow), and whole-text selection
 // when the box gets the focus from the keyboard or the program.
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -38,8 +39,13 @@ public:
     // Runs when the focus moves from this box to another control of its
     // window (not when another window becomes active or a menu opens).
     std::function<void()> OnExit;
-    // Runs for each key; returning true swallows the key.
+    // Runs for each key; returning true swallows the key. A key whose
+    // handler fails is swallowed too.
     std::function<bool(QKeyEvent*)> OnKeyPress;
+
+    // Runs the exit handler now, as leaving the box would; the focus move
+    // that follows does not run it again. Errors reach the caller.
+    void Leave();
 
     // Keyboard focus without a tab stop: reachable by mouse and program only.
     void SetTabStop(bool tabStop);
@@ -52,6 +58,9 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    bool left_ = false;
 };
 
 // A hidden edit box that carries a value from one form to another.
@@ -80,6 +89,7 @@ public:
     TMemo(int maxLength, QWidget* parent = nullptr);
     std::function<void()> OnExit;
     std::function<bool(QKeyEvent*)> OnKeyPress;
+    void Leave(); // as TEdit::Leave
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -88,16 +98,14 @@ protected:
 
 private:
     int maxLength_;
+    bool left_ = false;
 };
+
+// Runs the exit handler of `box` (a TEdit or TMemo) as leaving it would.
+void LeaveBox(QWidget* box);
 
 // The texts of boxes `from` to `to` (1-based) of a row of 18, as 8-bit text.
 std::vector<std::string> TextsOf(const std::array<TEdit*, 18>& edits, int from, int to);
-
-} // namespace tb
-
-#include <QLabel>
-
-namespace tb {
 
 // A picture that runs OnClick when clicked.
 class TImage : public QLabel {

@@ -5,8 +5,8 @@
 // unsaved changes, and Exit (or the title bar's close box) asking whether to
 // save them first.
 
-#include "Controls.h"
-#include "TbForm.h"
+#include "widgets/Controls.h"
+#include "widgets/TbForm.h"
 
 class QAction;
 class QListWidget;
@@ -16,6 +16,7 @@ namespace tb {
 struct MaintWindowTexts {
     const char* caption;
     const char* placementSection; // the window's section of the settings file
+    PlacementDefaults placement;
     const char* saveQuestion;     // asked at Exit while changes are unsaved
     const char* addItem;          // the Edit menu's three items
     const char* modifyItem;
@@ -41,6 +42,8 @@ public:
     // Asks about unsaved changes, then closes the window.
     void ExitButtonClick();
     bool Modified() const { return modified_; }
+    // Asks about unsaved changes before the program ends.
+    bool QueryEnd() override { return ConfirmLeave(); }
 
 protected:
     TMaintForm(const MaintWindowTexts& texts, QWidget* parent);
@@ -51,11 +54,10 @@ protected:
     QAction* DeleteItem() const { return deleteItem_; }
 
     void SetModified(bool modified);
-    void FormResize() override;
     bool FormCloseQuery() override;
 
 private:
-    // False when the user cancels.
+    // False when the user cancels; Yes saves first (a failed save throws).
     bool ConfirmLeave();
 
     MaintWindowTexts texts_;

@@ -1,8 +1,7 @@
-#include "MaintForm.h"
+#include "widgets/MaintForm.h"
 
-#include "Dialogs.h"
-#include "Placement.h"
-#include "Tbmain.h"
+#include "widgets/Dialogs.h"
+#include "widgets/Handlers.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -51,17 +50,12 @@ TMaintForm::TMaintForm(const MaintWindowTexts& texts, QWidget* parent)
 
     // Each menu item does what the button of the same name does; a
     // double-click on a line modifies it.
-    connect(AddButton, &QPushButton::clicked, this, [this] { AddButtonClick(); });
-    connect(addItem_, &QAction::triggered, this, [this] { AddButtonClick(); });
-    connect(ModifyButton, &QPushButton::clicked, this, [this] { ModifyButtonClick(); });
-    connect(modifyItem_, &QAction::triggered, this, [this] { ModifyButtonClick(); });
-    connect(list_, &QListWidget::itemDoubleClicked, this, [this] { ModifyButtonClick(); });
-    connect(DeleteButton, &QPushButton::clicked, this, [this] { DeleteButtonClick(); });
-    connect(deleteItem_, &QAction::triggered, this, [this] { DeleteButtonClick(); });
-    connect(SaveButton, &QPushButton::clicked, this, [this] { SaveButtonClick(); });
-    connect(Save1, &QAction::triggered, this, [this] { SaveButtonClick(); });
-    connect(ExitButton, &QPushButton::clicked, this, &TMaintForm::ExitButtonClick);
-    connect(Exit1, &QAction::triggered, this, &TMaintForm::ExitButtonClick);
+    BindCommand(this, [this] { AddButtonClick(); }, AddButton, addItem_);
+    BindCommand(this, [this] { ModifyButtonClick(); }, ModifyButton, modifyItem_, list_);
+    BindCommand(this, [this] { DeleteButtonClick(); }, DeleteButton, deleteItem_);
+    BindCommand(this, [this] { SaveButtonClick(); }, SaveButton, Save1);
+    BindCommand(this, [this] { ExitButtonClick(); }, ExitButton, Exit1);
+    UsePlacement(texts.placementSection, texts.placement);
 }
 
 void TMaintForm::SetModified(bool modified) {
@@ -91,11 +85,6 @@ void TMaintForm::ExitButtonClick() {
 bool TMaintForm::FormCloseQuery() {
     // The title bar's close box asks about unsaved changes as Exit does.
     return closing_ || ConfirmLeave();
-}
-
-void TMaintForm::FormResize() {
-    if (MainForm && MainForm->Exiting) return;
-    WritePlacement(this, texts_.placementSection);
 }
 
 } // namespace tb

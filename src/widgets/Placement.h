@@ -18,10 +18,18 @@ QString IniFilePath();
 void SetIniFilePath(const QString& path);
 
 // Reads and applies Height, Left, Top and Width in that order, each as soon
-// as it is read; missing or unreadable values take their defaults.
+// as it is read; missing or unreadable values take their defaults. A
+// placement that would put the window out of reach (a hand-edited file, a
+// screen that has gone) is brought inside the available screen area.
 void ReadPlacement(QWidget* window, const char* section, const PlacementDefaults& defaults);
 // Writes the window's Height, Left, Top and Width. Throws InOutError
 // "Unable to write to tarnbeck.ini" when the file cannot be written.
 void WritePlacement(QWidget* window, const char* section);
+
+// Moves and shrinks `window` where needed so that all of it lies inside the
+// available area of the screen it is on (the primary screen when none).
+void KeepOnScreen(QWidget* window);
+// Centres `window`, at its present size, on the screen it is on.
+void CentreWindowOnScreen(QWidget* window);
 
 } // namespace tb

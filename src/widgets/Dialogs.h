@@ -3,6 +3,8 @@
 // here. The program shows real dialogs; tests switch to a script that records
 // what would have been shown and answers from a queue.
 
+#include "data/Notifier.h"
+
 #include <QString>
 
 #include <deque>
@@ -12,7 +14,8 @@ class QWidget;
 class QDialog;
 class QPrinter;
 
-namespace tb::Dialogs {
+namespace tb {
+namespace Dialogs {
 
 enum class Kind {
     Message,
@@ -42,7 +45,13 @@ void Error(QWidget* parent, const QString& text);
 // The two-choice dialog: 1, 2, or -1 for Cancel.
 int TwoChoice(QWidget* parent, const QString& caption, const QString& question,
               const QString& button1, const QString& button2);
-// Shows a modal dialog (the about box) and waits until it is closed.
+// The window that asks the two-choice question; the program registers it
+// at start-up.
+using TwoChoiceAsker = int (*)(QWidget* parent, const QString& caption, const QString& question,
+                               const QString& button1, const QString& button2);
+void SetTwoChoiceAsker(TwoChoiceAsker asker);
+// Shows a modal dialog (the about box) centred on the screen and waits
+// until it is closed.
 void ShowModal(QDialog& dialog);
 // The platform's print dialog; false when cancelled.
 bool ChoosePrinter(QWidget* parent, QPrinter& printer);
@@ -62,11 +71,7 @@ const std::vector<Shown>& ShownDialogs();
 std::vector<QString> ShownTexts();
 void ClearShown();
 
-} // namespace tb::Dialogs
-
-#include "data/Notifier.h"
-
-namespace tb {
+} // namespace Dialogs
 
 // Sends the file routines' messages to plain message boxes over `parent`.
 class MessageNotifier : public Notifier {

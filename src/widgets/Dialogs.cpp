@@ -1,6 +1,7 @@
-#include "Dialogs.h"
+#include "widgets/Dialogs.h"
 
-#include "Tb2choic.h"
+#include "widgets/Latin1.h"
+#include "widgets/Placement.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -9,10 +10,12 @@
 #include <QPrinter>
 #include <QPushButton>
 
-namespace tb::Dialogs {
+namespace tb {
+namespace Dialogs {
 
 namespace {
 bool scripted = false;
+TwoChoiceAsker twoChoiceAsker = nullptr;
 std::deque<Answer> answers;
 std::vector<Shown> shown;
 
@@ -26,8 +29,9 @@ Answer Scripted(Kind kind, const QString& text, Answer fallback) {
     return answer;
 }
 
+// The program's title, on the boxes that have no title of their own.
 QString Title() {
-    return QApplication::applicationDisplayName();
+    return "Tarnbeck for Windows";
 }
 
 Answer FromButton(QMessageBox::StandardButton button) {
@@ -90,16 +94,17 @@ int TwoChoice(QWidget* parent, const QString& caption, const QString& question,
         Answer answer = Scripted(Kind::TwoChoice, question, Answer::Cancel);
         return answer == Answer::Button1 ? 1 : answer == Answer::Button2 ? 2 : -1;
     }
-    TTwoChoiceDlg dialog(parent);
-    dialog.setWindowTitle(caption);
-    dialog.MemoField->setPlainText(question);
-    dialog.Button1->setText(button1);
-    dialog.Button2->setText(button2);
-    return dialog.Ask();
+    return twoChoiceAsker ? twoChoiceAsker(parent, caption, question, button1, button2) : -1;
+}
+
+void SetTwoChoiceAsker(TwoChoiceAsker asker) {
+    twoChoiceAsker = asker;
 }
 
 void ShowModal(QDialog& dialog) {
     if (scripted) return void(Scripted(Kind::Modal, dialog.windowTitle(), Answer::Ok));
+    dialog.adjustSize();
+    CentreWindowOnScreen(&dialog);
     dialog.exec();
 }
 
@@ -131,11 +136,8 @@ void ClearShown() {
     answers.clear();
 }
 
-} // namespace tb::Dialogs
+} // namespace Dialogs
 
-#include "Latin1.h"
-
-namespace tb {
 void MessageNotifier::Message(const std::string& text) {
     Dialogs::Message(parent_, ToQt(text));
 }

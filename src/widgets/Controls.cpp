@@ -1,6 +1,7 @@
-#include "Controls.h"
+#include "widgets/Controls.h"
 
-#include "Latin1.h"
+#include "widgets/Handlers.h"
+#include "widgets/Latin1.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -41,7 +42,33 @@ bool IsFocusMoveWithinWindow(Qt::FocusReason reason) {
     return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
            reason != Qt::MenuBarFocusReason;
 }
+
+// The exit handler of a box the focus is leaving, unless it ran already.
+void RunExitOnFocusOut(QWidget* box, QFocusEvent* event, const std::function<void()>& onExit,
+                       bool& left) {
+    const bool alreadyLeft = left;
+    left = false;
+    if (alreadyLeft || !onExit) return;
+    if (IsFocusMoveWithinWindow(event->reason()) && FocusWentToOwnWindow(box))
+        RunHandler(box, onExit);
+}
+
+// A key handler's answer; a failed handler swallows its key.
+bool KeySwallowed(QWidget* box, const std::function<bool(QKeyEvent*)>& onKeyPress,
+                  QKeyEvent* event) {
+    if (!onKeyPress) return false;
+    bool swallowed = true;
+    RunHandler(box, [&] { swallowed = onKeyPress(event); });
+    return swallowed;
+}
 } // namespace
+
+void LeaveBox(QWidget* box) {
+    if (auto* edit = qobject_cast<TEdit*>(box))
+        edit->Leave();
+    else if (auto* memo = qobject_cast<TMemo*>(box))
+        memo->Leave();
+}
 
 std::vector<std::string> TextsOf(const std::array<TEdit*, 18>& edits, int from, int to) {
     std::vector<std::string> texts;
@@ -68,7 +95,13 @@ void TEdit::RefuseUnstorable(bool upperCase) {
     setValidator(new FileTextValidator(upperCase, this));
 }
 
+void TEdit::Leave() {
+    if (OnExit) OnExit();
+    left_ = hasFocus();
+}
+
 void TEdit::focusInEvent(QFocusEvent* event) {
+    left_ = false;
     QLineEdit::focusInEvent(event);
     if (event->reason() != Qt::MouseFocusReason && IsFocusMoveWithinWindow(event->reason()))
         selectAll();
@@ -76,11 +109,11 @@ void TEdit::focusInEvent(QFocusEvent* event) {
 
 void TEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    if (OnExit && IsFocusMoveWithinWindow(event->reason()) && FocusWentToOwnWindow(this)) OnExit();
+    RunExitOnFocusOut(this, event, OnExit, left_);
 }
 
 void TEdit::keyPressEvent(QKeyEvent* event) {
-    if (OnKeyPress && OnKeyPress(event)) {
+    if (KeySwallowed(this, OnKeyPress, event)) {
         event->accept();
         return;
     }
@@ -111,8 +144,13 @@ TMemo::TMemo(int maxLength, QWidget* parent) : QPlainTextEdit(parent), maxLength
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 }
 
+void TMemo::Leave() {
+    if (OnExit) OnExit();
+    left_ = hasFocus();
+}
+
 void TMemo::keyPressEvent(QKeyEvent* event) {
-    if (OnKeyPress && OnKeyPress(event)) {
+    if (KeySwallowed(this, OnKeyPress, event)) {
         event->accept();
         return;
     }
@@ -133,7 +171,7 @@ void TMemo::keyPressEvent(QKeyEvent* event) {
 
 void TMemo::focusOutEvent(QFocusEvent* event) {
     QPlainTextEdit::focusOutEvent(event);
-    if (OnExit && IsFocusMoveWithinWindow(event->reason()) && FocusWentToOwnWindow(this)) OnExit();
+    RunExitOnFocusOut(this, event, OnExit, left_);
 }
 
 void TMemo::insertFromMimeData(const QMimeData* source) {
@@ -145,10 +183,6 @@ void TMemo::insertFromMimeData(const QMimeData* source) {
     textCursor().insertText(pasted.left(room));
 }
 
-} // namespace tb
-
-namespace tb {
-
 TImage::TImage(QWidget* parent) : QLabel(parent) {
     setPixmap(QPixmap(":/tarnbeck.png"));
     setCursor(Qt::PointingHandCursor);
@@ -156,7 +190,7 @@ TImage::TImage(QWidget* parent) : QLabel(parent) {
 
 void TImage::mousePressEvent(QMouseEvent* event) {
     QLabel::mousePressEvent(event);
-    if (OnClick) OnClick();
+    if (OnClick) RunHandler(this, OnClick);
 }
 
 } // namespace tb

@@ -1,0 +1,131 @@
+#pragma once
+// The base of every window of the program. It turns the toolkit's events
+// into the forms' own handlers (FormShow, FormActivate, FormHide,
+// FormResize, FormCloseQuery), each run through RunHandler, and carries the
+// hand-over between forms:
+//
+// - An opener shows a form with ShowFor(opener). The form's FormActivate
+//   runs once for that showing, whether or not the window system grants the
+//   activation.
+// - A form that gives a result sets its hidden OkPressed box and calls
+//   HideToOpener(). The opener's FormActivate then runs once, after the form
+//   is hidden, and takes the result with TakeResultFrom(form).
+// - Afterwards FormActivate runs only when the user moves from another
+//   visible window of the program to this one: not when coming back from
+//   another application, not when a message box or dialog of ours closes.
+
+#include "widgets/Placement.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+class QAbstractButton;
+#include <QLineEdit>
+class QTimer;
+
+namespace tb {
+
+// The data files live in the working folder.
+inline constexpr const char* DataDir = ".";
+
+// Hand-overs queued and not yet delivered.
+int PendingHandOvers();
+// The window the program last asked to be the active one.
+QWidget* WindowAskedToBeActive();
+
+class TbForm : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TbForm(QWidget* parent = nullptr);
+
+    // Shows this form modelessly for `opener` and asks for it to be active.
+    void ShowFor(TbForm* opener);
+    // Shows this form again for `opener` holding everything it holds:
+    // FormShow does not run, so nothing is reset (a result that could not be
+    // stored goes back to the user as typed).
+    void ReopenFor(TbForm* opener);
+    // Hides this form and hands over to its opener.
+    void HideToOpener();
+    // Raises the window and asks for it to be active; no hand-over.
+    void BringForward();
+    TbForm* Opener() const { return opener_; }
+
+    // True when this form holds an accepted result for `opener`: its
+    // OkPressed reads "1" and `opener` is the form that opened it.
+    bool HasResultFor(const TbForm* opener) const;
+    // Resets OkPressed to "0".
+    void ClearResult();
+
+    // Asked before the program ends: false keeps the program running (the
+    // user cancelled, or saving failed). Windows with unsaved work ask.
+    virtual bool QueryEnd() { return true; }
+    // Writes the placement now if a move or resize has not been written yet.
+    void FlushPlacement();
+
+    // Order of creation, oldest first.
+    quint64 SerialNumber() const { return serial_; }
+
+    // Centres the window on the screen it is on (forms without placement).
+    void CentreOnScreen();
+
+protected:
+    virtual void FormShow() {}
+    virtual void FormActivate() {}
+    virtual void FormHide() {}
+    virtual void FormResize() {}
+    // Return false to keep the window open.
+    virtual bool FormCloseQuery() { return true; }
+
+    // When `from` holds an accepted result for this form, resets its
+    // OkPressed and returns true: the caller takes the result now.
+    bool TakeResultFrom(TbForm* from);
+    // The hidden box through which this form reports its result.
+    void SetResultBox(QLineEdit* okPressed) { okPressed_ = okPressed; }
+    // Reads the placement from `section` of the settings file now, and
+    // writes it when the user has stopped moving or resizing the window and
+    // when it hides or closes. Unless `alwaysWrite`, nothing is written once
+    // the program is exiting.
+    void UsePlacement(const char* section, const PlacementDefaults& defaults,
+                      bool alwaysWrite = false);
+    // Escape clicks `cancel`.
+    void SetCancelButton(QAbstractButton* cancel);
+    // Moves the focus to `target`. The box being edited runs its exit
+    // handler first; an error there stops the move.
+    void FocusControl(QWidget* target);
+    // Runs the exit handler of the box being edited, as leaving it would.
+    void LeaveEditedBox();
+    // A fixed dialog border: the window keeps the size its contents need.
+    void MakeFixedSize();
+    // A central widget with a white background, for the windows that have one.
+    QWidget* MakeWhiteCentralWidget();
+
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void HandOver();
+    void DeliverHandOver();
+    void WindowActivated();
+    void ForgetExpectedActivationsExcept(const TbForm* form);
+    void PlacementChanged();
+
+    QPointer<TbForm> opener_;
+    QPointer<QLineEdit> okPressed_;
+    quint64 serial_;
+    bool reopening_ = false;
+    // A hand-over FormActivate is due (delivered by a queued call).
+    bool handOverPending_ = false;
+    // The activation this form asked for is still to come; when it comes it
+    // is the same hand-over, not a move of the user's.
+    bool expectingActivation_ = false;
+
+    const char* placementSection_ = nullptr;
+    bool placementAlwaysWritten_ = false;
+    QTimer* placementTimer_ = nullptr;
+};
+
+} // namespace tb
