@@ -4,7 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
+#include <QApplication>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QWidget>
@@ -22,6 +22,23 @@ QString& OverridePath() {
 
 std::filesystem::path IniFile() {
     return IniFilePath().toStdString();
+}
+
+// The window manager's frame around `window`. Before a window is first
+// shown its frame is not known yet; the frame of a window already on the
+// screen stands in for it.
+QMargins FrameMargins(const QWidget* window) {
+    auto margins = [](const QWidget* w) {
+        const QRect frame = w->frameGeometry(), inner = w->geometry();
+        return QMargins(inner.left() - frame.left(), inner.top() - frame.top(),
+                        frame.right() - inner.right(), frame.bottom() - inner.bottom());
+    };
+    if (window->isVisible()) return margins(window);
+    for (const QWidget* shown : QApplication::topLevelWidgets())
+        if (shown != window && shown->isVisible() && shown->isWindow() &&
+            shown->windowType() != Qt::Popup && !margins(shown).isNull())
+            return margins(shown);
+    return {};
 }
 
 QRect AvailableArea(const QWidget* window) {
@@ -65,7 +82,7 @@ void KeepOnScreen(QWidget* window) {
 void CentreWindowOnScreen(QWidget* window) {
     const QRect area = AvailableArea(window);
     if (area.isEmpty()) return;
-    const QSize size = window->frameGeometry().size();
+    const QSize size = window->size().grownBy(FrameMargins(window));
     window->move(area.center() - QPoint(size.width() / 2, size.height() / 2));
 }
 

@@ -38,9 +38,10 @@ TbForm::TbForm(QWidget* parent) : QMainWindow(parent), serial_(++formsMade) {
 
 void TbForm::ShowFor(TbForm* opener) {
     opener_ = opener;
+    // Before showing: the window system may activate the window at once.
+    HandOver();
     show();
     BringForward();
-    HandOver();
 }
 
 void TbForm::ReopenFor(TbForm* opener) {
@@ -50,10 +51,12 @@ void TbForm::ReopenFor(TbForm* opener) {
 }
 
 void TbForm::HideToOpener() {
+    // Hidden first: the window manager may then give the focus to a window
+    // of its own choice, but the opener's request comes after and wins.
     hide();
     if (opener_ && opener_->isVisible()) {
-        opener_->BringForward();
         opener_->HandOver();
+        opener_->BringForward();
     }
 }
 
@@ -66,7 +69,7 @@ void TbForm::BringForward() {
 void TbForm::HandOver() {
     if (!handOverPending_) ++handOversPending;
     handOverPending_ = true;
-    expectingActivation_ = !isActiveWindow();
+    expectingActivation_ = true;
     QMetaObject::invokeMethod(this, &TbForm::DeliverHandOver, Qt::QueuedConnection);
 }
 
@@ -74,6 +77,8 @@ void TbForm::DeliverHandOver() {
     if (!handOverPending_) return;
     handOverPending_ = false;
     --handOversPending;
+    // A window that was active already gets no activation to wait for.
+    if (QApplication::activeWindow() == this) expectingActivation_ = false;
     if (isVisible()) RunHandler(this, [this] { FormActivate(); });
 }
 
@@ -92,6 +97,7 @@ bool TbForm::TakeResultFrom(TbForm* from) {
 }
 
 void TbForm::WindowActivated() {
+    if (!isVisible()) return;
     const ActivationSource source = SourceOfActivation(this);
     if (expectingActivation_) {
         // The activation a hand-over asked for: its FormActivate has run, or

@@ -1,88 +1,195 @@
-// The pieces every window relies on: activation hand-over, modal boxes that
-// don't count as activations, the general error handler, and the
-// two-choice dialog's answers.
+// The pieces every window relies on: the hand-over between forms whatever the
+// window system does, activations that are no move of the user's, the one
+// handler wrapper, and the two-choice dialog's answers.
 
 #include "FormTest.h"
 
 #include "data/Errors.h"
-#include "widgets/Controls.h"
 #include "forms/Tb2choic.h"
+#include "widgets/Controls.h"
+#include "widgets/Handlers.h"
 #include "widgets/TbForm.h"
 
 #include <QDialog>
-#include <QPlainTextEdit>
+#include <QLineEdit>
+#include <QPointer>
+#include <QScreen>
+#include <QTextEdit>
 #include <QTimer>
+#include <QVBoxLayout>
+
+#include <functional>
 
 namespace tbtest {
 namespace {
 
 class CountingForm : public tb::TbForm {
 public:
+    CountingForm() { SetResultBox(new QLineEdit("0", this)); }
     int activations = 0;
+    int resultsTaken = 0;
+    QPointer<tb::TbForm> editor; // the form whose result this one takes
+    std::function<void()> onActivate;
+    using tb::TbForm::FocusControl;
+
+    void Accept() {
+        findChild<QLineEdit*>()->setText("1");
+        HideToOpener();
+    }
 
 protected:
-    void FormActivate() override { ++activations; }
+    void FormActivate() override {
+        ++activations;
+        if (TakeResultFrom(editor)) ++resultsTaken;
+        if (onActivate) onActivate();
+    }
 };
 
 class FormPatternTest : public FormTest {};
 
-TEST_F(FormPatternTest, HidingAFormActivatesItsOpener) {
-    CountingForm opener, opened;
-    Activate(&opener);
-    const int before = opener.activations;
-    opened.ShowFor(&opener);
-    Settle();
-    EXPECT_EQ(QApplication::activeWindow(), &opened);
-    opened.HideToOpener();
-    Settle();
-    EXPECT_EQ(QApplication::activeWindow(), &opener);
-    EXPECT_EQ(opener.activations, before + 1);
+// On a desktop the window manager moves the focus too (to a window of its
+// choice when one goes away): those moves may run FormActivate again, but a
+// result is taken exactly once.
+TEST_F(FormPatternTest, AResultIsTakenOnceWhateverTheWindowSystemDoes) {
+    enum class Grant { AtOnce, Refused, Late };
+    for (Grant grant : {Grant::AtOnce, Grant::Refused, Grant::Late}) {
+        SCOPED_TRACE(int(grant));
+        CountingForm opener, opened, other;
+        opener.editor = &opened;
+        // A window that does not take the focus: the window system refuses
+        // to activate it until that changes.
+        if (grant != Grant::AtOnce) opener.setWindowFlag(Qt::WindowDoesNotAcceptFocus);
+        other.show();
+        opener.show();
+        ASSERT_TRUE(Activate(grant == Grant::AtOnce ? &opener : &other));
+        opened.ShowFor(&opener);
+        Settle();
+        EXPECT_EQ(opened.activations, 1) << "the showing's own FormActivate";
+        const int before = opener.activations;
+
+        opened.Accept();
+        WaitForHandOvers();
+        EXPECT_EQ(opener.activations, before + 1) << "the hand-over, at once";
+        EXPECT_EQ(opener.resultsTaken, 1);
+        if (grant == Grant::Refused) continue;
+        if (grant == Grant::Late) {
+            // The activation asked for arrives now: it is the hand-over's.
+            opener.setWindowFlag(Qt::WindowDoesNotAcceptFocus, false);
+            EXPECT_TRUE(Activate(&opener));
+            EXPECT_EQ(opener.activations, before + 1);
+            EXPECT_EQ(opener.resultsTaken, 1);
+            continue;
+        }
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&opener));
+        // Moves of the user's between the windows run FormActivate again.
+        const int settled = opener.activations;
+        EXPECT_TRUE(Activate(&other));
+        EXPECT_TRUE(Activate(&opener));
+        EXPECT_GT(opener.activations, settled);
+        EXPECT_EQ(opener.resultsTaken, 1) << "taken once";
+    }
 }
 
-TEST_F(FormPatternTest, ClosingAModalBoxIsNotAnActivation) {
-    CountingForm form;
-    Activate(&form);
+TEST_F(FormPatternTest, ComingBackFromAnotherApplicationIsNoActivation) {
+    CountingForm form, other;
+    other.show();
+    ASSERT_TRUE(Activate(&form));
+    const int before = form.activations;
+    LeaveAndComeBack(&form);
+    EXPECT_EQ(form.activations, before);
+    // The next move between the program's windows counts.
+    EXPECT_TRUE(Activate(&other));
+    EXPECT_TRUE(Activate(&form));
+    EXPECT_GT(form.activations, before);
+}
+
+TEST_F(FormPatternTest, AClosingBoxIsNoActivationAndSwallowsNoLaterHandOver) {
+    CountingForm form, other, opened;
+    other.show();
+    ASSERT_TRUE(Activate(&form));
     const int before = form.activations;
     QDialog box(&form);
     box.setModal(true);
     QTimer::singleShot(0, &box, [&box] {
-        Settle(); // the box becomes the active window, as it does for a user
-        EXPECT_EQ(QApplication::activeWindow(), &box);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&box));
         box.accept();
     });
     box.exec();
-    // The window system gives the activation back to the form.
-    Activate(&form);
+    // The window system may give the activation back to the form, or to
+    // another window first.
+    EXPECT_TRUE(Activate(&other));
     EXPECT_EQ(form.activations, before);
 
-    // The next real activation counts again.
-    CountingForm other;
-    Activate(&other);
-    Activate(&form);
-    EXPECT_EQ(form.activations, before + 1);
+    form.editor = &opened;
+    form.show();
+    opened.ShowFor(&form);
+    Settle();
+    opened.Accept();
+    Settle();
+    EXPECT_EQ(form.resultsTaken, 1) << "the hand-over after the box";
 }
 
-TEST_F(FormPatternTest, ErrorLeavingAHandlerIsShownAndTheProgramGoesOn) {
+TEST_F(FormPatternTest, AHandlersErrorIsShownAndStopsOnlyThatHandler) {
     CountingForm form;
     auto* central = new QWidget(&form);
     form.setCentralWidget(central);
+    auto* layout = new QVBoxLayout(central);
     auto* box = new tb::TEdit(central);
     auto* next = new tb::TEdit(central);
-    box->move(0, 0);
-    next->move(0, 40);
-    int exits = 0;
-    box->OnExit = [&exits] {
-        ++exits;
-        throw tb::InOutError("Disk full");
-    };
-    Activate(&form);
+    auto* button = new tb::TButton("Go", central);
+    for (QWidget* w : {static_cast<QWidget*>(box), static_cast<QWidget*>(next),
+                       static_cast<QWidget*>(button)})
+        layout->addWidget(w);
+    auto fail = [] { throw tb::InOutError("Disk full"); };
+    box->OnExit = fail;
+    next->OnKeyPress = [](QKeyEvent*) -> bool { throw tb::ConvertError("'x' is not a valid integer value"); };
+    tb::BindCommand(&form, fail, button);
+    ASSERT_TRUE(Activate(&form));
+
     box->setFocus();
-    Tab();
-    EXPECT_EQ(exits, 1);
-    ASSERT_EQ(tb::Dialogs::ShownDialogs().size(), 1u);
-    EXPECT_EQ(tb::Dialogs::ShownDialogs()[0].kind, tb::Dialogs::Kind::Error);
-    EXPECT_EQ(Shown()[0], "Disk full");
+    Tab(); // the exit handler fails; the focus has moved on
     EXPECT_EQ(QApplication::focusWidget(), next);
+    Type(next, "5"); // the key handler fails and the key is not typed
+    EXPECT_EQ(next->text(), "");
+    Click(button);
+    form.onActivate = fail; // a hand-over's FormActivate fails
+    CountingForm opened;
+    opened.ShowFor(&form);
+    Settle();
+    opened.HideToOpener();
+    Settle();
+    EXPECT_EQ(Shown(), (std::vector<QString>{"Disk full", "'x' is not a valid integer value",
+                                             "Disk full", "Disk full"}));
+    for (const tb::Dialogs::Shown& shown : tb::Dialogs::ShownDialogs())
+        EXPECT_EQ(shown.kind, tb::Dialogs::Kind::Error);
+}
+
+TEST_F(FormPatternTest, AProgramFocusMoveLeavesTheEditedBoxFirstUnlessItFails) {
+    CountingForm form, other;
+    auto* central = new QWidget(&form);
+    form.setCentralWidget(central);
+    auto* layout = new QVBoxLayout(central);
+    auto* box = new tb::TEdit(central);
+    auto* target = new tb::TEdit(central);
+    layout->addWidget(box);
+    layout->addWidget(target);
+    int exits = 0;
+    box->OnExit = [&] {
+        ++exits;
+        if (box->text() == "x") throw tb::ConvertError("'x' is not a valid integer value");
+    };
+    other.show();
+    ASSERT_TRUE(Activate(&form));
+    box->setFocus();
+    Type(box, "x");
+    EXPECT_TRUE(Activate(&other)); // the box is not left by this
+    EXPECT_FALSE(tb::RunHandler(&form, [&] { form.FocusControl(target); }));
+    EXPECT_EQ(form.focusWidget(), box) << "the error stops the move";
+    box->setText("5");
+    EXPECT_TRUE(tb::RunHandler(&form, [&] { form.FocusControl(target); }));
+    EXPECT_EQ(form.focusWidget(), target);
+    EXPECT_TRUE(Activate(&form));
+    EXPECT_EQ(exits, 2) << "once per move, not again when the window becomes active";
 }
 
 TEST_F(FormPatternTest, ExitHandlerRunsOnlyForFocusMovesInsideTheWindow) {
@@ -117,19 +224,23 @@ TEST_F(FormPatternTest, BoxSelectsItsTextWhenFocusedByKeyboardOrProgram) {
     EXPECT_EQ(second->selectedText(), "") << "a click places the caret";
 }
 
-TEST_F(FormPatternTest, TwoChoiceDialogAnswers) {
+TEST_F(FormPatternTest, TwoChoiceDialogAnswersAndEscapeIsCancel) {
     struct Case {
         const char* name;
         int expected;
     };
-    for (Case c :
-         {Case{"Button1", 1}, Case{"Button2", 2}, Case{"CancelButton", -1}, Case{"close", 2}}) {
+    for (Case c : {Case{"Button1", 1}, Case{"Button2", 2}, Case{"CancelButton", -1},
+                   Case{"Escape", -1}, Case{"close box", 2}}) {
         tb::TTwoChoiceDlg dialog;
         dialog.setWindowTitle("Printer or File");
         dialog.MemoField->setPlainText("Output handicap list to the printer or to a file?");
         dialog.Button1->setText("Printer");
         dialog.Button2->setText("File");
         QTimer::singleShot(0, &dialog, [&dialog, c] {
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+            const QRect screen = dialog.screen()->availableGeometry();
+            EXPECT_LE((dialog.frameGeometry().center() - screen.center()).manhattanLength(), 4)
+                << "centred on the screen";
             const std::string name = c.name;
             if (name == "Button1")
                 dialog.Button1->click();
@@ -137,8 +248,10 @@ TEST_F(FormPatternTest, TwoChoiceDialogAnswers) {
                 dialog.Button2->click();
             else if (name == "CancelButton")
                 dialog.CancelButton->click();
+            else if (name == "Escape")
+                QTest::keyClick(&dialog, Qt::Key_Escape);
             else
-                dialog.reject(); // the title bar's close box
+                dialog.close();
         });
         EXPECT_EQ(dialog.Ask(), c.expected) << c.name;
     }

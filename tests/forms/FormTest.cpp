@@ -9,8 +9,19 @@
 #include "forms/Tbscore.h"
 
 #include <QPointer>
+#include <QProcess>
+#include <qpa/qwindowsysteminterface.h>
 
 namespace tbtest {
+
+namespace {
+QString RunTool(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    EXPECT_TRUE(process.waitForFinished(10000)) << program.toStdString();
+    return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
+}
+} // namespace
 
 void FormTest::SetUp() {
     previousDir_ = QDir::currentPath();
@@ -56,23 +67,63 @@ void FormTest::TearDown() {
     QDir::setCurrent(previousDir_);
 }
 
+void FormTest::WaitForHandOvers() {
+    EXPECT_TRUE(QTest::qWaitFor([] { return tb::PendingHandOvers() == 0; }, 5000))
+        << "a hand-over was never delivered";
+}
+
 void FormTest::Settle() {
     // Every hand-over delivered, and the window the program asked for active
     // (unless the window manager keeps it from being so).
-    auto delivered = [] { return tb::PendingHandOvers() == 0; };
-    EXPECT_TRUE(QTest::qWaitFor(delivered, 5000)) << "a hand-over was never delivered";
+    WaitForHandOvers();
     QWidget* wanted = tb::WindowAskedToBeActive();
     if (wanted && wanted->isVisible() && !QTest::qWaitForWindowActive(wanted, 2000)) return;
-    EXPECT_TRUE(QTest::qWaitFor(delivered, 5000)) << "a hand-over was never delivered";
+    WaitForHandOvers();
 }
 
 bool FormTest::Activate(QWidget* window) {
     window->show();
-    window->raise();
-    window->activateWindow();
+    if (QGuiApplication::platformName() == "xcb") {
+        // As a click would: through the window manager, which has handled
+        // every earlier request when this returns. A window that has the
+        // focus already is left alone: focusing it again makes X send a
+        // pair of focus events that the toolkit may end with no window
+        // active.
+        const QString id = QString::number(window->winId());
+        if (RunTool("xdotool", {"getwindowfocus"}) != id)
+            RunTool("xdotool", {"windowactivate", "--sync", id});
+    } else {
+        window->activateWindow();
+    }
     const bool active = QTest::qWaitForWindowActive(window);
-    Settle();
+    WaitForHandOvers();
     return active;
+}
+
+
+void FormTest::LeaveAndComeBack(QWidget* window) {
+    auto noneActive = [] { return !QApplication::activeWindow(); };
+    if (QGuiApplication::platformName() != "xcb") {
+        // As the window system reports it: no window of ours is active,
+        // then `window` is again.
+        QWindowSystemInterface::handleWindowActivated(nullptr, Qt::ActiveWindowFocusReason);
+        EXPECT_TRUE(QTest::qWaitFor(noneActive));
+        QWindowSystemInterface::handleWindowActivated(window->windowHandle(),
+                                                      Qt::ActiveWindowFocusReason);
+    } else {
+        // A window of another program takes the focus, as a click on it
+        // would, and then the user clicks `window`.
+        QProcess other;
+        other.start("xmessage", {"-title", "TarnbeckTestOther", "another application"});
+        const QString id = RunTool("xdotool", {"search", "--sync", "--name", "TarnbeckTestOther"});
+        RunTool("xdotool", {"windowactivate", "--sync", id.section('\n', 0, 0)});
+        EXPECT_TRUE(QTest::qWaitFor(noneActive));
+        RunTool("xdotool", {"windowactivate", "--sync", QString::number(window->winId())});
+        other.kill();
+        other.waitForFinished();
+    }
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+    Settle();
 }
 
 void FormTest::Tab() {

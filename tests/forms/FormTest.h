@@ -30,9 +30,13 @@ protected:
     // Waits until every hand-over has been delivered and the window the
     // program asked for is active.
     static void Settle();
+    // Waits until every hand-over has been delivered.
+    static void WaitForHandOvers();
     // Asks for `window` to become the active window, as a click on it would,
     // and waits until it is; false when the window system refused.
     static bool Activate(QWidget* window);
+    // The user goes to another application and comes back to `window`.
+    static void LeaveAndComeBack(QWidget* window);
     // Types text into the focused widget, then presses keys.
     static void Type(QWidget* widget, const QString& text) { QTest::keyClicks(widget, text); }
     static void Press(QWidget* widget, Qt::Key key) { QTest::keyClick(widget, key); }
