@@ -3,8 +3,8 @@
 # any of them is missing. Needs root (or sudo).
 set -euo pipefail
 
-packages=(build-essential cmake qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-          libbenchmark-dev xvfb xauth)
+packages=(build-essential cmake qt6-base-dev qt6-base-private-dev libgl-dev libgtest-dev
+          libgmock-dev libbenchmark-dev xvfb xauth openbox x11-utils xdotool)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||

@@ -163,7 +163,7 @@ void TbForm::UsePlacement(const char* section, const PlacementDefaults& defaults
     placementTimer_ = new QTimer(this);
     placementTimer_->setSingleShot(true);
     placementTimer_->setInterval(PlacementSettleMs);
-    connect(placementTimer_, &QTimer::timeout, this, &TbForm::FlushPlacement);
+    connect(placementTimer_, &QTimer::timeout, this, &TbForm::WritePlacementNow);
 }
 
 void TbForm::PlacementChanged() {
@@ -173,6 +173,10 @@ void TbForm::PlacementChanged() {
 void TbForm::FlushPlacement() {
     if (!placementTimer_ || !placementTimer_->isActive()) return;
     placementTimer_->stop();
+    WritePlacementNow();
+}
+
+void TbForm::WritePlacementNow() {
     if (Exiting && !placementAlwaysWritten_) return;
     RunHandler(this, [this] { WritePlacement(this, placementSection_); });
 }

@@ -112,6 +112,7 @@ private:
     void WindowActivated();
     void ForgetExpectedActivationsExcept(const TbForm* form);
     void PlacementChanged();
+    void WritePlacementNow();
 
     QPointer<TbForm> opener_;
     QPointer<QLineEdit> okPressed_;

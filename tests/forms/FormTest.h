@@ -45,6 +45,13 @@ protected:
     static void Tab();
 
     std::vector<QString> Shown() const { return tb::Dialogs::ShownTexts(); }
+    // The data folder's entries but the settings file, which the window
+    // manager's moves may write at any time.
+    std::vector<std::string> DataFiles() const {
+        std::vector<std::string> entries = dir.Entries();
+        std::erase(entries, "tarnbeck.ini");
+        return entries;
+    }
 
     TempDir dir;
 

@@ -511,14 +511,6 @@ TEST_F(GolferMaintenanceTest, CaptionsMenusTabOrderAndPlacement) {
     EXPECT_EQ(order,
               (std::vector<QWidget*>{form->GolferListBox, form->AddButton, form->ModifyButton,
                                      form->DeleteButton, form->ExitButton, form->SaveButton}));
-
-    form->resize(600, 420);
-    Settle();
-    EXPECT_NE(dir.Read("tarnbeck.ini").find("[GMaintForm]\r\nHeight=420"), std::string::npos);
-    tb::Exiting = true;
-    form->resize(640, 440);
-    Settle();
-    EXPECT_EQ(dir.Read("tarnbeck.ini").find("Height=440"), std::string::npos);
 }
 
 TEST_F(GolferMaintenanceTest, NameDialogIsFixedAndTabsThroughItsFields) {

@@ -10,6 +10,8 @@
 #include <QAction>
 #include <QMenuBar>
 
+#include <sys/resource.h>
+
 #include <cerrno>
 #include <filesystem>
 
@@ -31,6 +33,21 @@ std::string FivesAndTwos(const std::string& date, const std::string& course,
         line += "2~";
     return line + "90~\r\n";
 }
+
+// Limits the size of files this process writes, for its lifetime.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
+
+private:
+    rlimit saved_{};
+};
 
 class HubTest : public ScoreEntryTest {
 protected:
@@ -294,27 +311,49 @@ TEST_F(HubTest, AMissingScoreFileIsAnInputOutputError) {
     EXPECT_EQ(Shown()[0], "File not found");
 }
 
-TEST_F(HubTest, AFailedSaveReachesTheErrorHandlerAndLeavesTheFile) {
-    WriteGolfers(OlderRound);
-    ASSERT_TRUE(OpenForSmith());
-    ChooseCourse(0);
-    struct DiskFull : tb::FileOps {
-        long Write(int, const char*, std::size_t) override {
-            errno = ENOSPC;
-            return -1;
+// A file-size limit (SIGXFSZ ignored, as the program does) or a failing
+// write: the user sees the error and the score form again, holding the round
+// as typed; the file keeps its old bytes; OK then stores the round.
+TEST_F(HubTest, ARoundSurvivesAFailedSaveAndIsStoredOnTheRetry) {
+    enum class Failure { FileSizeLimit, FailingWrite };
+    for (Failure failure : {Failure::FileSizeLimit, Failure::FailingWrite}) {
+        SCOPED_TRACE(int(failure));
+        WriteGolfers(OlderRound);
+        tb::TGPickForm* hub = OpenForSmith();
+        ASSERT_TRUE(hub);
+        TypeWholeRound(1, "1/5/99");
+        {
+            FileSizeLimit limit(failure == Failure::FileSizeLimit ? 200 : RLIM_INFINITY);
+            struct FailingWrite : tb::FileOps {
+                long Write(int, const char*, std::size_t) override {
+                    errno = ENOSPC;
+                    return -1;
+                }
+            } failingWrite;
+            tb::FileOps plain;
+            tb::ScopedFileOps ops(failure == Failure::FailingWrite ? static_cast<tb::FileOps&>(failingWrite) : plain);
+            Click(form()->OKButton);
+            Settle();
         }
-    } diskFull;
-    tb::ScopedFileOps failing(diskFull);
-    Click(form()->OKButton);
-    Settle();
-    EXPECT_FALSE(form()->isVisible());
-    ASSERT_EQ(tb::Dialogs::ShownDialogs().size(), 1u);
-    EXPECT_EQ(tb::Dialogs::ShownDialogs()[0].kind, Kind::Error);
-    EXPECT_EQ(Shown()[0], "Disk full");
-    EXPECT_EQ(dir.Read("SMITH.vxp"), OlderRound);
-    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"ADAMS.vxp", "SMITH.vxp", "courses.vxc",
-                                                       "golfers.vxc", "tarnbeck.ini"}));
-    EXPECT_EQ(form()->OkPressed->text(), "0") << "taken, and not taken again";
+        EXPECT_EQ(Shown(), (std::vector<QString>{"Disk full"}));
+        EXPECT_EQ(tb::Dialogs::ShownDialogs().back().kind, Kind::Error);
+        EXPECT_EQ(dir.Read("SMITH.vxp"), OlderRound);
+        EXPECT_EQ(DataFiles(), (std::vector<std::string>{"ADAMS.vxp", "SMITH.vxp", "courses.vxc",
+                                                           "golfers.vxc"}))
+            << "no temporary file is left behind";
+        ASSERT_TRUE(form()->isVisible()) << "the round is back on the score form";
+        EXPECT_EQ(QApplication::activeWindow(), form());
+        EXPECT_EQ(form()->Score[17]->text(), "5");
+        EXPECT_EQ(form()->CommentField->toPlainText(), "windy");
+
+        Click(form()->OKButton);
+        Settle();
+        EXPECT_FALSE(form()->isVisible());
+        EXPECT_EQ(dir.Read("SMITH.vxp"),
+                  FivesAndTwos("19990105", "OAK HOLLOW", "71.2", "121", "windy") + OlderRound);
+        hub->close();
+        tb::Dialogs::ClearShown();
+    }
 }
 
 TEST_F(HubTest, ASecondAddAScoreBringsTheOpenScoreFormForward) {
@@ -356,37 +395,34 @@ TEST_F(HubTest, ASecondAddAScoreBringsTheOpenScoreFormForward) {
     EXPECT_EQ(dir.Read("ADAMS.vxp"), "");
 }
 
-TEST_F(HubTest, ARoundWhoseWindowWasClosedIsTakenByNoOtherWindow) {
+TEST_F(HubTest, AWindowWhoseRoundIsOpenDoesNotCloseAndItsRoundIsStored) {
     WriteGolfers(OlderRound);
-    // The first window has added a round and stays in mode "A".
-    tb::TGPickForm* first = OpenForSmith();
-    ASSERT_TRUE(first);
-    ChooseCourse(0);
-    Click(form()->OKButton);
-    Settle();
-    const std::string smith = dir.Read("SMITH.vxp");
-    ASSERT_NE(smith, OlderRound);
-    ASSERT_EQ(first->Mode(), 'A');
-
-    // A second window opens the score form for Ann Adams and is closed.
+    tb::TGPickForm* first = OpenHub();
     tb::TGPickForm* second = OpenHub();
-    ASSERT_TRUE(second);
+    ASSERT_TRUE(first && second);
     AddAScore(second, 0);
     ASSERT_TRUE(form()->isVisible());
-    second->close();
-    Settle();
-    Activate(form());
+    QPointer<tb::TGPickForm> guard = second;
+    for (QAction* close : {second->Exit1, static_cast<QAction*>(nullptr)}) {
+        if (close)
+            close->trigger();
+        else
+            second->close(); // the title bar's close box
+        Settle();
+        EXPECT_TRUE(guard && guard->isVisible());
+        EXPECT_EQ(Shown().back(), "A score is being entered from this golfer list.  Finish it "
+                                  "with OK or Cancel first.");
+        EXPECT_EQ(QApplication::activeWindow(), form()) << "brought forward";
+    }
     ChooseCourse(0);
     Click(form()->OKButton);
     Settle();
-    Activate(first);
-    EXPECT_EQ(dir.Read("SMITH.vxp"), smith) << "Ann Adams's round is not John Smith's";
-    EXPECT_EQ(dir.Read("ADAMS.vxp"), "");
-
-    // Nor is it taken later, when the score form is next opened.
-    AddAScore(first, 1);
-    Activate(first);
-    EXPECT_EQ(dir.Read("SMITH.vxp"), smith);
+    EXPECT_NE(dir.Read("ADAMS.vxp"), "") << "the round reached its golfer";
+    EXPECT_EQ(dir.Read("SMITH.vxp"), OlderRound);
+    ASSERT_TRUE(Activate(first));
+    EXPECT_EQ(dir.Read("SMITH.vxp"), OlderRound) << "and no other window took it";
+    second->close();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return guard.isNull(); })) << "closes once it is done";
 }
 
 TEST_F(HubTest, ARoundWhoseCourseLeftTheListIsStoredWithItsName) {

@@ -3,6 +3,7 @@
 
 #include "FormTest.h"
 
+#include "data/TextFile.h"
 #include "widgets/Placement.h"
 #include "forms/Tbabout.h"
 #include "forms/Tbcmaint.h"
@@ -13,6 +14,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QScreen>
+
+#include <filesystem>
 
 using tb::MainForm;
 
@@ -46,18 +50,68 @@ TEST_F(MainWindowTest, OpensAtTheDefaultPlaceWithoutSettings) {
     EXPECT_EQ(MainForm->height(), 353);
 }
 
-TEST_F(MainWindowTest, ResizeIsRememberedForTheNextStart) {
+// Counts the settings file's saves (each ends in one rename).
+struct CountingRenames : tb::FileOps {
+    int renames = 0;
+    int Rename(const char* from, const char* to) override {
+        ++renames;
+        return tb::FileOps::Rename(from, to);
+    }
+};
+
+TEST_F(MainWindowTest, PlacementIsWrittenOnceTheUserStopsAndReadAtTheNextStart) {
+    CountingRenames counting;
+    tb::ScopedFileOps ops(counting);
     MainForm->move(200, 150);
-    MainForm->resize(500, 400);
-    Settle();
-    const std::string ini = dir.Read("tarnbeck.ini");
-    EXPECT_NE(ini.find("[MainForm]\r\nHeight=400\r\nLeft=200\r\nTop=150\r\nWidth=500\r\n"),
-              std::string::npos)
-        << ini;
+    for (int width = 480; width <= 500; width += 5) // a user dragging an edge
+        MainForm->resize(width, 400);
+    const char* expected = "[MainForm]\r\nHeight=400\r\nLeft=200\r\nTop=150\r\nWidth=500\r\n";
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return dir.Read("tarnbeck.ini").find(expected) != std::string::npos; }, 5000))
+        << dir.Read("tarnbeck.ini");
+    EXPECT_EQ(counting.renames, 1) << "one write for the whole burst";
 
     tb::TMainForm second;
     EXPECT_EQ(second.geometry().size(), QSize(500, 400));
     EXPECT_EQ(second.pos(), QPoint(200, 150));
+}
+
+TEST_F(MainWindowTest, AWindowClosedRightAfterAResizeKeepsItUnlessTheProgramIsExiting) {
+    dir.Write("courses.vxc", "");
+    for (bool exiting : {false, true}) {
+        tb::Exiting = exiting;
+        Click(MainForm->EditCoursesButton);
+        Settle();
+        QPointer<tb::TCMaintForm> form = tb::CMaintForm;
+        ASSERT_TRUE(form);
+        form->resize(exiting ? 640 : 600, exiting ? 440 : 420);
+        form->close();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return form.isNull(); }));
+    }
+    const std::string ini = dir.Read("tarnbeck.ini");
+    EXPECT_NE(ini.find("[CMaintForm]\r\nHeight=420"), std::string::npos) << ini;
+    EXPECT_EQ(ini.find("Height=440"), std::string::npos) << "nothing while exiting";
+}
+
+TEST_F(MainWindowTest, AnUnwritableSettingsFileIsReportedOncePerBurst) {
+    tb::SetIniFilePath(QString::fromStdString((dir / "folder").string()));
+    std::filesystem::create_directories(dir / "folder" / "x");
+    for (int width = 480; width <= 500; width += 5)
+        MainForm->resize(width, 400);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !Shown().empty(); }, 5000));
+    MainForm->FlushPlacement();
+    EXPECT_EQ(Shown(), (std::vector<QString>{"Unable to write to folder"}));
+    EXPECT_EQ(MainForm->width(), 500) << "the window keeps its new size";
+}
+
+TEST_F(MainWindowTest, AStoredPlacementOutOfReachIsBroughtOntoTheScreen) {
+    dir.Write("tarnbeck.ini", "[MainForm]\r\nHeight=99999\r\nLeft=-5000\r\nTop=40000\r\n"
+                              "Width=99999\r\n");
+    tb::TMainForm second;
+    const QRect screen = second.screen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(second.geometry())) << second.geometry().x() << ","
+                                                     << second.geometry().y() << " "
+                                                     << second.width() << "x" << second.height();
 }
 
 TEST_F(MainWindowTest, SettingsAreReadWithTheHexRuleAndDefaults) {
@@ -111,22 +165,6 @@ TEST_F(MainWindowTest, ExitMenuEndsTheProgramWithoutTheFlag) {
     MainForm->Exit1->trigger();
     EXPECT_FALSE(tb::Exiting);
     EXPECT_TRUE(programTerminated);
-}
-
-TEST_F(MainWindowTest, ExitingStopsOtherWindowsFromWritingTheirPlacement) {
-    dir.Write("courses.vxc", "");
-    Click(MainForm->EditCoursesButton);
-    Settle();
-    tb::TCMaintForm* form = tb::CMaintForm;
-    ASSERT_TRUE(form);
-    form->resize(600, 420);
-    Settle();
-    EXPECT_NE(dir.Read("tarnbeck.ini").find("[CMaintForm]\r\nHeight=420"), std::string::npos);
-
-    tb::Exiting = true;
-    form->resize(640, 440);
-    Settle();
-    EXPECT_EQ(dir.Read("tarnbeck.ini").find("Height=440"), std::string::npos);
 }
 
 } // namespace
