@@ -10,5 +10,6 @@ int main(int argc, char** argv) {
     tb::TarnbeckApplication app(argc, argv);
     tb::CreateForms();
     tb::MainForm->show();
+    tb::MainForm->BringForward();
     return app.exec();
 }

@@ -1,6 +1,7 @@
 #include "Tb2choic.h"
 
 #include "widgets/Dialogs.h"
+#include "widgets/TbForm.h"
 #include "widgets/Placement.h"
 
 #include <QHBoxLayout>
@@ -32,8 +33,7 @@ void RegisterTwoChoiceDialog() {
 
 TTwoChoiceDlg::TTwoChoiceDlg(QWidget* parent) : QDialog(parent) {
     setModal(true);
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(FixedDialogFlags);
     MemoField = new QTextEdit(this);
     MemoField->setReadOnly(true);
     MemoField->setFrameStyle(QFrame::NoFrame);
@@ -58,11 +58,10 @@ TTwoChoiceDlg::TTwoChoiceDlg(QWidget* parent) : QDialog(parent) {
     connect(Button1, &QPushButton::clicked, this, [this] { done(1); });
     connect(Button2, &QPushButton::clicked, this, [this] { done(2); });
     connect(CancelButton, &QPushButton::clicked, this, [this] { done(-1); });
+    CentreWhenShown(this);
 }
 
 int TTwoChoiceDlg::Ask() {
-    adjustSize();
-    CentreWindowOnScreen(this);
     const int result = exec();
     return result == QDialog::Rejected ? 2 : result;
 }

@@ -1,6 +1,7 @@
 #include "Tbabout.h"
 
 #include "widgets/Dialogs.h"
+#include "widgets/TbForm.h"
 #include "Tbmain.h"
 
 #include <QGridLayout>
@@ -12,8 +13,7 @@ namespace tb {
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     setWindowTitle("About");
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(FixedDialogFlags);
     Image1 = new QLabel(this);
     Image1->setPixmap(QPixmap(":/tarnbeck.png"));
     ProductName = new QLabel("Tarnbeck for Windows", this);

@@ -15,8 +15,7 @@ TCourseForm* CourseForm = nullptr;
 
 TCourseForm::TCourseForm(QWidget* parent) : TbForm(parent) {
     setWindowTitle("Course Maintenance");
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(FixedDialogFlags);
     auto* central = new QWidget(this);
     setCentralWidget(central);
     auto* grid = new QGridLayout(central);

@@ -18,8 +18,7 @@ TGNameForm* GNameForm = nullptr;
 
 TGNameForm::TGNameForm(QWidget* parent) : TbForm(parent) {
     setWindowTitle("Golfer Name");
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(FixedDialogFlags);
     auto* central = new QWidget(this);
     setCentralWidget(central);
 

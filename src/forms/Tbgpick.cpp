@@ -15,6 +15,8 @@
 #include <QMenuBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace tb {
 
 QPointer<TGPickForm> GPickForm;
@@ -38,9 +40,16 @@ TGPickForm::TGPickForm(QWidget* parent) : TbForm(parent) {
     const std::vector<TButton*> buttons{AddAScoreButton,     AddGroupButton, EditScoresButton,
                                         IndexButton,         HandicapButton, PrintScoresButton,
                                         PrintHandicapButton, ExitButton};
-    auto* column = new QVBoxLayout;
+    // One width for the column, with room on both sides of the longest caption.
+    int buttonWidth = 0;
     for (TButton* button : buttons)
+        buttonWidth = std::max(buttonWidth, button->fontMetrics().horizontalAdvance(button->text()) +
+                                                3 * button->fontMetrics().averageCharWidth());
+    auto* column = new QVBoxLayout;
+    for (TButton* button : buttons) {
+        button->setMinimumWidth(buttonWidth);
         column->addWidget(button);
+    }
     column->addStretch();
     // The list fills the client height but for 26 pixels, 13 above and below.
     auto* layout = new QHBoxLayout(central);

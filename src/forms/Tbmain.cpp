@@ -21,8 +21,10 @@ TMainForm* MainForm = nullptr;
 
 TMainForm::TMainForm(QWidget* parent) : TbForm(parent) {
     setWindowTitle("Tarnbeck for Windows");
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    // The system menu and the minimise box only; it can still be resized.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     QWidget* central = MakeWhiteCentralWidget();
 
     Label1 = new QLabel("Tarnbeck for Windows", central);

@@ -36,8 +36,7 @@ QString TodayForScoreForm() {
 
 TScoreForm::TScoreForm(QWidget* parent) : TbForm(parent) {
     setWindowTitle("Enter Score");
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(FixedDialogFlags);
     auto* central = new QWidget(this);
     setCentralWidget(central);
     auto* layout = new QVBoxLayout(central);

@@ -103,8 +103,7 @@ void SetTwoChoiceAsker(TwoChoiceAsker asker) {
 
 void ShowModal(QDialog& dialog) {
     if (scripted) return void(Scripted(Kind::Modal, dialog.windowTitle(), Answer::Ok));
-    dialog.adjustSize();
-    CentreWindowOnScreen(&dialog);
+    CentreWhenShown(&dialog);
     dialog.exec();
 }
 

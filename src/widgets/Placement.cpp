@@ -3,6 +3,7 @@
 #include "data/IniFile.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QApplication>
 #include <QScreen>
@@ -27,17 +28,22 @@ std::filesystem::path IniFile() {
 // The window manager's frame around `window`. Before a window is first
 // shown its frame is not known yet; the frame of a window already on the
 // screen stands in for it.
+QMargins OwnFrameMargins(const QWidget* window) {
+    const QRect frame = window->frameGeometry(), inner = window->geometry();
+    return QMargins(inner.left() - frame.left(), inner.top() - frame.top(),
+                    frame.right() - inner.right(), frame.bottom() - inner.bottom());
+}
+
+bool HasFrame(const QWidget* window) {
+    return !OwnFrameMargins(window).isNull();
+}
+
 QMargins FrameMargins(const QWidget* window) {
-    auto margins = [](const QWidget* w) {
-        const QRect frame = w->frameGeometry(), inner = w->geometry();
-        return QMargins(inner.left() - frame.left(), inner.top() - frame.top(),
-                        frame.right() - inner.right(), frame.bottom() - inner.bottom());
-    };
-    if (window->isVisible()) return margins(window);
+    if (HasFrame(window)) return OwnFrameMargins(window);
     for (const QWidget* shown : QApplication::topLevelWidgets())
-        if (shown != window && shown->isVisible() && shown->isWindow() &&
-            shown->windowType() != Qt::Popup && !margins(shown).isNull())
-            return margins(shown);
+        if (shown != window && shown->isVisible() && shown->windowType() != Qt::Popup &&
+            HasFrame(shown))
+            return OwnFrameMargins(shown);
     return {};
 }
 
@@ -79,11 +85,35 @@ void KeepOnScreen(QWidget* window) {
     if (QPoint(left, top) != window->pos()) window->move(left, top);
 }
 
+namespace {
+// Centres its window each time the window is about to be shown, once the
+// window's own layout has sized it.
+class CentreAtShow : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) CentreWindowOnScreen(static_cast<QWidget*>(watched));
+        return false;
+    }
+};
+} // namespace
+
+void CentreWhenShown(QWidget* window) {
+    window->installEventFilter(new CentreAtShow(window));
+}
+
 void CentreWindowOnScreen(QWidget* window) {
     const QRect area = AvailableArea(window);
     if (area.isEmpty()) return;
-    const QSize size = window->size().grownBy(FrameMargins(window));
-    window->move(area.center() - QPoint(size.width() / 2, size.height() / 2));
+    const QMargins frame = FrameMargins(window);
+    const QSize outer = window->size().grownBy(frame);
+    QPoint topLeft = area.center() - QPoint(outer.width() / 2, outer.height() / 2);
+    // Until the window manager has framed it, a window is placed by its
+    // inside: move that in by the frame it is going to get.
+    if (!HasFrame(window)) topLeft += QPoint(frame.left(), frame.top());
+    window->move(topLeft);
 }
 
 void WritePlacement(QWidget* window, const char* section) {

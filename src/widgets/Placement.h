@@ -31,5 +31,7 @@ void WritePlacement(QWidget* window, const char* section);
 void KeepOnScreen(QWidget* window);
 // Centres `window`, at its present size, on the screen it is on.
 void CentreWindowOnScreen(QWidget* window);
+// Centres `window` on its screen whenever it is shown (the modal dialogs).
+void CentreWhenShown(QWidget* window);
 
 } // namespace tb

@@ -137,6 +137,9 @@ void TbForm::CentreOnScreen() {
     if (layout()) layout()->activate();
     adjustSize();
     CentreWindowOnScreen(this);
+    // Again when first shown, once other windows show the window manager's
+    // frame, so that the frame is centred too.
+    centreAtShow_ = true;
 }
 
 QWidget* TbForm::MakeWhiteCentralWidget() {
@@ -191,6 +194,10 @@ bool TbForm::event(QEvent* event) {
 }
 
 void TbForm::showEvent(QShowEvent* event) {
+    if (centreAtShow_ && !event->spontaneous()) {
+        centreAtShow_ = false;
+        CentreWindowOnScreen(this);
+    }
     if (!event->spontaneous() && !reopening_) RunHandler(this, [this] { FormShow(); });
     QMainWindow::showEvent(event);
 }

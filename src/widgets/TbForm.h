@@ -28,6 +28,13 @@ namespace tb {
 // The data files live in the working folder.
 inline constexpr const char* DataDir = ".";
 
+// The frame of a fixed dialog: a title with the system menu and the close
+// box, no maximise or minimise box. Without CustomizeWindowHint X11 window
+// managers add every box.
+inline constexpr Qt::WindowFlags FixedDialogFlags = Qt::Dialog | Qt::CustomizeWindowHint |
+                                                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                                    Qt::WindowCloseButtonHint;
+
 // Hand-overs queued and not yet delivered.
 int PendingHandOvers();
 // The window the program last asked to be the active one.
@@ -118,6 +125,7 @@ private:
     QPointer<QLineEdit> okPressed_;
     quint64 serial_;
     bool reopening_ = false;
+    bool centreAtShow_ = false;
     // A hand-over FormActivate is due (delivered by a queued call).
     bool handOverPending_ = false;
     // The activation this form asked for is still to come; when it comes it

@@ -149,6 +149,55 @@ TEST_F(HubTest, AWholeRoundTypedWithEnterReachesTheScoreFile) {
               FivesAndTwos("19990105", "OAK HOLLOW", "71.2", "121", "windy") + OlderRound);
 }
 
+// Coming back to the score form from another of the program's windows moves
+// the focus to the course list: the box being edited is left first.
+TEST_F(HubTest, TheBoxBeingEditedIsLeftWhenTheUserComesBackToTheScoreForm) {
+    WriteGolfers();
+    tb::TGPickForm* hub = OpenForSmith();
+    ASSERT_TRUE(hub);
+    ChooseCourse(0);
+    Key(Qt::Key_Return);
+    Keys("1/5/99"); // the date, not left
+    ASSERT_TRUE(Activate(hub));
+    ASSERT_TRUE(Activate(form()));
+    EXPECT_EQ(form()->DateField->text(), "01/05/1999");
+    EnterToScore1();
+    Keys("5");
+    Key(Qt::Key_Return);
+    Key(Qt::Key_Return);
+    Keys("7"); // Score2, not left
+    ASSERT_TRUE(Activate(hub));
+    ASSERT_TRUE(Activate(form()));
+    EXPECT_EQ(form()->ScoreOut->text(), "12");
+    EXPECT_EQ(form()->ScoreTotal->text(), "12") << "the total follows the holes";
+    EXPECT_EQ(form()->AdjScore->text(), "12");
+    Click(form()->OKButton);
+    Settle();
+    EXPECT_EQ(dir.Read("SMITH.vxp").substr(0, 37), "19990105~ABBEY~12~70.5~125~~5~7~0~0~0");
+}
+
+TEST_F(HubTest, ComingBackFromAnotherApplicationChangesNothing) {
+    WriteGolfers();
+    tb::TGPickForm* hub = OpenForSmith();
+    ASSERT_TRUE(hub);
+    ChooseCourse(0);
+    EnterToScore1();
+    Keys("6");
+    dir.Write("courses.vxc", ""); // reading the list again would empty it
+    LeaveAndComeBack(form());
+    EXPECT_EQ(Focus(), form()->Score[0]) << "still the box being edited";
+    EXPECT_EQ(form()->Score[0]->text(), "6");
+    EXPECT_EQ(form()->ScoreOut->text(), "0") << "not left";
+    EXPECT_EQ(form()->CourseField->count(), 2);
+    Click(form()->CancelButton);
+    Settle();
+
+    hub->GolferListBox->setCurrentRow(0); // the user picks Ann Adams
+    LeaveAndComeBack(hub);
+    EXPECT_EQ(hub->GolferListBox->currentRow(), 0) << "Add a Score is for the golfer picked";
+    EXPECT_TRUE(Shown().empty());
+}
+
 TEST_F(HubTest, SaveExitWithoutACourseStoresAnIncompleteRound) {
     WriteGolfers();
     ASSERT_TRUE(OpenForSmith());

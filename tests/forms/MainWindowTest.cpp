@@ -7,6 +7,11 @@
 #include "widgets/Placement.h"
 #include "forms/Tbabout.h"
 #include "forms/Tbcmaint.h"
+#include "forms/Tbcourse.h"
+#include "forms/Tbgmaint.h"
+#include "forms/Tbgname.h"
+#include "forms/Tbgpick.h"
+#include "forms/Tbscore.h"
 #include "forms/Tbmain.h"
 #include "widgets/Program.h"
 
@@ -14,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QProcess>
 #include <QScreen>
 
 #include <filesystem>
@@ -155,16 +161,118 @@ TEST_F(MainWindowTest, HelpAndAboutBox) {
     EXPECT_EQ(box.ProductName->text(), "Tarnbeck for Windows");
 }
 
-TEST_F(MainWindowTest, ExitButtonSetsTheExitingFlagAndEndsTheProgram) {
-    Click(MainForm->ExitButton);
-    EXPECT_TRUE(tb::Exiting);
-    EXPECT_TRUE(programTerminated);
+// Ending the program by the Exit button, the Exit menu item or the close
+// box first asks each window with unsaved changes its own question.
+TEST_F(MainWindowTest, EndingAsksEachWindowWithUnsavedChangesAndCancelKeepsThemAll) {
+    using tb::Dialogs::Answer;
+    enum class End { Button, Menu, CloseBox };
+    struct Case {
+        End end;
+        std::vector<Answer> answers;
+        bool ends;
+        bool golfersSaved;
+    };
+    const Case cases[] = {
+        {End::Button, {Answer::No, Answer::Cancel}, false, false},
+        {End::Menu, {Answer::Cancel}, false, false},
+        {End::CloseBox, {Answer::Yes, Answer::Cancel}, false, true},
+        {End::Button, {Answer::Yes, Answer::No}, true, true},
+        {End::Menu, {Answer::No, Answer::No}, true, false},
+        {End::CloseBox, {Answer::No, Answer::Yes}, true, false},
+    };
+    const std::string golfers = "Ann Adams~ADAMS~1~\r\nJohn Smith~SMITH~0~\r\n";
+    const std::string courses = "ABBEY~70.5~125~72~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~\r\n";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        dir.Write("golfers.vxc", golfers);
+        dir.Write("courses.vxc", courses);
+        dir.Write("ADAMS.vxp", "");
+        dir.Write("SMITH.vxp", "");
+        Click(MainForm->EditGolferButton);
+        Click(MainForm->EditCoursesButton);
+        Settle();
+        QPointer<tb::TGMaintForm> golferWindow = tb::GMaintForm;
+        QPointer<tb::TCMaintForm> courseWindow = tb::CMaintForm;
+        tb::Dialogs::QueueAnswer(Answer::Yes);
+        Click(golferWindow->DeleteButton);
+        tb::Dialogs::QueueAnswer(Answer::Yes);
+        Click(courseWindow->DeleteButton);
+        tb::Dialogs::ClearShown();
+        programTerminated = false;
+        tb::Exiting = false;
+
+        for (Answer answer : c.answers)
+            tb::Dialogs::QueueAnswer(answer);
+        if (c.end == End::Button) Click(MainForm->ExitButton);
+        if (c.end == End::Menu) MainForm->Exit1->trigger();
+        if (c.end == End::CloseBox) MainForm->close();
+        EXPECT_EQ(Shown().front(), "Save changes made to golfers?");
+        EXPECT_EQ(Shown().size(), c.answers.size());
+        const bool ended = c.end == End::CloseBox ? !MainForm->isVisible() : programTerminated;
+        EXPECT_EQ(ended, c.ends);
+        EXPECT_EQ(tb::Exiting, c.ends && c.end == End::Button);
+        EXPECT_EQ(dir.Read("golfers.vxc") != golfers, c.golfersSaved);
+        EXPECT_EQ(dir.Read("courses.vxc") != courses, c.ends && c.answers.back() == Answer::Yes);
+        if (!c.ends) {
+            EXPECT_TRUE(MainForm->isVisible() && golferWindow->isVisible() &&
+                        courseWindow->isVisible());
+            EXPECT_TRUE(courseWindow->Modified()) << "still holding its change";
+        }
+        delete golferWindow.data();
+        delete courseWindow.data();
+        MainForm->show();
+    }
 }
 
-TEST_F(MainWindowTest, ExitMenuEndsTheProgramWithoutTheFlag) {
-    MainForm->Exit1->trigger();
-    EXPECT_FALSE(tb::Exiting);
+TEST_F(MainWindowTest, EndingWithNothingUnsavedAsksNothingAndAFailedSaveKeepsTheProgram) {
+    Click(MainForm->ExitButton);
     EXPECT_TRUE(programTerminated);
+    EXPECT_TRUE(tb::Exiting);
+    EXPECT_TRUE(Shown().empty());
+
+    programTerminated = false;
+    tb::Exiting = false;
+    dir.Write("golfers.vxc", "Ann Adams~ADAMS~1~\r\n");
+    dir.Write("ADAMS.vxp", "");
+    Click(MainForm->EditGolferButton);
+    Settle();
+    tb::Dialogs::QueueAnswer(tb::Dialogs::Answer::Yes);
+    Click(tb::GMaintForm->DeleteButton);
+    std::filesystem::remove(dir / "golfers.vxc");
+    std::filesystem::create_directories(dir / "golfers.vxc" / "x"); // the save cannot land
+    tb::Dialogs::ClearShown();
+    tb::Dialogs::QueueAnswer(tb::Dialogs::Answer::Yes);
+    MainForm->Exit1->trigger();
+    EXPECT_FALSE(programTerminated);
+    ASSERT_EQ(Shown().size(), 2u);
+    EXPECT_EQ(tb::Dialogs::ShownDialogs()[1].kind, tb::Dialogs::Kind::Error);
+    EXPECT_TRUE(tb::GMaintForm->isVisible() && tb::GMaintForm->Modified());
+}
+
+// On a desktop the window manager shows each caption exactly as given.
+TEST_F(MainWindowTest, EveryWindowIsTitledExactlyByItsCaptionOnTheDesktop) {
+    if (QGuiApplication::platformName() != "xcb") GTEST_SKIP() << "needs an X server";
+    dir.Write("golfers.vxc", "Ann Adams~ADAMS~1~\r\n");
+    dir.Write("ADAMS.vxp", "");
+    dir.Write("courses.vxc", "");
+    Click(MainForm->EditGolferButton);
+    Click(MainForm->EditCoursesButton);
+    Click(MainForm->EnterScoresButton);
+    Settle();
+    Click(tb::GPickForm->AddAScoreButton);
+    Settle();
+    tb::CourseForm->ShowFor(tb::CMaintForm);
+    tb::GNameForm->ShowFor(tb::GMaintForm);
+    Settle();
+    for (QWidget* window : std::initializer_list<QWidget*>{
+             MainForm, tb::GMaintForm, tb::CMaintForm, tb::GPickForm, tb::ScoreForm,
+             tb::CourseForm, tb::GNameForm}) {
+        QProcess xprop;
+        xprop.start("xprop", {"-id", QString::number(window->winId()), "_NET_WM_NAME"});
+        ASSERT_TRUE(xprop.waitForFinished());
+        EXPECT_EQ(QString::fromUtf8(xprop.readAllStandardOutput()).trimmed(),
+                  "_NET_WM_NAME(UTF8_STRING) = \"" + window->windowTitle() + "\"");
+    }
 }
 
 } // namespace

@@ -1,0 +1,66 @@
+// What a desktop user expects of each window's frame: fixed dialogs centred
+// on the screen with no maximise box and Escape as Cancel, and captions that
+// fit their buttons.
+
+#include "ScoreEntryFixture.h"
+
+#include "forms/Tbcmaint.h"
+#include "forms/Tbcourse.h"
+#include "forms/Tbgmaint.h"
+#include "forms/Tbgname.h"
+
+#include <QScreen>
+
+namespace tbtest {
+namespace {
+
+class WindowFramesTest : public ScoreEntryTest {};
+
+TEST_F(WindowFramesTest, FixedDialogsOpenCentredWithoutAMaximiseBoxAndEscapeCancels) {
+    WriteGolfers();
+    dir.Write("courses.vxc", ScoreCourses);
+    Click(tb::MainForm->EditCoursesButton);
+    Click(tb::MainForm->EditGolferButton);
+    tb::TGPickForm* hub = OpenHub();
+    ASSERT_TRUE(hub && tb::CMaintForm && tb::GMaintForm);
+    struct Case {
+        QPushButton* opens;
+        tb::TbForm* dialog;
+        QLineEdit* okPressed;
+    };
+    for (Case c : {Case{hub->AddAScoreButton, tb::ScoreForm, tb::ScoreForm->OkPressed},
+                   Case{tb::CMaintForm->AddButton, tb::CourseForm, tb::CourseForm->OkPressed},
+                   Case{tb::GMaintForm->AddButton, tb::GNameForm, tb::GNameForm->OkPressed}}) {
+        SCOPED_TRACE(c.dialog->windowTitle().toStdString());
+        ASSERT_TRUE(Activate(c.opens->window()));
+        Click(c.opens);
+        Settle();
+        ASSERT_TRUE(c.dialog->isVisible());
+        EXPECT_FALSE(c.dialog->windowFlags() & Qt::WindowMaximizeButtonHint);
+        EXPECT_EQ(c.dialog->minimumSize(), c.dialog->maximumSize()) << "fixed size";
+        const QRect screen = c.dialog->screen()->availableGeometry();
+        EXPECT_LE((c.dialog->frameGeometry().center() - screen.center()).manhattanLength(), 4);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        Settle();
+        EXPECT_FALSE(c.dialog->isVisible());
+        EXPECT_EQ(c.okPressed->text(), "0");
+    }
+    EXPECT_FALSE(tb::MainForm->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(DataFiles() == (std::vector<std::string>{"ADAMS.vxp", "SMITH.vxp", "courses.vxc",
+                                                         "golfers.vxc"}))
+        << "nothing was accepted";
+}
+
+TEST_F(WindowFramesTest, TheGolferListsButtonsShowTheirWholeCaptions) {
+    WriteGolfers();
+    tb::TGPickForm* hub = OpenHub();
+    ASSERT_TRUE(hub);
+    for (QPushButton* button : hub->findChildren<QPushButton*>()) {
+        const int text = button->fontMetrics().horizontalAdvance(button->text());
+        EXPECT_GE(button->width(), text + 2 * button->fontMetrics().averageCharWidth())
+            << button->text().toStdString();
+    }
+}
+
+} // namespace
+} // namespace tbtest
