@@ -1,13 +1,13 @@
 #include "TarnbeckApplication.h"
 
-#include "widgets/Dialogs.h"
-#include "widgets/Latin1.h"
 #include "forms/Tb2choic.h"
 #include "forms/Tbabout.h"
 #include "forms/Tbcourse.h"
 #include "forms/Tbgname.h"
 #include "forms/Tbmain.h"
 #include "forms/Tbscore.h"
+#include "widgets/Dialogs.h"
+#include "widgets/Latin1.h"
 
 #include <exception>
 

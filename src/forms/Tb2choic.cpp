@@ -1,8 +1,8 @@
 #include "Tb2choic.h"
 
 #include "widgets/Dialogs.h"
-#include "widgets/TbForm.h"
 #include "widgets/Placement.h"
+#include "widgets/TbForm.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

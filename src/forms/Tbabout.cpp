@@ -1,8 +1,8 @@
 #include "Tbabout.h"
 
+#include "Tbmain.h"
 #include "widgets/Dialogs.h"
 #include "widgets/TbForm.h"
-#include "Tbmain.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -1,10 +1,10 @@
 #include "Tbcmaint.h"
 
+#include "Tbcourse.h"
+#include "data/CourseFile.h"
 #include "widgets/Dialogs.h"
 #include "widgets/Latin1.h"
 #include "widgets/Placement.h"
-#include "Tbcourse.h"
-#include "data/CourseFile.h"
 
 #include <QAction>
 #include <QListWidget>
@@ -14,9 +14,14 @@ namespace tb {
 QPointer<TCMaintForm> CMaintForm;
 
 TCMaintForm::TCMaintForm(QWidget* parent)
-    : TMaintForm({"Course Maintenance", "CMaintForm", {385, 119, 98, 568},
-                  "Save changes made to courses?", "&Add Course", "&Modify Course",
-                  "&Delete Course", false},
+    : TMaintForm({"Course Maintenance",
+                  "CMaintForm",
+                  {385, 119, 98, 568},
+                  "Save changes made to courses?",
+                  "&Add Course",
+                  "&Modify Course",
+                  "&Delete Course",
+                  false},
                  parent) {
     CourseListBox = List();
     AddCourse1 = AddItem();

@@ -3,9 +3,9 @@
 // editor and writes the list to "courses.vxc" on Save. Each window keeps
 // its own list.
 
+#include "data/Records.h"
 #include "widgets/Controls.h"
 #include "widgets/MaintForm.h"
-#include "data/Records.h"
 
 #include <QPointer>
 

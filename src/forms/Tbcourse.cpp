@@ -80,8 +80,10 @@ TCourseForm::TCourseForm(QWidget* parent) : TbForm(parent) {
 
     for (int hole = 1; hole <= 18; ++hole)
         Par[hole - 1]->OnExit = [this, hole] { ParExit(hole); };
-    BindCommand(this, [this] { OKButtonClick(); }, OKButton);
-    BindCommand(this, [this] { CancelButtonClick(); }, CancelButton);
+    BindCommand(
+        this, [this] { OKButtonClick(); }, OKButton);
+    BindCommand(
+        this, [this] { CancelButtonClick(); }, CancelButton);
     SetCancelButton(CancelButton);
     SetResultBox(OkPressed);
     CentreOnScreen();

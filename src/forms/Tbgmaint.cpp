@@ -1,12 +1,12 @@
 #include "Tbgmaint.h"
 
-#include "widgets/Dialogs.h"
-#include "widgets/Latin1.h"
-#include "widgets/Placement.h"
 #include "Tbgname.h"
 #include "data/GolferFile.h"
 #include "data/ScoreFile.h"
 #include "data/ShortNames.h"
+#include "widgets/Dialogs.h"
+#include "widgets/Latin1.h"
+#include "widgets/Placement.h"
 
 #include <QAction>
 #include <QListWidget>
@@ -18,9 +18,14 @@ namespace tb {
 QPointer<TGMaintForm> GMaintForm;
 
 TGMaintForm::TGMaintForm(QWidget* parent)
-    : TMaintForm({"Golfer Maintenance", "GMaintForm", {383, 122, 115, 552},
-                  "Save changes made to golfers?", "&Add Golfer", "&Modify Golfer",
-                  "&Delete Golfer", true},
+    : TMaintForm({"Golfer Maintenance",
+                  "GMaintForm",
+                  {383, 122, 115, 552},
+                  "Save changes made to golfers?",
+                  "&Add Golfer",
+                  "&Modify Golfer",
+                  "&Delete Golfer",
+                  true},
                  parent) {
     GolferListBox = List();
     AddGolfer1 = AddItem();

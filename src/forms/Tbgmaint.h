@@ -5,9 +5,9 @@
 // renamed with a changed short name, deleted with the golfer. Each window
 // keeps its own list.
 
+#include "data/Records.h"
 #include "widgets/Controls.h"
 #include "widgets/MaintForm.h"
-#include "data/Records.h"
 
 #include <QPointer>
 

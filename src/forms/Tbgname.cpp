@@ -1,11 +1,11 @@
 #include "Tbgname.h"
 
-#include "widgets/Dialogs.h"
-#include "widgets/Handlers.h"
-#include "widgets/Latin1.h"
 #include "data/ScoreFile.h"
 #include "data/ShortNames.h"
 #include "data/TextFile.h"
+#include "widgets/Dialogs.h"
+#include "widgets/Handlers.h"
+#include "widgets/Latin1.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -66,8 +66,10 @@ TGNameForm::TGNameForm(QWidget* parent) : TbForm(parent) {
 
     LongName->OnExit = [this] { LongNameExit(); };
     ShortName->OnExit = [this] { ShortNameExit(); };
-    BindCommand(this, [this] { OKButtonClick(); }, OKButton);
-    BindCommand(this, [this] { CancelButtonClick(); }, CancelButton);
+    BindCommand(
+        this, [this] { OKButtonClick(); }, OKButton);
+    BindCommand(
+        this, [this] { CancelButtonClick(); }, CancelButton);
     SetCancelButton(CancelButton);
     SetResultBox(OkPressed);
     CentreOnScreen();

@@ -1,12 +1,12 @@
 #include "Tbgpick.h"
 
-#include "widgets/Dialogs.h"
-#include "widgets/Latin1.h"
-#include "widgets/Handlers.h"
 #include "Tbscore.h"
 #include "data/GolferFile.h"
 #include "data/ScoreFile.h"
 #include "handicap/HandicapIndex.h"
+#include "widgets/Dialogs.h"
+#include "widgets/Handlers.h"
+#include "widgets/Latin1.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -43,8 +43,9 @@ TGPickForm::TGPickForm(QWidget* parent) : TbForm(parent) {
     // One width for the column, with room on both sides of the longest caption.
     int buttonWidth = 0;
     for (TButton* button : buttons)
-        buttonWidth = std::max(buttonWidth, button->fontMetrics().horizontalAdvance(button->text()) +
-                                                3 * button->fontMetrics().averageCharWidth());
+        buttonWidth =
+            std::max(buttonWidth, button->fontMetrics().horizontalAdvance(button->text()) +
+                                      3 * button->fontMetrics().averageCharWidth());
     auto* column = new QVBoxLayout;
     for (TButton* button : buttons) {
         button->setMinimumWidth(buttonWidth);
@@ -85,8 +86,10 @@ TGPickForm::TGPickForm(QWidget* parent) : TbForm(parent) {
                            PrintScores1, PrintHandicaps1})
         later->setEnabled(false);
 
-    BindCommand(this, [this] { AddAScoreButtonClick(); }, AddAScoreButton, AddaScore1);
-    BindCommand(this, [this] { ExitButtonClick(); }, ExitButton, Exit1);
+    BindCommand(
+        this, [this] { AddAScoreButtonClick(); }, AddAScoreButton, AddaScore1);
+    BindCommand(
+        this, [this] { ExitButtonClick(); }, ExitButton, Exit1);
 
     FormCreate();
 }

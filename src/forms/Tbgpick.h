@@ -4,9 +4,9 @@
 // form for the chosen golfer and, when the round is accepted, appends it to
 // the golfer's score file. A new window is made for each "Enter Scores".
 
+#include "data/Records.h"
 #include "widgets/Controls.h"
 #include "widgets/TbForm.h"
-#include "data/Records.h"
 
 #include <QPointer>
 

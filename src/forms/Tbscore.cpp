@@ -1,13 +1,13 @@
 #include "Tbscore.h"
 
-#include "widgets/Dialogs.h"
-#include "widgets/Handlers.h"
-#include "widgets/Latin1.h"
 #include "Tbabout.h"
 #include "Tbcourse.h"
 #include "data/CourseFile.h"
 #include "data/Text.h"
 #include "handicap/ScoreEntry.h"
+#include "widgets/Dialogs.h"
+#include "widgets/Handlers.h"
+#include "widgets/Latin1.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -189,14 +189,21 @@ TScoreForm::TScoreForm(QWidget* parent) : TbForm(parent) {
     OnExit(AdjScore, [this] { AdjScoreExit(); });
     for (TEdit* sum : {ScoreOut, ScoreIn, PuttsOut, PuttsIn, PuttsTotal})
         sum->OnKeyPress = [sum](QKeyEvent* event) { return StepKey(sum, event); };
-    BindCommand(this, [this] { AddCourseButtonClick(); }, AddCourseButton, EditCourses1);
+    BindCommand(
+        this, [this] { AddCourseButtonClick(); }, AddCourseButton, EditCourses1);
     Image1->OnClick = [this] { Image1Click(); };
-    BindCommand(this, [this] { Image1Click(); }, nullptr, AboutTarnbeck1);
-    BindCommand(this, [this] { Help2Click(); }, nullptr, Help2);
-    BindCommand(this, [this] { OKButtonClick(); }, OKButton);
-    BindCommand(this, [this] { CancelButtonClick(); }, CancelButton);
-    BindCommand(this, [this] { SaveExit1Click(); }, nullptr, SaveExit1);
-    BindCommand(this, [this] { Exit1Click(); }, nullptr, Exit1);
+    BindCommand(
+        this, [this] { Image1Click(); }, nullptr, AboutTarnbeck1);
+    BindCommand(
+        this, [this] { Help2Click(); }, nullptr, Help2);
+    BindCommand(
+        this, [this] { OKButtonClick(); }, OKButton);
+    BindCommand(
+        this, [this] { CancelButtonClick(); }, CancelButton);
+    BindCommand(
+        this, [this] { SaveExit1Click(); }, nullptr, SaveExit1);
+    BindCommand(
+        this, [this] { Exit1Click(); }, nullptr, Exit1);
     SetCancelButton(CancelButton);
     SetResultBox(OkPressed);
 

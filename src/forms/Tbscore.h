@@ -7,10 +7,10 @@
 // take the round in their own FormActivate when OkPressed reads "1", building
 // the record with RoundAsScoreRec.
 
-#include "widgets/Controls.h"
-#include "widgets/TbForm.h"
 #include "data/EntryKeys.h"
 #include "data/Records.h"
+#include "widgets/Controls.h"
+#include "widgets/TbForm.h"
 
 #include <array>
 

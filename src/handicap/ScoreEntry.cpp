@@ -46,7 +46,7 @@ std::string ScoreFormDifferential(const std::string& adjScore, const std::string
     Extended differential = 0;
     if (base != 0 && !rating.empty() && rating != "0.0" && !slope.empty() && StrToFloat(slope) != 0)
         differential = RoundedDifferential(ToReal48(base), ToReal48(StrToFloat(rating)),
-                                         ToReal48(StrToFloat(slope)));
+                                           ToReal48(StrToFloat(slope)));
     std::string text = FormatFixed(differential, 1, 4);
     if (text.size() > 8) text.resize(8);
     return text;

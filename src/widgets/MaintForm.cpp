@@ -50,11 +50,16 @@ TMaintForm::TMaintForm(const MaintWindowTexts& texts, QWidget* parent)
 
     // Each menu item does what the button of the same name does; a
     // double-click on a line modifies it.
-    BindCommand(this, [this] { AddButtonClick(); }, AddButton, addItem_);
-    BindCommand(this, [this] { ModifyButtonClick(); }, ModifyButton, modifyItem_, list_);
-    BindCommand(this, [this] { DeleteButtonClick(); }, DeleteButton, deleteItem_);
-    BindCommand(this, [this] { SaveButtonClick(); }, SaveButton, Save1);
-    BindCommand(this, [this] { ExitButtonClick(); }, ExitButton, Exit1);
+    BindCommand(
+        this, [this] { AddButtonClick(); }, AddButton, addItem_);
+    BindCommand(
+        this, [this] { ModifyButtonClick(); }, ModifyButton, modifyItem_, list_);
+    BindCommand(
+        this, [this] { DeleteButtonClick(); }, DeleteButton, deleteItem_);
+    BindCommand(
+        this, [this] { SaveButtonClick(); }, SaveButton, Save1);
+    BindCommand(
+        this, [this] { ExitButtonClick(); }, ExitButton, Exit1);
     UsePlacement(texts.placementSection, texts.placement);
 }
 

@@ -17,8 +17,8 @@ struct MaintWindowTexts {
     const char* caption;
     const char* placementSection; // the window's section of the settings file
     PlacementDefaults placement;
-    const char* saveQuestion;     // asked at Exit while changes are unsaved
-    const char* addItem;          // the Edit menu's three items
+    const char* saveQuestion; // asked at Exit while changes are unsaved
+    const char* addItem;      // the Edit menu's three items
     const char* modifyItem;
     const char* deleteItem;
     bool exitBeforeSave; // tab order: ..., Delete, Exit, Save instead of Save, Exit

@@ -2,10 +2,10 @@
 
 #include "data/IniFile.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
-#include <QApplication>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QWidget>
@@ -80,8 +80,10 @@ void KeepOnScreen(QWidget* window) {
     if (area.isEmpty()) return;
     const QSize size = window->size().boundedTo(area.size()).expandedTo(window->minimumSize());
     if (size != window->size()) window->resize(size);
-    const int left = std::clamp(window->x(), area.left(), std::max(area.left(), area.right() + 1 - size.width()));
-    const int top = std::clamp(window->y(), area.top(), std::max(area.top(), area.bottom() + 1 - size.height()));
+    const int left = std::clamp(window->x(), area.left(),
+                                std::max(area.left(), area.right() + 1 - size.width()));
+    const int top = std::clamp(window->y(), area.top(),
+                               std::max(area.top(), area.bottom() + 1 - size.height()));
     if (QPoint(left, top) != window->pos()) window->move(left, top);
 }
 

@@ -137,12 +137,14 @@ TEST_F(FormPatternTest, AHandlersErrorIsShownAndStopsOnlyThatHandler) {
     auto* box = new tb::TEdit(central);
     auto* next = new tb::TEdit(central);
     auto* button = new tb::TButton("Go", central);
-    for (QWidget* w : {static_cast<QWidget*>(box), static_cast<QWidget*>(next),
-                       static_cast<QWidget*>(button)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(box), static_cast<QWidget*>(next), static_cast<QWidget*>(button)})
         layout->addWidget(w);
     auto fail = [] { throw tb::InOutError("Disk full"); };
     box->OnExit = fail;
-    next->OnKeyPress = [](QKeyEvent*) -> bool { throw tb::ConvertError("'x' is not a valid integer value"); };
+    next->OnKeyPress = [](QKeyEvent*) -> bool {
+        throw tb::ConvertError("'x' is not a valid integer value");
+    };
     tb::BindCommand(&form, fail, button);
     ASSERT_TRUE(Activate(&form));
 

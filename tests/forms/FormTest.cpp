@@ -1,12 +1,12 @@
 #include "FormTest.h"
 
-#include "widgets/Placement.h"
-#include "widgets/Program.h"
-#include "widgets/TbForm.h"
 #include "forms/Tbcourse.h"
 #include "forms/Tbgname.h"
 #include "forms/Tbmain.h"
 #include "forms/Tbscore.h"
+#include "widgets/Placement.h"
+#include "widgets/Program.h"
+#include "widgets/TbForm.h"
 
 #include <QPointer>
 #include <QProcess>
@@ -101,7 +101,6 @@ bool FormTest::Activate(QWidget* window) {
     WaitForHandOvers();
     return active;
 }
-
 
 void FormTest::LeaveAndComeBack(QWidget* window) {
     auto noneActive = [] { return !QApplication::activeWindow(); };

@@ -3,8 +3,8 @@
 // settings file of its own, the long-lived forms created as at start-up, and
 // the dialog script cleared.
 
-#include "widgets/Dialogs.h"
 #include "support/TempDir.h"
+#include "widgets/Dialogs.h"
 
 #include <QApplication>
 #include <QDir>

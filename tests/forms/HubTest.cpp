@@ -380,7 +380,8 @@ TEST_F(HubTest, ARoundSurvivesAFailedSaveAndIsStoredOnTheRetry) {
                 }
             } failingWrite;
             tb::FileOps plain;
-            tb::ScopedFileOps ops(failure == Failure::FailingWrite ? static_cast<tb::FileOps&>(failingWrite) : plain);
+            tb::ScopedFileOps ops(
+                failure == Failure::FailingWrite ? static_cast<tb::FileOps&>(failingWrite) : plain);
             Click(form()->OKButton);
             Settle();
         }
@@ -388,7 +389,7 @@ TEST_F(HubTest, ARoundSurvivesAFailedSaveAndIsStoredOnTheRetry) {
         EXPECT_EQ(tb::Dialogs::ShownDialogs().back().kind, Kind::Error);
         EXPECT_EQ(dir.Read("SMITH.vxp"), OlderRound);
         EXPECT_EQ(DataFiles(), (std::vector<std::string>{"ADAMS.vxp", "SMITH.vxp", "courses.vxc",
-                                                           "golfers.vxc"}))
+                                                         "golfers.vxc"}))
             << "no temporary file is left behind";
         ASSERT_TRUE(form()->isVisible()) << "the round is back on the score form";
         EXPECT_EQ(QApplication::activeWindow(), form());

@@ -4,15 +4,15 @@
 #include "FormTest.h"
 
 #include "data/TextFile.h"
-#include "widgets/Placement.h"
 #include "forms/Tbabout.h"
 #include "forms/Tbcmaint.h"
 #include "forms/Tbcourse.h"
 #include "forms/Tbgmaint.h"
 #include "forms/Tbgname.h"
 #include "forms/Tbgpick.h"
-#include "forms/Tbscore.h"
 #include "forms/Tbmain.h"
+#include "forms/Tbscore.h"
+#include "widgets/Placement.h"
 #include "widgets/Program.h"
 
 #include <QAction>
@@ -115,9 +115,9 @@ TEST_F(MainWindowTest, AStoredPlacementOutOfReachIsBroughtOntoTheScreen) {
                               "Width=99999\r\n");
     tb::TMainForm second;
     const QRect screen = second.screen()->availableGeometry();
-    EXPECT_TRUE(screen.contains(second.geometry())) << second.geometry().x() << ","
-                                                     << second.geometry().y() << " "
-                                                     << second.width() << "x" << second.height();
+    EXPECT_TRUE(screen.contains(second.geometry()))
+        << second.geometry().x() << "," << second.geometry().y() << " " << second.width() << "x"
+        << second.height();
 }
 
 TEST_F(MainWindowTest, SettingsAreReadWithTheHexRuleAndDefaults) {
@@ -264,9 +264,9 @@ TEST_F(MainWindowTest, EveryWindowIsTitledExactlyByItsCaptionOnTheDesktop) {
     tb::CourseForm->ShowFor(tb::CMaintForm);
     tb::GNameForm->ShowFor(tb::GMaintForm);
     Settle();
-    for (QWidget* window : std::initializer_list<QWidget*>{
-             MainForm, tb::GMaintForm, tb::CMaintForm, tb::GPickForm, tb::ScoreForm,
-             tb::CourseForm, tb::GNameForm}) {
+    for (QWidget* window :
+         std::initializer_list<QWidget*>{MainForm, tb::GMaintForm, tb::CMaintForm, tb::GPickForm,
+                                         tb::ScoreForm, tb::CourseForm, tb::GNameForm}) {
         QProcess xprop;
         xprop.start("xprop", {"-id", QString::number(window->winId()), "_NET_WM_NAME"});
         ASSERT_TRUE(xprop.waitForFinished());

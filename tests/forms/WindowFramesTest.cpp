@@ -46,8 +46,8 @@ TEST_F(WindowFramesTest, FixedDialogsOpenCentredWithoutAMaximiseBoxAndEscapeCanc
         EXPECT_EQ(c.okPressed->text(), "0");
     }
     EXPECT_FALSE(tb::MainForm->windowFlags() & Qt::WindowMaximizeButtonHint);
-    EXPECT_TRUE(DataFiles() == (std::vector<std::string>{"ADAMS.vxp", "SMITH.vxp", "courses.vxc",
-                                                         "golfers.vxc"}))
+    EXPECT_TRUE(DataFiles() ==
+                (std::vector<std::string>{"ADAMS.vxp", "SMITH.vxp", "courses.vxc", "golfers.vxc"}))
         << "nothing was accepted";
 }
 

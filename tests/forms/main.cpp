@@ -1,8 +1,8 @@
 // Runs the window tests headless with every dialog answered by a script.
 
 #include "app/TarnbeckApplication.h"
-#include "widgets/Dialogs.h"
 #include "forms/Tbmain.h"
+#include "widgets/Dialogs.h"
 #include "widgets/Program.h"
 
 #include <gtest/gtest.h>
