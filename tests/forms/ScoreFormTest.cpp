@@ -5,10 +5,13 @@
 
 #include "ScoreEntryFixture.h"
 
+#include "data/TextFile.h"
 #include "forms/Tbcourse.h"
 
 #include <QAction>
 #include <QMenuBar>
+
+#include <cerrno>
 
 using tb::CourseForm;
 using tb::Dialogs::Kind;
@@ -284,6 +287,8 @@ TEST_F(ScoreFormTest, OkWithoutACourseIsRefusedAndKeepsTheForm) {
     EXPECT_EQ(Focus(), form()->CourseField);
 }
 
+// The course list cannot be written at first: the course goes back to the
+// editor as typed, and its OK then saves it.
 TEST_F(ScoreFormTest, AddCourseSavesTheNewCourseAndSelectsIt) {
     ASSERT_TRUE(OpenForSmith());
     Click(form()->AddCourseButton);
@@ -302,6 +307,22 @@ TEST_F(ScoreFormTest, AddCourseSavesTheNewCourseAndSelectsIt) {
         Tab();
     }
     ASSERT_EQ(CourseForm->ParTotal->text(), "63");
+    {
+        struct DiskFull : tb::FileOps {
+            long Write(int, const char*, std::size_t) override {
+                errno = ENOSPC;
+                return -1;
+            }
+        } diskFull;
+        tb::ScopedFileOps failing(diskFull);
+        Click(CourseForm->OKButton);
+        Settle();
+    }
+    EXPECT_EQ(Shown(), (std::vector<QString>{"Disk full"}));
+    EXPECT_EQ(dir.Read("courses.vxc"), ScoreCourses);
+    ASSERT_TRUE(CourseForm->isVisible()) << "back in the editor";
+    EXPECT_EQ(CourseForm->CourseName->text(), "MEADOW");
+    tb::Dialogs::ClearShown();
     Click(CourseForm->OKButton);
     Settle();
 
@@ -320,6 +341,18 @@ TEST_F(ScoreFormTest, AddCourseSavesTheNewCourseAndSelectsIt) {
     EXPECT_EQ(form()->ParOut->text(), "32");
     EXPECT_EQ(Focus(), form()->CourseField);
     EXPECT_TRUE(Shown().empty());
+}
+
+TEST_F(ScoreFormTest, ARatingOfZeroTakesPartInTheDifferentialAsText) {
+    dir.Write("courses.vxc", "ZERO~0~113~72~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~\r\n");
+    ASSERT_TRUE(OpenForSmith());
+    ChooseCourse(0);
+    EnterToScore1();
+    Key(Qt::Key_Tab); // Score1 left at 0: on to the total
+    ASSERT_EQ(Focus(), form()->ScoreTotal);
+    Keys("90");
+    Key(Qt::Key_Return);
+    EXPECT_EQ(form()->ScoreDiff->text(), "90.0") << "(90 - 0) x 113 / 113";
 }
 
 TEST_F(ScoreFormTest, CancelledCourseEditorLeavesTheChosenCourseSelected) {
