@@ -64,7 +64,6 @@ TCourseForm::TCourseForm(QWidget* parent) : TbForm(parent) {
     grid->addWidget(OKButton, 4, 15, 1, 3);
     grid->addWidget(CancelButton, 4, 18, 1, 3);
     OkPressed = new THiddenEdit(central, "0");
-    MakeFixedSize();
 
     QWidget* order[] = {CourseName, RatingField, SlopeField};
     setTabOrder(order[0], order[1]);
@@ -80,13 +79,9 @@ TCourseForm::TCourseForm(QWidget* parent) : TbForm(parent) {
 
     for (int hole = 1; hole <= 18; ++hole)
         Par[hole - 1]->OnExit = [this, hole] { ParExit(hole); };
-    BindCommand(
-        this, [this] { OKButtonClick(); }, OKButton);
-    BindCommand(
-        this, [this] { CancelButtonClick(); }, CancelButton);
-    SetCancelButton(CancelButton);
-    SetResultBox(OkPressed);
-    CentreOnScreen();
+    Bind(&TCourseForm::OKButtonClick, OKButton);
+    Bind(&TCourseForm::CancelButtonClick, CancelButton);
+    FinishFixedDialog(OkPressed, CancelButton);
 }
 
 CourseRec TCourseForm::CourseAsRec() const {

@@ -56,7 +56,6 @@ TGNameForm::TGNameForm(QWidget* parent) : TbForm(parent) {
     buttons->addWidget(CancelButton);
     grid->addLayout(buttons, 3, 0, 1, 3);
     grid->setColumnMinimumWidth(1, 260);
-    MakeFixedSize();
 
     setTabOrder(LongName, ShortName);
     setTabOrder(ShortName, SexRadio->Item(0));
@@ -66,13 +65,9 @@ TGNameForm::TGNameForm(QWidget* parent) : TbForm(parent) {
 
     LongName->OnExit = [this] { LongNameExit(); };
     ShortName->OnExit = [this] { ShortNameExit(); };
-    BindCommand(
-        this, [this] { OKButtonClick(); }, OKButton);
-    BindCommand(
-        this, [this] { CancelButtonClick(); }, CancelButton);
-    SetCancelButton(CancelButton);
-    SetResultBox(OkPressed);
-    CentreOnScreen();
+    Bind(&TGNameForm::OKButtonClick, OKButton);
+    Bind(&TGNameForm::CancelButtonClick, CancelButton);
+    FinishFixedDialog(OkPressed, CancelButton);
 }
 
 void TGNameForm::FormActivate() {

@@ -86,10 +86,8 @@ TGPickForm::TGPickForm(QWidget* parent) : TbForm(parent) {
                            PrintScores1, PrintHandicaps1})
         later->setEnabled(false);
 
-    BindCommand(
-        this, [this] { AddAScoreButtonClick(); }, AddAScoreButton, AddaScore1);
-    BindCommand(
-        this, [this] { ExitButtonClick(); }, ExitButton, Exit1);
+    Bind(&TGPickForm::AddAScoreButtonClick, AddAScoreButton, AddaScore1);
+    Bind(&TGPickForm::ExitButtonClick, ExitButton, Exit1);
 
     FormCreate();
 }

@@ -66,21 +66,14 @@ TMainForm::TMainForm(QWidget* parent) : TbForm(parent) {
     Help2 = help->addAction("&Help");
     AboutTarnbeck1 = help->addAction("&About Tarnbeck");
 
-    BindCommand(
-        this, [this] { EditGolferButtonClick(); }, EditGolferButton, EditGolfers1);
-    BindCommand(
-        this, [this] { EditCoursesButtonClick(); }, EditCoursesButton, EditCourses1);
-    BindCommand(
-        this, [this] { EnterScoresButtonClick(); }, EnterScoresButton, EnterScores1);
+    Bind(&TMainForm::EditGolferButtonClick, EditGolferButton, EditGolfers1);
+    Bind(&TMainForm::EditCoursesButtonClick, EditCoursesButton, EditCourses1);
+    Bind(&TMainForm::EnterScoresButtonClick, EnterScoresButton, EnterScores1);
     Image1->OnClick = [this] { Image1Click(); };
-    BindCommand(
-        this, [this] { Image1Click(); }, nullptr, AboutTarnbeck1);
-    BindCommand(
-        this, [this] { Help2Click(); }, nullptr, Help2);
-    BindCommand(
-        this, [this] { ExitButtonClick(); }, ExitButton);
-    BindCommand(
-        this, [this] { Exit1Click(); }, nullptr, Exit1);
+    Bind(&TMainForm::Image1Click, nullptr, AboutTarnbeck1);
+    Bind(&TMainForm::Help2Click, nullptr, Help2);
+    Bind(&TMainForm::ExitButtonClick, ExitButton);
+    Bind(&TMainForm::Exit1Click, nullptr, Exit1);
 
     FormCreate();
 }

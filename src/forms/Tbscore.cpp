@@ -146,7 +146,6 @@ TScoreForm::TScoreForm(QWidget* parent) : TbForm(parent) {
     CoursePicked = new THiddenEdit(central, "0");
     OkPressed = new THiddenEdit(central, "0");
     AddingGroup = new THiddenEdit(central, "0");
-    MakeFixedSize();
 
     QMenu* file = menuBar()->addMenu("&File");
     SaveExit1 = file->addAction("&Save/Exit");
@@ -189,26 +188,17 @@ TScoreForm::TScoreForm(QWidget* parent) : TbForm(parent) {
     OnExit(AdjScore, [this] { AdjScoreExit(); });
     for (TEdit* sum : {ScoreOut, ScoreIn, PuttsOut, PuttsIn, PuttsTotal})
         sum->OnKeyPress = [sum](QKeyEvent* event) { return StepKey(sum, event); };
-    BindCommand(
-        this, [this] { AddCourseButtonClick(); }, AddCourseButton, EditCourses1);
+    Bind(&TScoreForm::AddCourseButtonClick, AddCourseButton, EditCourses1);
     Image1->OnClick = [this] { Image1Click(); };
-    BindCommand(
-        this, [this] { Image1Click(); }, nullptr, AboutTarnbeck1);
-    BindCommand(
-        this, [this] { Help2Click(); }, nullptr, Help2);
-    BindCommand(
-        this, [this] { OKButtonClick(); }, OKButton);
-    BindCommand(
-        this, [this] { CancelButtonClick(); }, CancelButton);
-    BindCommand(
-        this, [this] { SaveExit1Click(); }, nullptr, SaveExit1);
-    BindCommand(
-        this, [this] { Exit1Click(); }, nullptr, Exit1);
-    SetCancelButton(CancelButton);
-    SetResultBox(OkPressed);
+    Bind(&TScoreForm::Image1Click, nullptr, AboutTarnbeck1);
+    Bind(&TScoreForm::Help2Click, nullptr, Help2);
+    Bind(&TScoreForm::OKButtonClick, OKButton);
+    Bind(&TScoreForm::CancelButtonClick, CancelButton);
+    Bind(&TScoreForm::SaveExit1Click, nullptr, SaveExit1);
+    Bind(&TScoreForm::Exit1Click, nullptr, Exit1);
 
     FormCreate();
-    CentreOnScreen();
+    FinishFixedDialog(OkPressed, CancelButton);
 }
 
 void TScoreForm::OnExit(TEdit* box, std::function<void()> handler) {

@@ -50,16 +50,11 @@ TMaintForm::TMaintForm(const MaintWindowTexts& texts, QWidget* parent)
 
     // Each menu item does what the button of the same name does; a
     // double-click on a line modifies it.
-    BindCommand(
-        this, [this] { AddButtonClick(); }, AddButton, addItem_);
-    BindCommand(
-        this, [this] { ModifyButtonClick(); }, ModifyButton, modifyItem_, list_);
-    BindCommand(
-        this, [this] { DeleteButtonClick(); }, DeleteButton, deleteItem_);
-    BindCommand(
-        this, [this] { SaveButtonClick(); }, SaveButton, Save1);
-    BindCommand(
-        this, [this] { ExitButtonClick(); }, ExitButton, Exit1);
+    Bind(&TMaintForm::AddButtonClick, AddButton, addItem_);
+    Bind(&TMaintForm::ModifyButtonClick, ModifyButton, modifyItem_, list_);
+    Bind(&TMaintForm::DeleteButtonClick, DeleteButton, deleteItem_);
+    Bind(&TMaintForm::SaveButtonClick, SaveButton, Save1);
+    Bind(&TMaintForm::ExitButtonClick, ExitButton, Exit1);
     UsePlacement(texts.placementSection, texts.placement);
 }
 

@@ -133,6 +133,13 @@ void TbForm::SetCancelButton(QAbstractButton* cancel) {
     connect(escape, &QShortcut::activated, cancel, &QAbstractButton::click);
 }
 
+void TbForm::FinishFixedDialog(QLineEdit* okPressed, QAbstractButton* cancel) {
+    MakeFixedSize();
+    SetCancelButton(cancel);
+    SetResultBox(okPressed);
+    CentreOnScreen();
+}
+
 void TbForm::CentreOnScreen() {
     if (layout()) layout()->activate();
     adjustSize();

@@ -14,6 +14,7 @@
 //   visible window of the program to this one: not when coming back from
 //   another application, not when a message box or dialog of ours closes.
 
+#include "widgets/Handlers.h"
 #include "widgets/Placement.h"
 
 #include <QMainWindow>
@@ -94,8 +95,21 @@ protected:
     // the program is exiting.
     void UsePlacement(const char* section, const PlacementDefaults& defaults,
                       bool alwaysWrite = false);
+    // Binds the command `handler` of this form to the controls that give it
+    // (a button, a menu item, a list's double-click; any may be null), each
+    // run through RunHandler.
+    template <class Form>
+    void Bind(void (Form::*handler)(), QAbstractButton* button, QAction* item = nullptr,
+              QListWidget* doubleClickedList = nullptr) {
+        auto* form = static_cast<Form*>(this);
+        BindCommand(
+            this, [form, handler] { (form->*handler)(); }, button, item, doubleClickedList);
+    }
     // Escape clicks `cancel`.
     void SetCancelButton(QAbstractButton* cancel);
+    // Finishes a fixed dialog that reports through `okPressed`: fixed size,
+    // Escape as `cancel`, centred on the screen.
+    void FinishFixedDialog(QLineEdit* okPressed, QAbstractButton* cancel);
     // Moves the focus to `target`. The box being edited runs its exit
     // handler first; an error there stops the move.
     void FocusControl(QWidget* target);
