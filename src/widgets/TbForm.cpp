@@ -36,6 +36,11 @@ TbForm::TbForm(QWidget* parent) : QMainWindow(parent), serial_(++formsMade) {
     WatchActivations();
 }
 
+TbForm::~TbForm() {
+    // A hand-over to a window that is gone is never delivered.
+    if (handOverPending_) --handOversPending;
+}
+
 void TbForm::ShowFor(TbForm* opener) {
     opener_ = opener;
     // Before showing: the window system may activate the window at once.

@@ -45,6 +45,7 @@ class TbForm : public QMainWindow {
     Q_OBJECT
 public:
     explicit TbForm(QWidget* parent = nullptr);
+    ~TbForm() override;
 
     // Shows this form modelessly for `opener` and asks for it to be active.
     void ShowFor(TbForm* opener);
