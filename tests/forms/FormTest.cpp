@@ -87,10 +87,8 @@ bool FormTest::Activate(QWidget* window) {
     window->show();
     if (QGuiApplication::platformName() == "xcb") {
         // As a click would: through the window manager, which has handled
-        // every earlier request when this returns. A window that has the
-        // focus already is left alone: focusing it again makes X send a
-        // pair of focus events that the toolkit may end with no window
-        // active.
+        // every earlier request when this returns. A window that has the X
+        // focus already is not asked for again; the wait below is enough.
         const QString id = QString::number(window->winId());
         if (RunTool("xdotool", {"getwindowfocus"}) != id)
             RunTool("xdotool", {"windowactivate", "--sync", id});
