@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QScreen>
 #include <QTest>
 #include <QWidget>
 
@@ -21,6 +22,13 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 namespace tbtest {
 
 extern bool programTerminated;
+
+// True when the window, frame included, is centred on its screen's
+// available area (to a few pixels of rounding).
+inline bool CentredOnScreen(const QWidget* window) {
+    const QRect screen = window->screen()->availableGeometry();
+    return (window->frameGeometry().center() - screen.center()).manhattanLength() <= 4;
+}
 
 class FormTest : public ::testing::Test {
 protected:
