@@ -130,6 +130,7 @@ void TMainForm::Exit1Click() {
 bool TMainForm::FormCloseQuery() {
     if (!AskWindowsBeforeEnding()) return false;
     // Closing the main window ends the program, whatever else is open.
+    WritePendingPlacements();
     QApplication::quit();
     return true;
 }

@@ -41,9 +41,13 @@ bool AskWindowsBeforeEnding() {
     return true;
 }
 
-void EndProgram() {
+void WritePendingPlacements() {
     for (const QPointer<TbForm>& form : OpenForms())
         if (form) form->FlushPlacement();
+}
+
+void EndProgram() {
+    WritePendingPlacements();
     TerminateProgram();
 }
 

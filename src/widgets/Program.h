@@ -17,8 +17,11 @@ extern void (*TerminateProgram)();
 // was.
 bool AskWindowsBeforeEnding();
 
-// Writes the placement every window still has to write, then ends the
-// program through TerminateProgram.
+// Writes the placement that open windows have not written yet.
+void WritePendingPlacements();
+
+// Writes the pending placements, then ends the program through
+// TerminateProgram.
 void EndProgram();
 
 // A file-size limit then makes a write fail with an ordinary error (which a
