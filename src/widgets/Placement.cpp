@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
+#include <QLayout>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QWidget>
@@ -89,16 +90,33 @@ void KeepOnScreen(QWidget* window) {
 
 namespace {
 // Centres its window each time the window is about to be shown, once the
-// window's own layout has sized it.
+// window's own layout has sized it, and once more when the window manager
+// has placed it: a window manager may place a modal dialog by rules of its
+// own (openbox does) and then lets the window move itself.
 class CentreAtShow : public QObject {
 public:
     using QObject::QObject;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Show) CentreWindowOnScreen(static_cast<QWidget*>(watched));
+        auto* window = static_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Show) {
+            if (window->layout()) window->layout()->activate();
+            window->adjustSize();
+            CentreWindowOnScreen(window);
+            placedByUs_ = window->pos();
+            watchingPlacement_ = true;
+        } else if (event->type() == QEvent::Move && watchingPlacement_ &&
+                   window->pos() != placedByUs_) {
+            watchingPlacement_ = false;
+            CentreWindowOnScreen(window);
+        }
         return false;
     }
+
+private:
+    QPoint placedByUs_;
+    bool watchingPlacement_ = false;
 };
 } // namespace
 
