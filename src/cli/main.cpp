@@ -134,6 +134,10 @@ int Run(int argc, char** argv) {
         if (next + 1 >= args.size()) return UsageError("--dir needs a folder");
         ctx.dir = args[next + 1];
         next += 2;
+        // A folder that is not there would read as an empty club.
+        std::error_code error;
+        if (!fs::is_directory(ctx.dir, error))
+            return UsageError("no such directory: " + ctx.dir.string());
     }
     if (next >= args.size()) return UsageError("");
     const std::string command = args[next++];

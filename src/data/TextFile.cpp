@@ -37,13 +37,16 @@ std::vector<std::string_view> SplitLines(std::string_view content) {
     std::vector<std::string_view> lines;
     std::size_t start = 0;
     while (start < content.size()) {
-        std::size_t lf = content.find('\n', start);
-        std::size_t end = lf == std::string_view::npos ? content.size() : lf;
-        // Only this line is searched for its CR, never the rest of the file.
-        std::string_view line = content.substr(start, end - start);
-        lines.push_back(line.substr(0, line.find('\r')));
-        if (lf == std::string_view::npos) break;
-        start = lf + 1;
+        const std::size_t end = content.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
+            lines.push_back(content.substr(start));
+            break;
+        }
+        lines.push_back(content.substr(start, end - start));
+        // CR LF is one line end; a lone CR or a lone LF is one too.
+        const bool crLf =
+            content[end] == '\r' && end + 1 < content.size() && content[end + 1] == '\n';
+        start = end + (crLf ? 2 : 1);
     }
     return lines;
 }

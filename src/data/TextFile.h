@@ -8,9 +8,9 @@
 
 namespace tb {
 
-// The lines of a file, each without its line end. A line ends at LF; a CR
-// ends the line's text too (so CR LF and bare LF both work). A last line
-// without a line end is read. Throws InOutError when the file can't be read.
+// The lines of a file, each without its line end. CR LF, a lone LF and a
+// lone CR (old editors) each end a line. A last line without a line end is
+// read. Throws InOutError when the file can't be read.
 std::vector<std::string> ReadLines(const std::filesystem::path& path);
 
 // The same in two steps, for readers that go through large files: the file's

@@ -172,9 +172,11 @@ const std::vector<std::string> SmithIndex = {
 
 class CliClub : public ::testing::TestWithParam<std::string> {};
 
-// The same folder written with CR LF and with bare LF line ends.
-INSTANTIATE_TEST_SUITE_P(LineEnds, CliClub, ::testing::Values("\r\n", "\n"),
-                         [](const auto& info) { return info.param == "\n" ? "LF" : "CRLF"; });
+// The same folder written with CR LF, bare LF and bare CR line ends.
+INSTANTIATE_TEST_SUITE_P(LineEnds, CliClub, ::testing::Values("\r\n", "\n", "\r"),
+                         [](const auto& info) {
+                             return info.param == "\n" ? "LF" : info.param == "\r" ? "CR" : "CRLF";
+                         });
 
 TEST_P(CliClub, ScoresListMarksUsedAndIncompleteRounds) {
     tbtest::TempDir dir;
@@ -437,15 +439,17 @@ TEST(Cli, DefaultFolderIsTheCurrentOne) {
 TEST(Cli, UsageErrorsExitWith2) {
     tbtest::TempDir dir;
     const std::string usage = "usage: tarnbeck-cli [--dir DIR] COMMAND [ARGS]\n";
-    const std::vector<std::vector<std::string>> wrong = {{},
-                                                         {"--dir"},
-                                                         {"--dir", dir.path().string()},
-                                                         {"frobnicate"},
-                                                         {"scores"},
-                                                         {"index", "A", "B"},
-                                                         {"golfers", "extra"},
-                                                         {"indexes", "x"},
-                                                         {"courses", "x"}};
+    const std::vector<std::vector<std::string>> wrong = {
+        {},
+        {"--dir"},
+        {"--dir", dir.path().string()},
+        {"frobnicate"},
+        {"scores"},
+        {"index", "A", "B"},
+        {"golfers", "extra"},
+        {"indexes", "x"},
+        {"courses", "x"},
+        {"--dir", (dir / "gone").string(), "golfers"}};
     for (const auto& args : wrong) {
         CliRun run = RunCli(args, dir.path());
         EXPECT_EQ(run.code, 2) << ::testing::PrintToString(args);
@@ -453,6 +457,9 @@ TEST(Cli, UsageErrorsExitWith2) {
         EXPECT_NE(run.err.find(usage), std::string::npos) << run.err;
     }
     EXPECT_TRUE(dir.Entries().empty()); // nothing was read or created
+    EXPECT_NE(RunCli({"--dir", (dir / "gone").string(), "golfers"}, dir.path())
+                  .err.find("no such directory: " + (dir / "gone").string()),
+              std::string::npos);
 }
 
 } // namespace

@@ -4,10 +4,12 @@
 #include "data/EntryKeys.h"
 #include "data/Errors.h"
 #include "data/Text.h"
+#include "data/TextFile.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -41,6 +43,24 @@ TEST(TextHelpers, PadRightAndPadLeftKeepExactWidth) {
         EXPECT_EQ(tb::PadRight(c.text, c.width), c.right);
         EXPECT_EQ(tb::PadLeft(c.text, c.width), c.left);
     }
+}
+
+// Every reader splits a file's lines here: CR LF, a lone LF and a lone CR
+// (old editors) each end a line.
+TEST(TextHelpers, SplitLinesAtEveryKindOfLineEnd) {
+    const struct {
+        const char* content;
+        std::vector<std::string_view> lines;
+    } cases[] = {
+        {"a\r\nb\r\n", {"a", "b"}},
+        {"a\nb", {"a", "b"}},
+        {"a\rb\r", {"a", "b"}},
+        {"a\r\r\nb", {"a", "", "b"}},
+        {"a\n\rb\n\n", {"a", "", "b", ""}},
+        {"", {}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(tb::SplitLines(c.content), c.lines) << c.content;
 }
 
 TEST(TextHelpers, CutAtNul) {
