@@ -37,7 +37,7 @@ std::string NormalizeDate(std::string_view input) {
     if (s.size() == 6 && AllDigits(s))
         s = Copy(s, 1, 2) + "/" + Copy(s, 3, 2) + "/" + Copy(s, 5, 2);
     if (!IsDigit(At(s, 1))) return "";
-    if (At(s, 2) == '/') s.insert(0, "0");
+    if (At(s, 2) == '/') s.insert(s.begin(), '0');
     if (At(s, 3) != '/' || !IsDigit(At(s, 4))) return "";
     if (At(s, 5) == '/') s = Copy(s, 1, 3) + "0" + Copy(s, 4, 6);
     if (At(s, 6) != '/' || !IsDigit(At(s, 7)) || !IsDigit(At(s, 8))) return "";
