@@ -24,10 +24,10 @@ namespace tbtest {
 extern bool programTerminated;
 
 // True when the window, frame included, is centred on its screen's
-// available area (to a few pixels of rounding).
-inline bool CentredOnScreen(const QWidget* window) {
+// available area, to a few pixels of rounding and `slack` pixels more.
+inline bool CentredOnScreen(const QWidget* window, int slack = 0) {
     const QRect screen = window->screen()->availableGeometry();
-    return (window->frameGeometry().center() - screen.center()).manhattanLength() <= 4;
+    return (window->frameGeometry().center() - screen.center()).manhattanLength() <= 4 + slack;
 }
 
 class FormTest : public ::testing::Test {
