@@ -13,8 +13,7 @@ namespace {
 // event filters run first.
 class ActivationWatch : public QObject {
 public:
-    QPointer<QWidget> current, previous;
-    bool hadNoWindow = true; // the previous active window was none at all
+    QPointer<QWidget> current, previous; // previous is null after no window at all
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -22,7 +21,6 @@ protected:
         auto* widget = static_cast<QWidget*>(watched);
         if (!widget->isWindow() || widget->windowType() == Qt::Popup) return false;
         if (event->type() == QEvent::WindowActivate && widget != current) {
-            hadNoWindow = current.isNull();
             previous = current;
             current = widget;
         } else if (event->type() == QEvent::WindowDeactivate && !QApplication::activeWindow()) {
@@ -42,12 +40,10 @@ void WatchActivations() {
     qApp->installEventFilter(watch);
 }
 
-ActivationSource SourceOfActivation(const QWidget* window) {
-    if (!watch || watch->current != window) return ActivationSource::PassingStep;
-    if (watch->hadNoWindow) return ActivationSource::Elsewhere;
+bool ActivatedFromOwnWindow(const QWidget* window) {
+    if (!watch || watch->current != window) return false;
     const auto* form = qobject_cast<const TbForm*>(watch->previous.data());
-    if (form && form != window && form->isVisible()) return ActivationSource::OwnWindow;
-    return ActivationSource::PassingStep;
+    return form && form != window && form->isVisible();
 }
 
 } // namespace tb

@@ -9,17 +9,12 @@ class QWidget;
 
 namespace tb {
 
-enum class ActivationSource {
-    OwnWindow,   // another visible window of the program, left by the user
-    Elsewhere,   // another application, or no window at all
-    PassingStep, // a dialog or message box, or a window that has just gone
-};
-
 // Installs the watch over the application's activations (once).
 void WatchActivations();
 
-// Where the activation that `window` is receiving now comes from; valid
-// while its WindowActivate event is handled.
-ActivationSource SourceOfActivation(const QWidget* window);
+// True when the activation `window` is receiving now comes from another
+// visible window of the program (a form, not a dialog or message box);
+// valid while its WindowActivate event is handled.
+bool ActivatedFromOwnWindow(const QWidget* window);
 
 } // namespace tb

@@ -95,12 +95,13 @@ namespace {
 // own (openbox does) and then lets the window move itself.
 class CentreAtShow : public QObject {
 public:
-    using QObject::QObject;
+    CentreAtShow(QWidget* window, CentreAt when) : QObject(window), when_(when) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         auto* window = static_cast<QWidget*>(watched);
-        if (event->type() == QEvent::Show) {
+        if (event->type() == QEvent::Show && !event->spontaneous() && !centred_) {
+            centred_ = when_ == CentreAt::FirstShowing;
             if (window->layout()) window->layout()->activate();
             window->adjustSize();
             CentreWindowOnScreen(window);
@@ -115,13 +116,15 @@ protected:
     }
 
 private:
+    CentreAt when_;
+    bool centred_ = false;
     QPoint placedByUs_;
     bool watchingPlacement_ = false;
 };
 } // namespace
 
-void CentreWhenShown(QWidget* window) {
-    window->installEventFilter(new CentreAtShow(window));
+void CentreWhenShown(QWidget* window, CentreAt when) {
+    window->installEventFilter(new CentreAtShow(window, when));
 }
 
 void CentreWindowOnScreen(QWidget* window) {

@@ -31,7 +31,9 @@ void WritePlacement(QWidget* window, const char* section);
 void KeepOnScreen(QWidget* window);
 // Centres `window`, at its present size, on the screen it is on.
 void CentreWindowOnScreen(QWidget* window);
-// Centres `window` on its screen whenever it is shown (the modal dialogs).
-void CentreWhenShown(QWidget* window);
+// Centres `window` on its screen when it is shown: at every showing (the
+// modal dialogs) or the first only (the long-lived forms).
+enum class CentreAt { EveryShowing, FirstShowing };
+void CentreWhenShown(QWidget* window, CentreAt when = CentreAt::EveryShowing);
 
 } // namespace tb

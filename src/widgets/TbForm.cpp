@@ -103,14 +103,13 @@ bool TbForm::TakeResultFrom(TbForm* from) {
 
 void TbForm::WindowActivated() {
     if (!isVisible()) return;
-    const ActivationSource source = SourceOfActivation(this);
     if (expectingActivation_) {
         // The activation a hand-over asked for: its FormActivate has run, or
         // is about to.
         expectingActivation_ = false;
         return;
     }
-    if (source != ActivationSource::OwnWindow) return;
+    if (!ActivatedFromOwnWindow(this)) return;
     ForgetExpectedActivationsExcept(this);
     RunHandler(this, [this] { FormActivate(); });
 }
@@ -146,12 +145,7 @@ void TbForm::FinishFixedDialog(QLineEdit* okPressed, QAbstractButton* cancel) {
 }
 
 void TbForm::CentreOnScreen() {
-    if (layout()) layout()->activate();
-    adjustSize();
-    CentreWindowOnScreen(this);
-    // Again when first shown, once other windows show the window manager's
-    // frame, so that the frame is centred too.
-    centreAtShow_ = true;
+    CentreWhenShown(this, CentreAt::FirstShowing);
 }
 
 QWidget* TbForm::MakeWhiteCentralWidget() {
@@ -206,10 +200,6 @@ bool TbForm::event(QEvent* event) {
 }
 
 void TbForm::showEvent(QShowEvent* event) {
-    if (centreAtShow_ && !event->spontaneous()) {
-        centreAtShow_ = false;
-        CentreWindowOnScreen(this);
-    }
     if (!event->spontaneous() && !reopening_) RunHandler(this, [this] { FormShow(); });
     QMainWindow::showEvent(event);
 }

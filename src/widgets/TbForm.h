@@ -74,7 +74,7 @@ public:
     // Order of creation, oldest first.
     quint64 SerialNumber() const { return serial_; }
 
-    // Centres the window on the screen it is on (forms without placement).
+    // Opens the window centred on its screen (forms without placement).
     void CentreOnScreen();
 
 protected:
@@ -140,7 +140,6 @@ private:
     QPointer<QLineEdit> okPressed_;
     quint64 serial_;
     bool reopening_ = false;
-    bool centreAtShow_ = false;
     // A hand-over FormActivate is due (delivered by a queued call).
     bool handOverPending_ = false;
     // The activation this form asked for is still to come; when it comes it
