@@ -20,6 +20,7 @@ namespace fs = std::filesystem;
 
 constexpr int ExitUnknownGolfer = 1;
 constexpr int ExitUsage = 2;
+constexpr int ExitInOutError = 3;
 
 class StderrNotifier : public tb::Notifier {
 public:
@@ -62,7 +63,7 @@ const tb::GolferRec* FindGolfer(const tb::GolferList& golfers, const std::string
 // A golfer's scores read and sorted as the golfer scores form does. The
 // records already in `scores` are reused.
 void LoadGolferScores(Context& ctx, const tb::GolferRec& golfer, tb::ScoreList& scores) {
-    tb::LoadScores(ctx.dir / tb::ScoreFileName(golfer.ShortName.str()), scores, ctx.notifier);
+    tb::LoadGolferScores(ctx.dir, golfer.ShortName.str(), scores, ctx.notifier);
     tb::SortScores(scores);
 }
 
@@ -166,10 +167,14 @@ int Run(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
+    // Whatever goes wrong ends in one line on stderr and exit 3, never in an
+    // abort or a half-written listing reported as success.
     try {
         return Run(argc, argv);
-    } catch (const tb::InOutError& error) {
+    } catch (const std::exception& error) {
         std::cerr << "tarnbeck-cli: " << error.what() << '\n';
-        return 3;
+    } catch (...) {
+        std::cerr << "tarnbeck-cli: unexpected error\n";
     }
+    return ExitInOutError;
 }

@@ -61,20 +61,21 @@ bool PrepareCourseFile(const fs::path& dir, Notifier& notifier) {
     return true;
 }
 
-void ReadCourses(const fs::path& dir, CourseList& list, Notifier& notifier, CourseSlotFill fill) {
+int ReadCourses(const fs::path& dir, CourseList& list, Notifier& notifier, CourseSlotFill fill) {
     list.clear();
     list.reserve(MaxCourses);
-    if (!PrepareCourseFile(dir, notifier)) return;
-    for (const std::string& line : ReadLines(dir / CourseFileName)) {
-        if (static_cast<int>(list.size()) == MaxCourses) {
-            notifier.Message(std::string("The course file \"") + CourseFileName +
-                             "\" holds more than " + std::to_string(MaxCourses) +
-                             " courses; only the first " + std::to_string(MaxCourses) +
-                             " were read.");
-            break;
-        }
-        list.push_back(ParseCourseLine(line, fill));
-    }
+    if (!PrepareCourseFile(dir, notifier)) return 0;
+    const std::vector<std::string> lines = ReadLines(dir / CourseFileName);
+    const std::size_t count = std::min(lines.size(), static_cast<std::size_t>(MaxCourses));
+    for (std::size_t i = 0; i < count; ++i)
+        list.push_back(ParseCourseLine(lines[i], fill));
+    const int unread = static_cast<int>(lines.size() - count);
+    if (unread > 0)
+        notifier.PartlyRead(std::string("The course file \"") + CourseFileName +
+                            "\" holds more than " + std::to_string(MaxCourses) +
+                            " courses; only the first " + std::to_string(MaxCourses) +
+                            " were read.");
+    return unread;
 }
 } // namespace
 
@@ -127,10 +128,10 @@ std::string FormatCourseLine(const CourseRec& course) {
     return line;
 }
 
-void LoadCourseList(const fs::path& dir, CourseList& list, Notifier& notifier,
-                    CourseSlotFill fill) {
-    ReadCourses(dir, list, notifier, fill);
+int LoadCourseList(const fs::path& dir, CourseList& list, Notifier& notifier, CourseSlotFill fill) {
+    const int unread = ReadCourses(dir, list, notifier, fill);
     SortCourseList(list);
+    return unread;
 }
 
 void SortCourseList(CourseList& list) {

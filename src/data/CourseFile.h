@@ -29,9 +29,11 @@ std::string FormatCourseLine(const CourseRec& course);
 
 // Fills `list` from dir/courses.vxc and sorts it. When the file is missing,
 // dir/sample.vxc is renamed to it first; if that fails the user is told
-// "Error renaming sample courses file!" and the list stays empty.
-void LoadCourseList(const std::filesystem::path& dir, CourseList& list, Notifier& notifier,
-                    CourseSlotFill fill = CourseSlotFill::Placeholders);
+// "Error renaming sample courses file!" and the list stays empty. Gives the
+// number of lines past the first MaxCourses, which are not read (the user is
+// told of them).
+int LoadCourseList(const std::filesystem::path& dir, CourseList& list, Notifier& notifier,
+                   CourseSlotFill fill = CourseSlotFill::Placeholders);
 void SortCourseList(CourseList& list);
 // Replaces dir/courses.vxc with the list; throws InOutError, file untouched.
 void SaveCourseList(const std::filesystem::path& dir, const CourseList& list);

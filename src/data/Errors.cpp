@@ -14,6 +14,8 @@ std::string IoErrorText(int errnoValue) {
     case EPERM:
     case EROFS:
     case ETXTBSY:
+    case EISDIR: // a folder where a data file should be
+    case ENXIO:  // a FIFO or device where a data file should be
         return "File access denied";
     case ENOSPC:
     case EFBIG:
@@ -25,7 +27,23 @@ std::string IoErrorText(int errnoValue) {
 }
 
 void ThrowIoError(int errnoValue) {
-    throw InOutError(IoErrorText(errnoValue));
+    throw InOutError(IoErrorText(errnoValue), errnoValue);
+}
+
+bool IsMissingFileError(const InOutError& error) {
+    return error.ErrnoValue() == ENOENT;
+}
+
+std::string ShowNuls(const std::string& text) {
+    std::string shown;
+    shown.reserve(text.size());
+    for (char c : text) {
+        if (c == '\0')
+            shown += "\\0";
+        else
+            shown += c;
+    }
+    return shown;
 }
 
 } // namespace tb

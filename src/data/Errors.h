@@ -10,7 +10,14 @@ namespace tb {
 
 class InOutError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    // `errnoValue` is the system's error number when there is one, so a
+    // reader can tell a missing file from one it may not open.
+    explicit InOutError(const std::string& text, int errnoValue = 0)
+        : std::runtime_error(text), errno_(errnoValue) {}
+    int ErrnoValue() const { return errno_; }
+
+private:
+    int errno_;
 };
 
 class ConvertError : public std::runtime_error {
@@ -23,5 +30,13 @@ public:
 std::string IoErrorText(int errnoValue);
 
 [[noreturn]] void ThrowIoError(int errnoValue);
+
+// Whether an input/output error says that the file is not there at all (as
+// opposed to there but not to be opened).
+bool IsMissingFileError(const InOutError& error);
+
+// The text with every NUL byte shown as "\0", so that a message never ends
+// early at one.
+std::string ShowNuls(const std::string& text);
 
 } // namespace tb

@@ -1,10 +1,13 @@
 #include "GolferFile.h"
 
+#include "Errors.h"
 #include "ScoreFile.h"
+#include "ShortNames.h"
 #include "Text.h"
 #include "TextFile.h"
 
 #include <algorithm>
+#include <unistd.h>
 
 namespace tb {
 namespace fs = std::filesystem;
@@ -18,27 +21,53 @@ bool HasScoreFileExtension(const std::string& name) {
 }
 
 void TellTooMany(Notifier& notifier, const std::string& source) {
-    notifier.Message(source + " holds more than " + std::to_string(MaxGolfers) +
-                     " golfers; only the first " + std::to_string(MaxGolfers) + " were read.");
+    notifier.PartlyRead(source + " holds more than " + std::to_string(MaxGolfers) +
+                        " golfers; only the first " + std::to_string(MaxGolfers) + " were read.");
 }
 
-void ScanScoreFiles(const fs::path& dir, GolferList& list, Notifier& notifier) {
+// The golfer a score file's name makes: its first 9 characters up to the
+// last "." in them.
+std::string ScannedShortName(const std::string& fileName) {
+    std::string first9 = Copy(fileName, 1, 9);
+    std::size_t dot = first9.rfind('.');
+    return dot == std::string::npos ? first9 : first9.substr(0, dot);
+}
+
+std::vector<std::string> ScoreFilesIn(const fs::path& dir) {
+    std::vector<std::string> names;
     std::error_code ec;
     for (fs::directory_iterator it(dir.empty() ? fs::path(".") : dir, ec), end; !ec && it != end;
          it.increment(ec)) {
         std::string name = it->path().filename().string();
         // A base name over 8 characters cannot be a golfer's score file.
-        if (!HasScoreFileExtension(name) || name.size() - 4 > 8) continue;
+        if (HasScoreFileExtension(name) && name.size() - 4 <= 8) names.push_back(name);
+    }
+    // Byte order, so that the same folder always gives the same golfers.
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// One male golfer per score file. Two files whose names differ only in the
+// case of ".vxp" make one golfer, who reads the one his short name finds;
+// the user is told that the other is not read.
+void ScanScoreFiles(const fs::path& dir, GolferList& list, Notifier& notifier) {
+    for (const std::string& name : ScoreFilesIn(dir)) {
+        const std::string shortName = ScannedShortName(name);
+        const bool taken = std::any_of(list.begin(), list.end(), [&](const GolferRec& golfer) {
+            return golfer.ShortName == shortName;
+        });
+        if (taken) {
+            notifier.Message("The folder holds more than one score file for \"" + shortName +
+                             "\"; \"" + name + "\" is not read.");
+            continue;
+        }
         if (static_cast<int>(list.size()) == MaxGolfers) {
             TellTooMany(notifier, "The folder");
             break;
         }
-        std::string first9 = Copy(name, 1, 9);
-        std::size_t dot = first9.rfind('.');
-        std::string base = dot == std::string::npos ? first9 : first9.substr(0, dot);
         GolferRec golfer;
-        golfer.LongName = base;
-        golfer.ShortName = base;
+        golfer.LongName = shortName;
+        golfer.ShortName = shortName;
         golfer.Sex = 0;
         list.push_back(golfer);
     }
@@ -85,21 +114,22 @@ std::string FormatGolferLine(const GolferRec& golfer) {
            std::to_string(golfer.Sex) + "~";
 }
 
-void LoadGolfers(const fs::path& dir, GolferList& list, Notifier& notifier) {
+int LoadGolfers(const fs::path& dir, GolferList& list, Notifier& notifier) {
     list.clear();
     list.reserve(MaxGolfers);
     fs::path file = dir / GolferFileName;
     if (!FileExists(file)) {
         ScanScoreFiles(dir, list, notifier);
-        return;
+        return 0;
     }
-    for (const std::string& line : ReadLines(file)) {
-        if (static_cast<int>(list.size()) == MaxGolfers) {
-            TellTooMany(notifier, std::string("The golfer file \"") + GolferFileName + "\"");
-            break;
-        }
-        list.push_back(ParseGolferLine(line));
-    }
+    const std::vector<std::string> lines = ReadLines(file);
+    const std::size_t count = std::min(lines.size(), static_cast<std::size_t>(MaxGolfers));
+    for (std::size_t i = 0; i < count; ++i)
+        list.push_back(ParseGolferLine(lines[i]));
+    const int unread = static_cast<int>(lines.size() - count);
+    if (unread > 0)
+        TellTooMany(notifier, std::string("The golfer file \"") + GolferFileName + "\"");
+    return unread;
 }
 
 void SortGolfers(GolferList& list) {
@@ -121,10 +151,25 @@ void SaveGolfers(const fs::path& dir, const GolferList& list) {
     lines.reserve(list.size());
     for (const GolferRec& golfer : list)
         lines.push_back(FormatGolferLine(golfer));
-    SaveLines(dir / GolferFileName, lines);
-    for (const GolferRec& golfer : list) {
-        std::string name = ScoreFileName(CutAtNul(golfer.ShortName.str()));
-        if (!FileExists(FindFileNoCase(dir, name))) CreateEmptyFile(dir / name);
+    // The score files first: a list naming a golfer whose file could not be
+    // created would be left behind by a failure half-way. When the list
+    // cannot be written, the files made for it are removed again, so a failed
+    // save changes nothing in the folder.
+    std::vector<fs::path> created;
+    try {
+        for (const GolferRec& golfer : list) {
+            const std::string shortName = CutAtNul(golfer.ShortName.str());
+            if (!IsPlainShortName(shortName)) continue;
+            const std::string name = ScoreFileName(shortName);
+            if (FileExists(FindFileNoCase(dir, name))) continue;
+            CreateEmptyFile(dir / name);
+            created.push_back(dir / name);
+        }
+        SaveLines(dir / GolferFileName, lines);
+    } catch (const InOutError&) {
+        for (const fs::path& file : created)
+            ::unlink(file.c_str());
+        throw;
     }
 }
 

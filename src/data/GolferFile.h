@@ -21,8 +21,10 @@ std::string FormatGolferLine(const GolferRec& golfer);
 
 // Replaces `list` with dir/golfers.vxc, or with one male golfer per score
 // file (*.vxp, any case) when that file does not exist. At most MaxGolfers
-// are taken; the user is told of the rest. Throws InOutError.
-void LoadGolfers(const std::filesystem::path& dir, GolferList& list, Notifier& notifier);
+// are taken; the user is told of the rest. Gives the number of golfers.vxc
+// lines past the first MaxGolfers, which are not read (0 after a scan: the
+// score files not taken stay where they are). Throws InOutError.
+int LoadGolfers(const std::filesystem::path& dir, GolferList& list, Notifier& notifier);
 // Ascending by LongName, byte by byte (case-sensitive).
 void SortGolfers(GolferList& list);
 // Replaces dir/golfers.vxc with the list, then creates an empty score file for

@@ -44,6 +44,22 @@ std::vector<std::string> ReadIfPresent(const fs::path& file) {
         return {};
     }
 }
+
+std::string UnableToWrite(const fs::path& file) {
+    return "Unable to write to " + file.filename().string();
+}
+
+// The lines a write starts from: none for a missing file. A file that is
+// there but cannot be read is not written at all, since the rewrite would
+// keep only the section being written.
+std::vector<std::string> ReadForRewrite(const fs::path& file) {
+    try {
+        return ReadLines(file);
+    } catch (const InOutError& error) {
+        if (IsMissingFileError(error)) return {};
+        throw InOutError(UnableToWrite(file), error.ErrnoValue());
+    }
+}
 } // namespace
 
 bool ParseIniInteger(const std::string& text, int& value) {
@@ -91,7 +107,7 @@ int ReadIniInteger(const fs::path& file, const std::string& section, const std::
 
 void WriteIniIntegers(const fs::path& file, const std::string& section,
                       const std::vector<std::pair<std::string, int>>& values) {
-    std::vector<std::string> lines = ReadIfPresent(file);
+    std::vector<std::string> lines = ReadForRewrite(file);
     for (const auto& [key, value] : values) {
         const std::string entry = key + "=" + std::to_string(value);
         // Find the section, then the key inside it.
@@ -128,8 +144,8 @@ void WriteIniIntegers(const fs::path& file, const std::string& section,
     }
     try {
         SaveLines(file, lines);
-    } catch (const InOutError&) {
-        throw InOutError("Unable to write to " + file.filename().string());
+    } catch (const InOutError& error) {
+        throw InOutError(UnableToWrite(file), error.ErrnoValue());
     }
 }
 

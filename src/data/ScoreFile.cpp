@@ -1,11 +1,13 @@
 #include "ScoreFile.h"
 
 #include "Errors.h"
+#include "ShortNames.h"
 #include "Text.h"
 #include "TextFile.h"
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstdint>
 
 namespace tb {
@@ -189,27 +191,45 @@ std::string FormatScoreLine(const ScoreRec& rec) {
     return line;
 }
 
+namespace {
+std::string TooManyScores(const std::string& fileName) {
+    return "The score file \"" + fileName + "\" holds more than " + std::to_string(MaxScores) +
+           " scores; only the first " + std::to_string(MaxScores) + " were read.";
+}
+
+// A score file that is not there: the "not found" message and an empty list,
+// or an input/output error, as the reader's variant says.
+ScoreLoadResult MissingScoreFile(const std::string& fileName, ScoreList& list, Notifier& notifier,
+                                 const ScoreLoadVariant& variant) {
+    list.clear();
+    if (!variant.reportMissingFile) ThrowIoError(ENOENT);
+    notifier.Message("Error: Golfer score file \"" + fileName + "\" not found.");
+    return {};
+}
+} // namespace
+
 ScoreLoadResult LoadScores(const fs::path& file, ScoreList& list, Notifier& notifier,
                            const ScoreLoadVariant& variant) {
     ScoreLoadResult result;
-    fs::path actual = FindFileNoCase(file.parent_path(), file.filename().string());
+    const std::string fileName = file.filename().string();
+    fs::path actual = FindFileNoCase(file.parent_path(), fileName);
     std::string content;
     try {
         content = ReadFileBytes(actual);
-    } catch (const InOutError&) {
-        list.clear();
-        if (!variant.reportMissingFile) throw;
-        notifier.Message("Error: Golfer score file \"" + file.filename().string() +
-                         "\" not found.");
-        return result;
+    } catch (const InOutError& error) {
+        // Only a file that is not there reads as an empty list: one that is
+        // there but cannot be read must never be replaced by the next save.
+        if (!IsMissingFileError(error)) {
+            list.clear();
+            throw;
+        }
+        return MissingScoreFile(fileName, list, notifier, variant);
     }
     result.fileRead = true;
     const std::vector<std::string_view> lines = SplitLines(content);
     const std::size_t count = std::min(lines.size(), static_cast<std::size_t>(MaxScores));
-    if (lines.size() > count)
-        notifier.Message("The score file \"" + file.filename().string() + "\" holds more than " +
-                         std::to_string(MaxScores) + " scores; only the first " +
-                         std::to_string(MaxScores) + " were read.");
+    result.unreadLines = static_cast<int>(lines.size() - count);
+    if (result.unreadLines > 0) notifier.PartlyRead(TooManyScores(fileName));
     // The records already in the list are overwritten field by field, which
     // spares building and freeing them when one list loads file after file.
     list.reserve(MaxScores);
@@ -223,6 +243,13 @@ ScoreLoadResult LoadScores(const fs::path& file, ScoreList& list, Notifier& noti
         }
     }
     return result;
+}
+
+ScoreLoadResult LoadGolferScores(const fs::path& dir, std::string_view shortName, ScoreList& list,
+                                 Notifier& notifier, const ScoreLoadVariant& variant) {
+    if (!IsPlainShortName(shortName))
+        return MissingScoreFile(ScoreFileName(shortName), list, notifier, variant);
+    return LoadScores(dir / ScoreFileName(shortName), list, notifier, variant);
 }
 
 void SortScores(ScoreList& list) {
@@ -259,6 +286,11 @@ void SaveScores(const fs::path& file, ScoreList& list) {
     }
     SaveLines(FindFileNoCase(file.parent_path(), file.filename().string()), lines);
     list = std::move(cut);
+}
+
+void SaveGolferScores(const fs::path& dir, std::string_view shortName, ScoreList& list) {
+    if (!IsPlainShortName(shortName)) ThrowIoError(ENOENT);
+    SaveScores(dir / ScoreFileName(shortName), list);
 }
 
 bool IsCompleteScore(const ScoreRec& rec) {

@@ -44,12 +44,23 @@ std::string FormatScoreLine(const ScoreRec& rec);
 struct ScoreLoadResult {
     bool fileRead = false; // false: the file could not be opened (list empty)
     bool repaired = false; // an empty Score was filled from AdjScore: save is due
+    int unreadLines = 0;   // lines past the MaxScores read (a save would drop them)
 };
 
 // Replaces `list` with the rounds of `file` (found whatever the case of its
 // name). At most MaxScores rounds are taken; the user is told of the rest.
+// A file that is there but cannot be read is an input/output error.
 ScoreLoadResult LoadScores(const std::filesystem::path& file, ScoreList& list, Notifier& notifier,
                            const ScoreLoadVariant& variant = GolferScoresRead);
+
+// The golfer's score file in `dir`, SHORT.vxp. A short name that is not a
+// plain file name (IsPlainShortName) names no file: its scores are "not
+// found", and saving them fails with an input/output error.
+ScoreLoadResult LoadGolferScores(const std::filesystem::path& dir, std::string_view shortName,
+                                 ScoreList& list, Notifier& notifier,
+                                 const ScoreLoadVariant& variant = GolferScoresRead);
+void SaveGolferScores(const std::filesystem::path& dir, std::string_view shortName,
+                      ScoreList& list);
 
 // Newest first: the exchange sort on Date whose order among equal dates the
 // index computation relies on.

@@ -21,6 +21,15 @@ bool HasOnlyShortNameChars(std::string_view name) {
     return true;
 }
 
+bool IsPlainShortName(std::string_view name) {
+    if (name.empty() || name == "." || name == "..") return false;
+    for (char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '/' || c == '\\' || byte < 0x20 || byte == 0x7F) return false;
+    }
+    return true;
+}
+
 std::string ShortNameBase(std::string_view longName) {
     std::string base(longName.substr(0, MaxShortNameLength));
     for (char& c : base) {
@@ -47,7 +56,7 @@ std::string UniqueShortName(std::string_view base,
 }
 
 bool ScoreFileExists(const fs::path& dir, std::string_view shortName) {
-    return FileExists(FindFileNoCase(dir, ScoreFileName(shortName)));
+    return IsPlainShortName(shortName) && FileExists(FindFileNoCase(dir, ScoreFileName(shortName)));
 }
 
 std::string ProposeShortName(const fs::path& dir, std::string_view longName, bool unique) {
@@ -66,6 +75,7 @@ bool SameFile(const fs::path& a, const fs::path& b) {
 
 bool RenameScoreFile(const fs::path& dir, std::string_view oldShortName,
                      std::string_view newShortName) {
+    if (!IsPlainShortName(oldShortName) || !IsPlainShortName(newShortName)) return false;
     const fs::path from = FindFileNoCase(dir, ScoreFileName(oldShortName));
     if (!FileExists(from)) return false;
     const fs::path to = dir / ScoreFileName(newShortName);
@@ -85,6 +95,7 @@ bool RenameScoreFile(const fs::path& dir, std::string_view oldShortName,
 }
 
 void DeleteScoreFile(const fs::path& dir, std::string_view shortName) {
+    if (!IsPlainShortName(shortName)) return;
     const fs::path file = FindFileNoCase(dir, ScoreFileName(shortName));
     ::unlink(file.c_str()); // a missing or protected file is not reported
 }

@@ -18,6 +18,12 @@ bool IsShortNameChar(char c);
 // True when every character is one a short name may hold (also for "").
 bool HasOnlyShortNameChars(std::string_view name);
 
+// True when the short name can name a file in the data folder: not empty,
+// not "." or "..", and without "/", "\\" or a control character. A short
+// name from a hand-edited golfer list that fails this never names a file:
+// its scores are "not found" and no file is made, renamed or deleted for it.
+bool IsPlainShortName(std::string_view name);
+
 // The first 8 characters of the long name, a-z turned to A-Z and every other
 // character a short name may not hold replaced by "_".
 std::string ShortNameBase(std::string_view longName);

@@ -83,7 +83,7 @@ bool TryStrToInt(std::string_view text, int& value) {
 int StrToInt(std::string_view text) {
     int value = 0;
     if (!TryStrToInt(text, value))
-        throw ConvertError("'" + std::string(text) + "' is not a valid integer value");
+        throw ConvertError("'" + ShowNuls(std::string(text)) + "' is not a valid integer value");
     return value;
 }
 
@@ -125,7 +125,8 @@ bool TryStrToFloat(std::string_view text, long double& value) {
 long double StrToFloat(std::string_view text) {
     long double value = 0;
     if (!TryStrToFloat(text, value))
-        throw ConvertError("'" + std::string(text) + "' is not a valid floating point value");
+        throw ConvertError("'" + ShowNuls(std::string(text)) +
+                           "' is not a valid floating point value");
     return value;
 }
 

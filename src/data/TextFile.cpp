@@ -10,26 +10,58 @@
 namespace tb {
 namespace fs = std::filesystem;
 
+namespace {
+// Larger than any data file can be (300 golfers, 200 courses or 200 rounds of
+// a few hundred bytes each): such a file is refused, not read into memory.
+constexpr off_t MaxDataFileSize = 64 * 1024 * 1024;
+
+[[noreturn]] void RefuseSpecialFile() {
+    // A folder, a FIFO or a device where a data file should be: refused at
+    // once (never waited on, never read endlessly), in words the user knows.
+    throw InOutError(IoErrorText(EACCES), EACCES);
+}
+
+[[noreturn]] void RefuseLargeFile() {
+    throw InOutError("File too large", EFBIG);
+}
+
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() { ::close(fd_); }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+} // namespace
+
 std::string ReadFileBytes(const fs::path& path) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so that opening a FIFO does not wait for a writer; the
+    // file type is checked before anything is read.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) ThrowIoError(errno);
-    std::string content;
+    Descriptor file(fd);
     struct stat st;
-    if (::fstat(fd, &st) == 0 && st.st_size > 0)
-        content.reserve(static_cast<std::size_t>(st.st_size));
+    if (::fstat(fd, &st) != 0) ThrowIoError(errno);
+    if (!S_ISREG(st.st_mode)) RefuseSpecialFile();
+    if (st.st_size > MaxDataFileSize) RefuseLargeFile();
+    std::string content;
+    content.reserve(static_cast<std::size_t>(st.st_size));
     char buffer[65536];
     for (;;) {
-        ssize_t n = ::read(fd, buffer, sizeof buffer);
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
         if (n < 0) {
             if (errno == EINTR) continue;
-            int error = errno;
-            ::close(fd);
-            ThrowIoError(error);
+            ThrowIoError(errno);
         }
         if (n == 0) break;
+        // The file may grow while it is read.
+        if (content.size() + static_cast<std::size_t>(n) > MaxDataFileSize) RefuseLargeFile();
         content.append(buffer, static_cast<std::size_t>(n));
     }
-    ::close(fd);
     return content;
 }
 
@@ -103,11 +135,35 @@ ScopedFileOps::~ScopedFileOps() {
     currentOps = previous_;
 }
 
+namespace {
+// Where a save of `path` lands: the file itself, or the file a symbolic link
+// leads to, so that the link stays a link and its target gets the new
+// content. An existing target must be a regular file the user may write.
+fs::path SaveTarget(const fs::path& path) {
+    fs::path target = path;
+    struct stat st;
+    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+        std::error_code ec;
+        target = fs::weakly_canonical(path, ec);
+        if (ec) ThrowIoError(ec.value());
+    }
+    if (::stat(target.c_str(), &st) != 0) {
+        if (errno == ENOENT) return target; // a new file
+        ThrowIoError(errno);
+    }
+    if (!S_ISREG(st.st_mode)) RefuseSpecialFile();
+    // The rename below would replace a file whatever its mode says.
+    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) ThrowIoError(errno);
+    return target;
+}
+} // namespace
+
 void SaveLines(const fs::path& path, const std::vector<std::string>& lines) {
     FileOps& ops = CurrentFileOps();
-    fs::path dir = path.parent_path();
-    std::string pattern = (dir / ("." + path.filename().string() + ".tmp-XXXXXX")).string();
-    mode_t mode = NewFileMode(path);
+    const fs::path target = SaveTarget(path);
+    fs::path dir = target.parent_path();
+    std::string pattern = (dir / ("." + target.filename().string() + ".tmp-XXXXXX")).string();
+    mode_t mode = NewFileMode(target);
     int fd = ::mkstemp(pattern.data());
     if (fd < 0) ThrowIoError(errno);
     const std::string tempPath = pattern;
@@ -139,7 +195,7 @@ void SaveLines(const fs::path& path, const std::vector<std::string>& lines) {
     if (ops.Fsync(fd) != 0) fail(errno);
     open = false;
     if (ops.Close(fd) != 0) fail(errno);
-    if (ops.Rename(tempPath.c_str(), path.c_str()) != 0) fail(errno);
+    if (ops.Rename(tempPath.c_str(), target.c_str()) != 0) fail(errno);
     SyncDirectory(dir);
 }
 
@@ -161,20 +217,41 @@ bool EqualNoCase(const std::string& a, const std::string& b) {
 }
 } // namespace
 
+namespace {
+std::size_t CommonPrefixLength(const std::string& a, const std::string& b) {
+    std::size_t n = 0;
+    while (n < a.size() && n < b.size() && a[n] == b[n])
+        ++n;
+    return n;
+}
+} // namespace
+
 fs::path FindFileNoCase(const fs::path& dir, const std::string& name) {
     fs::path exact = dir / name;
     if (FileExists(exact)) return exact;
+    // Among the entries equal to the name ignoring case, the one that keeps
+    // the case of the longest start of the name (so "Smith.vxp" finds
+    // "Smith.VXP" before "SMITH.vxp"), then the first in byte order: the same
+    // file every time, whatever order the folder lists them in.
+    std::string best;
+    std::size_t bestPrefix = 0;
     std::error_code ec;
     for (fs::directory_iterator it(dir.empty() ? fs::path(".") : dir, ec), end; !ec && it != end;
          it.increment(ec)) {
         std::string entry = it->path().filename().string();
-        if (EqualNoCase(entry, name)) return dir / entry;
+        if (!EqualNoCase(entry, name)) continue;
+        const std::size_t prefix = CommonPrefixLength(entry, name);
+        if (best.empty() || prefix > bestPrefix || (prefix == bestPrefix && entry < best)) {
+            best = entry;
+            bestPrefix = prefix;
+        }
     }
-    return exact;
+    return best.empty() ? exact : dir / best;
 }
 
 void CreateEmptyFile(const fs::path& path) {
-    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+    // Non-blocking: a FIFO in the file's place must not stop the program.
+    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666);
     if (fd < 0) ThrowIoError(errno);
     if (::close(fd) != 0) ThrowIoError(errno);
 }

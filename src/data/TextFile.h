@@ -10,7 +10,9 @@ namespace tb {
 
 // The lines of a file, each without its line end. CR LF, a lone LF and a
 // lone CR (old editors) each end a line. A last line without a line end is
-// read. Throws InOutError when the file can't be read.
+// read. Throws InOutError when the file can't be read; a folder, FIFO or
+// device, and a file over 64 MiB (larger than any data file), are refused
+// without being read.
 std::vector<std::string> ReadLines(const std::filesystem::path& path);
 
 // The same in two steps, for readers that go through large files: the file's
@@ -44,15 +46,19 @@ private:
 
 // Replaces the file with the given lines, each ended by CR LF. The content is
 // written in full to a temporary file beside it, synced and closed, and only
-// then renamed over the old file. On any failure the old file is untouched,
-// the temporary file is removed and InOutError is thrown.
+// then renamed over the old file. A symbolic link stays a link: its target
+// gets the new content. An existing file that is not a regular file, or
+// that the user may not write, is refused ("File access denied"). On any
+// failure the old file is untouched, the temporary file is removed and
+// InOutError is thrown.
 void SaveLines(const std::filesystem::path& path, const std::vector<std::string>& lines);
 
 bool FileExists(const std::filesystem::path& path);
 
 // The file in `dir` named `name` whatever the case of its letters: the exact
-// name when it exists, otherwise the first entry equal to it ignoring ASCII
-// case, otherwise dir/name itself.
+// name when it exists, otherwise the entry equal to it ignoring ASCII case
+// that keeps the case of the longest start of the name (the first in byte
+// order among equals), otherwise dir/name itself.
 std::filesystem::path FindFileNoCase(const std::filesystem::path& dir, const std::string& name);
 
 // Creates an empty file (the new golfer's score file). Throws InOutError.

@@ -21,7 +21,10 @@ TCMaintForm::TCMaintForm(QWidget* parent)
                   "&Add Course",
                   "&Modify Course",
                   "&Delete Course",
-                  false},
+                  false,
+                  CourseFileName,
+                  "courses",
+                  MaxCourses},
                  parent) {
     CourseListBox = List();
     AddCourse1 = AddItem();
@@ -32,7 +35,7 @@ TCMaintForm::TCMaintForm(QWidget* parent)
 
 void TCMaintForm::FormCreate() {
     MessageNotifier notifier(this);
-    LoadCourseList(DataDir, courses_, notifier);
+    SetUnreadLines(LoadCourseList(DataDir, courses_, notifier));
     FillListBox();
     SetModified(false);
 }
@@ -118,8 +121,9 @@ void TCMaintForm::DeleteButtonClick() {
 }
 
 void TCMaintForm::SaveButtonClick() {
+    if (!MayDropUnreadLines()) return;
     SaveCourseList(DataDir, courses_);
-    SetModified(false);
+    Saved();
 }
 
 } // namespace tb

@@ -25,7 +25,10 @@ TGMaintForm::TGMaintForm(QWidget* parent)
                   "&Add Golfer",
                   "&Modify Golfer",
                   "&Delete Golfer",
-                  true},
+                  true,
+                  GolferFileName,
+                  "golfers",
+                  MaxGolfers},
                  parent) {
     GolferListBox = List();
     AddGolfer1 = AddItem();
@@ -36,7 +39,7 @@ TGMaintForm::TGMaintForm(QWidget* parent)
 
 void TGMaintForm::FormCreate() {
     MessageNotifier notifier(this);
-    LoadGolfers(DataDir, golfers_, notifier);
+    SetUnreadLines(LoadGolfers(DataDir, golfers_, notifier));
     SortGolfers(golfers_);
     FillListBox();
     SetModified(false);
@@ -140,8 +143,9 @@ void TGMaintForm::DeleteButtonClick() {
 }
 
 void TGMaintForm::SaveButtonClick() {
+    if (!MayDropUnreadLines()) return;
     SaveGolfers(DataDir, golfers_);
-    SetModified(false);
+    Saved();
 }
 
 } // namespace tb

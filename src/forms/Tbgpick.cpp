@@ -113,9 +113,9 @@ int TGPickForm::SelectedGolfer() const {
 void TGPickForm::LoadAndSortScores(const GolferRec& golfer) {
     // The golfer's file was made with the golfer, so a missing one is an
     // input/output error here, not a message.
-    scoreFile_ = std::filesystem::path(DataDir) / ScoreFileName(golfer.ShortName.str());
+    scoresOf_ = golfer.ShortName.str();
     MessageNotifier notifier(this);
-    LoadScores(scoreFile_, scores_, notifier, HubRead);
+    LoadGolferScores(DataDir, scoresOf_, scores_, notifier, HubRead);
     SortScores(scores_);
 }
 
@@ -174,7 +174,7 @@ void TGPickForm::StoreRound() {
     ScoreList updated = scores_;
     updated.push_back(ScoreForm->RoundAsScoreRec());
     SortScores(updated);
-    if (RunHandler(this, [&] { SaveScores(scoreFile_, updated); })) {
+    if (RunHandler(this, [&] { SaveGolferScores(DataDir, scoresOf_, updated); })) {
         scores_ = std::move(updated);
         return;
     }

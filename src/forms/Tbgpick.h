@@ -68,8 +68,8 @@ private:
 
     GolferList golfers_;
     ScoreList scores_;
-    // The score file the score list was read from.
-    std::filesystem::path scoreFile_;
+    // The short name whose score file the score list was read from.
+    std::string scoresOf_;
     int currentGolfer_ = 0; // 1-based; 0 until a golfer has been chosen
     char mode_ = 'N';
 };

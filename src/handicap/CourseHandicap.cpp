@@ -5,16 +5,24 @@
 namespace tb {
 
 long long CourseHandicapValue(Extended index, Extended slope) {
-    return RoundHalfEven(slope * index * (1.0L / 113.0L));
+    try {
+        return RoundHalfEven(slope * index * (1.0L / 113.0L));
+    } catch (const OutOfRangeError&) {
+        return 0;
+    }
 }
 
 CourseHandicapResult ComputeCourseHandicap(const std::string& indexText,
                                            const std::string& slopeText,
                                            const std::string& parTotalText) {
-    Extended index = ToReal48(StrToFloat(indexText));
-    Extended slope = ToReal48(StrToFloat(slopeText));
+    const Extended index = StrToFloat(indexText);
+    const Extended slope = StrToFloat(slopeText);
     CourseHandicapResult result;
-    result.handicap = CourseHandicapValue(index, slope);
+    try {
+        result.handicap = CourseHandicapValue(ToReal48(index), ToReal48(slope));
+    } catch (const OutOfRangeError&) {
+        result.handicap = 0; // the predicted score is then the par
+    }
     result.predicted = result.handicap + StrToInt(parTotalText);
     return result;
 }

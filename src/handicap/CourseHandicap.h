@@ -13,12 +13,13 @@ struct CourseHandicapResult {
     long long predicted = 0;
 };
 
-// slope x index x (1/113), rounded (an exact half to even). The arguments
-// are 6-byte reals.
+// slope x index x (1/113), rounded (an exact half to even); 0 when that does
+// not fit 64 bits. The arguments are 6-byte reals.
 long long CourseHandicapValue(Extended index, Extended slope);
 
 // From the texts as the forms hold them: the index (leading blanks allowed),
-// the course's slope and its total par. Throws ConvertError.
+// the course's slope and its total par. An index or slope no 6-byte real
+// holds gives the course handicap 0. Throws ConvertError.
 CourseHandicapResult ComputeCourseHandicap(const std::string& indexText,
                                            const std::string& slopeText,
                                            const std::string& parTotalText);

@@ -43,7 +43,11 @@ std::string DifferentialLine(int k, const Place& place, IndexVariant variant) {
 
 Extended ScoreDifferential(Extended score, Extended rating, Extended slope) {
     if (score == 0 || slope == 0 || rating == 0) return 0;
-    return RoundedDifferential(score, rating, slope);
+    try {
+        return RoundedDifferential(score, rating, slope);
+    } catch (const OutOfRangeError&) {
+        return 0; // as for a stored text that is no number
+    }
 }
 
 Extended RoundedDifferential(Extended score, Extended rating, Extended slope) {
@@ -60,11 +64,15 @@ Extended StoredScoreDifferential(const ScoreRec& rec) {
     auto filled = [](const std::string& text) {
         return !text.empty() && text != "0" && text != "XXX";
     };
-    if (filled(rec.AdjScore))
-        return ScoreDifferential(Stored48(rec.AdjScore), Stored48(rating), Stored48(slope));
-    if (filled(rec.Score))
-        return ScoreDifferential(Stored48(rec.Score), Stored48(rating), Stored48(slope));
-    return 0;
+    const std::string* score = filled(rec.AdjScore) ? &rec.AdjScore.str()
+                               : filled(rec.Score)  ? &rec.Score.str()
+                                                    : nullptr;
+    if (!score) return 0;
+    try {
+        return ScoreDifferential(Stored48(*score), Stored48(rating), Stored48(slope));
+    } catch (const OutOfRangeError&) {
+        return 0; // a stored value no 6-byte real holds counts as no number
+    }
 }
 
 Extended MaximumIndex(const std::string& sex) {

@@ -12,15 +12,19 @@
 namespace tb {
 
 // (score - rating) x 113 / slope, rounded to a tenth (an exact half to even);
-// 0.0 when any of the three is 0. The arguments are 6-byte reals.
+// 0.0 when any of the three is 0, and when a step of the arithmetic leaves
+// the range of a 6-byte real or of the rounding. The arguments are 6-byte
+// reals.
 Extended ScoreDifferential(Extended score, Extended rating, Extended slope);
 // The same rounding with no test of the values: the caller has decided that
-// there is a differential (the slope must not be 0).
+// there is a differential (the slope must not be 0). Throws OutOfRangeError
+// where ScoreDifferential gives 0.0.
 Extended RoundedDifferential(Extended score, Extended rating, Extended slope);
 
 // The differential of a stored score: from AdjScore when it is filled, else
 // from Score; 0.0 when Rating or Slope is missing. Never fails: a field that
-// is no number counts as 0.
+// is no number, or one no 6-byte real can hold, counts as 0 (and so makes the
+// differential 0.0).
 Extended StoredScoreDifferential(const ScoreRec& rec);
 
 // Which reader's version of the computation runs. The golfer list hub's

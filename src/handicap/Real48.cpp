@@ -7,18 +7,32 @@
 
 namespace tb {
 
+namespace {
+// 2^127: the first magnitude a 6-byte real's exponent cannot reach.
+const Extended Real48Limit = std::ldexp(1.0L, 127);
+// 2^63: the first magnitude a 64-bit whole number cannot hold.
+const Extended Int64Limit = std::ldexp(1.0L, 63);
+} // namespace
+
 Extended ToReal48(Extended value) {
-    if (value == 0 || !std::isfinite(value)) return value;
+    if (value == 0) return value;
+    if (!std::isfinite(value)) throw OutOfRangeError("not a number a 6-byte real can hold");
     int exponent = 0;
     Extended mantissa = std::frexp(value, &exponent); // 0.5 <= |mantissa| < 1
     // The 6-byte real's biased exponent is exponent + 128 and must be 1..255.
     if (exponent < -127) return 0;
     Extended scaled = std::round(std::ldexp(mantissa, 40)); // half away from zero
-    return std::ldexp(scaled, exponent - 40);
+    Extended result = std::ldexp(scaled, exponent - 40);
+    // Rounding up may carry into the next power of two.
+    if (std::fabs(result) >= Real48Limit) throw OutOfRangeError("too large for a 6-byte real");
+    return result;
 }
 
 long long RoundHalfEven(Extended value) {
     Extended floorValue = std::floor(value);
+    // floor + 1 must fit too: the tie rule may take it.
+    if (!(floorValue >= -Int64Limit && floorValue + 1 < Int64Limit))
+        throw OutOfRangeError("too large to round to a whole number");
     Extended diff = value - floorValue;
     long long result = static_cast<long long>(floorValue);
     if (diff > 0.5L) return result + 1;

@@ -1,5 +1,6 @@
 #include "ScoreEntry.h"
 
+#include "../data/Errors.h"
 #include "../data/Text.h"
 #include "HandicapIndex.h"
 
@@ -34,19 +35,41 @@ std::string SumText(const std::vector<std::string>& values) {
     return std::to_string(sum);
 }
 
+namespace {
+// The box's text as a 6-byte real. A number no 6-byte real holds is refused
+// as text that is no number would be.
+Extended BoxReal48(const std::string& text) {
+    try {
+        return ToReal48(StrToFloat(text));
+    } catch (const OutOfRangeError&) {
+        throw ConvertError("'" + text + "' is not a valid floating point value");
+    }
+}
+} // namespace
+
 std::string ScoreFormDifferential(const std::string& adjScore, const std::string& total,
                                   const std::string& rating, const std::string& slope) {
     Extended base = 0;
     if (!adjScore.empty() && adjScore != "XXX" && StrToFloat(adjScore) != 0)
-        base = StrToFloat(adjScore);
+        base = BoxReal48(adjScore);
     else if (!total.empty() && total != "0")
-        base = StrToFloat(total);
+        base = BoxReal48(total);
     // The rating is tested as text: "0" or "00" is neither empty nor "0.0",
     // so it takes part in the arithmetic as the value 0.
     Extended differential = 0;
-    if (base != 0 && !rating.empty() && rating != "0.0" && !slope.empty() && StrToFloat(slope) != 0)
-        differential = RoundedDifferential(ToReal48(base), ToReal48(StrToFloat(rating)),
-                                           ToReal48(StrToFloat(slope)));
+    if (base != 0 && !rating.empty() && rating != "0.0" && !slope.empty() &&
+        StrToFloat(slope) != 0) {
+        const Extended rating48 = BoxReal48(rating);
+        const Extended slope48 = BoxReal48(slope);
+        try {
+            differential = RoundedDifferential(base, rating48, slope48);
+        } catch (const OutOfRangeError&) {
+            // Only the rating box holds enough characters for a value that
+            // takes the arithmetic out of range (a slope or score of three
+            // characters cannot): its text is the one refused.
+            throw ConvertError("'" + rating + "' is not a valid floating point value");
+        }
+    }
     std::string text = FormatFixed(differential, 1, 4);
     if (text.size() > 8) text.resize(8);
     return text;

@@ -10,6 +10,8 @@
 #include <QPrinter>
 #include <QPushButton>
 
+#include <set>
+
 namespace tb {
 namespace Dialogs {
 
@@ -137,7 +139,23 @@ void ClearShown() {
 
 } // namespace Dialogs
 
+namespace {
+std::set<std::string>& PartlyReadShown() {
+    static std::set<std::string> shown;
+    return shown;
+}
+} // namespace
+
 void MessageNotifier::Message(const std::string& text) {
     Dialogs::Message(parent_, ToQt(text));
+}
+
+void MessageNotifier::PartlyRead(const std::string& text) {
+    // The text names the file, so one text stands for one file.
+    if (PartlyReadShown().insert(text).second) Message(text);
+}
+
+void MessageNotifier::ForgetPartlyReadFiles() {
+    PartlyReadShown().clear();
 }
 } // namespace tb

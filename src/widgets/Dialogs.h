@@ -74,10 +74,15 @@ void ClearShown();
 } // namespace Dialogs
 
 // Sends the file routines' messages to plain message boxes over `parent`.
+// That a file was read only in part is said once per file in a run: the
+// lists are read again at every activation, and the user knows by then.
 class MessageNotifier : public Notifier {
 public:
     explicit MessageNotifier(QWidget* parent) : parent_(parent) {}
     void Message(const std::string& text) override;
+    void PartlyRead(const std::string& text) override;
+    // A new run, as far as those messages go (tests start one per case).
+    static void ForgetPartlyReadFiles();
 
 private:
     QWidget* parent_;

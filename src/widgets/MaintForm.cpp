@@ -67,13 +67,29 @@ bool TMaintForm::ConfirmLeave() {
     if (!modified_) return true;
     switch (Dialogs::ConfirmCancel(this, texts_.saveQuestion)) {
     case Dialogs::Answer::Yes:
-        SaveButtonClick(); // a failed save stops here and the window stays
-        return true;
+        // A failed save stops here and the window stays; so does a save the
+        // user declined.
+        SaveButtonClick();
+        return !modified_;
     case Dialogs::Answer::No:
         return true;
     default:
         return false;
     }
+}
+
+bool TMaintForm::MayDropUnreadLines() {
+    if (unreadLines_ <= 0) return true;
+    const std::string question = std::string(texts_.fileName) + " holds " +
+                                 std::to_string(unreadLines_) + " more " + texts_.itemsNoun +
+                                 " than were read; saving keeps only the first " +
+                                 std::to_string(texts_.maxItems) + ". Save anyway?";
+    return Dialogs::Confirm(this, QString::fromStdString(question)) == Dialogs::Answer::Yes;
+}
+
+void TMaintForm::Saved() {
+    unreadLines_ = 0;
+    SetModified(false);
 }
 
 void TMaintForm::ExitButtonClick() {

@@ -21,7 +21,10 @@ struct MaintWindowTexts {
     const char* addItem;      // the Edit menu's three items
     const char* modifyItem;
     const char* deleteItem;
-    bool exitBeforeSave; // tab order: ..., Delete, Exit, Save instead of Save, Exit
+    bool exitBeforeSave;   // tab order: ..., Delete, Exit, Save instead of Save, Exit
+    const char* fileName;  // the list's file, named when a save would drop lines
+    const char* itemsNoun; // "courses", "golfers"
+    int maxItems;          // the most the list takes
 };
 
 class TMaintForm : public TbForm {
@@ -56,6 +59,14 @@ protected:
     void SetModified(bool modified);
     bool FormCloseQuery() override;
 
+    // The list's file held this many lines past the ones the list takes.
+    void SetUnreadLines(int unread) { unreadLines_ = unread; }
+    // Before a save: false when the list was read only in part and the user
+    // does not want the unread lines dropped (the file is then left as it is).
+    bool MayDropUnreadLines();
+    // After a save: the file holds exactly the list.
+    void Saved();
+
 private:
     // False when the user cancels; Yes saves first (a failed save throws).
     bool ConfirmLeave();
@@ -67,6 +78,7 @@ private:
     QAction* deleteItem_;
     bool modified_ = false;
     bool closing_ = false;
+    int unreadLines_ = 0;
 };
 
 } // namespace tb

@@ -28,6 +28,7 @@ void FormTest::SetUp() {
     QDir::setCurrent(QString::fromStdString(dir.path().string()));
     tb::SetIniFilePath(QString::fromStdString((dir / "tarnbeck.ini").string()));
     tb::Dialogs::ClearShown();
+    tb::MessageNotifier::ForgetPartlyReadFiles();
     programTerminated = false;
     tb::Exiting = false;
     tb::MainForm = new tb::TMainForm();
