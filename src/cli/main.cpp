@@ -6,6 +6,7 @@
 #include "data/Errors.h"
 #include "data/GolferFile.h"
 #include "data/ScoreFile.h"
+#include "data/ShortNames.h"
 #include "handicap/HandicapIndex.h"
 #include "handicap/ScoreListLine.h"
 
@@ -45,6 +46,10 @@ int UsageError(const std::string& problem) {
 struct Context {
     fs::path dir = ".";
     StderrNotifier notifier;
+    // A golfer's short name could not name a score file (a hand-edited
+    // golfer list): the golfer's scores read as not found, and the run ends
+    // with exit 3.
+    bool damagedGolferList = false;
 };
 
 tb::GolferList LoadSortedGolfers(Context& ctx) {
@@ -64,6 +69,11 @@ const tb::GolferRec* FindGolfer(const tb::GolferList& golfers, const std::string
 // records already in `scores` are reused.
 void LoadGolferScores(Context& ctx, const tb::GolferRec& golfer, tb::ScoreList& scores) {
     tb::LoadGolferScores(ctx.dir, golfer.ShortName.str(), scores, ctx.notifier);
+    if (!tb::IsPlainShortName(golfer.ShortName.str())) {
+        std::cerr << "tarnbeck-cli: the short name \"" << tb::ShowNuls(golfer.ShortName.str())
+                  << "\" cannot name a score file in the data folder\n";
+        ctx.damagedGolferList = true;
+    }
     tb::SortScores(scores);
 }
 
@@ -127,8 +137,7 @@ int ListIndexes(Context& ctx) {
     return 0;
 }
 
-int Run(int argc, char** argv) {
-    Context ctx;
+int RunCommand(Context& ctx, int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     std::size_t next = 0;
     if (next < args.size() && args[next] == "--dir") {
@@ -162,6 +171,16 @@ int Run(int argc, char** argv) {
         return command == "scores" ? ShowScores(ctx, *golfer) : ShowIndex(ctx, *golfer);
     }
     return UsageError("unknown command: " + command);
+}
+
+int Run(int argc, char** argv) {
+    Context ctx;
+    int code = RunCommand(ctx, argc, argv);
+    if (code == 0 && ctx.damagedGolferList) code = ExitInOutError;
+    // Output that could not be written is no success.
+    std::cout.flush();
+    if (!std::cout) throw tb::InOutError("Unable to write the output");
+    return code;
 }
 } // namespace
 

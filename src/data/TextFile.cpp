@@ -142,10 +142,15 @@ namespace {
 fs::path SaveTarget(const fs::path& path) {
     fs::path target = path;
     struct stat st;
-    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+    // Followed link by link, so that a link whose target is not there yet
+    // leads to where that target will be. A loop ends as the system's own
+    // lookups do.
+    for (int links = 0; ::lstat(target.c_str(), &st) == 0 && S_ISLNK(st.st_mode); ++links) {
+        if (links == 40) ThrowIoError(ELOOP);
         std::error_code ec;
-        target = fs::weakly_canonical(path, ec);
+        const fs::path next = fs::read_symlink(target, ec);
         if (ec) ThrowIoError(ec.value());
+        target = next.is_absolute() ? next : target.parent_path() / next;
     }
     if (::stat(target.c_str(), &st) != 0) {
         if (errno == ENOENT) return target; // a new file

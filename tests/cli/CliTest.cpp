@@ -8,8 +8,11 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <functional>
+#include <grp.h>
 #include <poll.h>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -22,8 +25,10 @@ struct CliRun {
     int code = -1;
 };
 
-// Runs the tool with `args`; with `cwd` given, from that folder.
-CliRun RunCli(const std::vector<std::string>& args, const std::filesystem::path& cwd = {}) {
+// Runs the tool with `args`; with `cwd` given, from that folder; with
+// `asNobody`, as the ordinary user "nobody" (the tests run as root).
+CliRun RunCli(const std::vector<std::string>& args, const std::filesystem::path& cwd = {},
+              bool asNobody = false) {
     int outPipe[2], errPipe[2];
     if (::pipe2(outPipe, O_CLOEXEC) != 0 || ::pipe2(errPipe, O_CLOEXEC) != 0) return {};
     std::vector<std::string> words{TARNBECK_CLI_PATH};
@@ -38,6 +43,9 @@ CliRun RunCli(const std::vector<std::string>& args, const std::filesystem::path&
         ::dup2(outPipe[1], 1);
         ::dup2(errPipe[1], 2);
         if (!cwd.empty() && ::chdir(cwd.c_str()) != 0) ::_exit(126);
+        if (asNobody &&
+            (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(125);
         ::execv(argv[0], argv.data());
         ::_exit(127);
     }
@@ -71,9 +79,9 @@ CliRun RunCli(const std::vector<std::string>& args, const std::filesystem::path&
     return run;
 }
 
-CliRun RunIn(const tbtest::TempDir& dir, std::vector<std::string> args) {
+CliRun RunIn(const tbtest::TempDir& dir, std::vector<std::string> args, bool asNobody = false) {
     args.insert(args.begin(), {"--dir", dir.path().string()});
-    return RunCli(args);
+    return RunCli(args, {}, asNobody);
 }
 
 std::string Join(const std::vector<std::string>& lines, const std::string& eol = "\n") {
@@ -460,6 +468,67 @@ TEST(Cli, UsageErrorsExitWith2) {
     EXPECT_NE(RunCli({"--dir", (dir / "gone").string(), "golfers"}, dir.path())
                   .err.find("no such directory: " + (dir / "gone").string()),
               std::string::npos);
+}
+
+// A folder the tool cannot use as it stands ends the run at once with one
+// clear line on stderr and a non-zero exit, never with a hang or a listing
+// that reads as complete.
+TEST(Cli, BadFoldersFailClearlyWithoutHanging) {
+    const std::string round = Round("20240601", "OAK", "85", "71.2", "121", "83") + "\r\n";
+    const struct {
+        const char* name;
+        std::function<void(const tbtest::TempDir&)> make;
+        std::vector<std::string> args;
+        bool asNobody;
+        int code;
+        std::string err;
+    } cases[] = {
+        {"golfer list is a FIFO",
+         [](const tbtest::TempDir& d) { ::mkfifo((d / "golfers.vxc").c_str(), 0644); },
+         {"golfers"},
+         false,
+         3,
+         "tarnbeck-cli: File access denied\n"},
+        {"golfer list is an endless device",
+         [](const tbtest::TempDir& d) {
+             std::filesystem::create_symlink("/dev/zero", d / "golfers.vxc");
+         },
+         {"indexes"},
+         false,
+         3,
+         "tarnbeck-cli: File access denied\n"},
+        {"short name leading into another folder",
+         [&](const tbtest::TempDir& d) {
+             d.Write("golfers.vxc", "Up~sub/up~0~\r\n");
+             std::filesystem::create_directory(d / "sub");
+             d.Write("sub/up.vxp", round);
+         },
+         {"scores", "sub/up"},
+         false,
+         3,
+         "Error: Golfer score file \"sub/up.vxp\" not found.\n"
+         "tarnbeck-cli: the short name \"sub/up\" cannot name a score file in the data folder\n"},
+        {"score file an ordinary user may not read",
+         [&](const tbtest::TempDir& d) {
+             d.Write("golfers.vxc", "Smith~SMITH~0~\r\n");
+             d.Write("SMITH.vxp", round);
+             std::filesystem::permissions(d / "SMITH.vxp", std::filesystem::perms::none);
+         },
+         {"index", "SMITH"},
+         true,
+         3,
+         "tarnbeck-cli: File access denied\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        tbtest::TempDir dir;
+        c.make(dir);
+        const std::vector<std::string> before = dir.Entries();
+        CliRun run = RunIn(dir, c.args, c.asNobody);
+        EXPECT_EQ(run.code, c.code);
+        EXPECT_EQ(run.err, c.err);
+        EXPECT_EQ(dir.Entries(), before);
+    }
 }
 
 } // namespace

@@ -133,6 +133,14 @@ TEST(TextConversions, RealsAndTheirErrorText) {
             EXPECT_EQ(e.what(), "'"s + bad + "' is not a valid floating point value");
         }
     }
+    // A NUL in the text is shown, not taken for the end of the message.
+    try {
+        tb::StrToFloat("7\0"
+                       "1"s);
+        ADD_FAILURE();
+    } catch (const tb::ConvertError& e) {
+        EXPECT_STREQ(e.what(), "'7\\01' is not a valid floating point value");
+    }
 }
 
 TEST(TextConversions, FormatFixedRoundsDecimalDigitsHalfAwayFromZero) {

@@ -40,6 +40,12 @@ TEST(Real48, RoundsToFortyBitSignificandHalfAwayFromZero) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(tb::ToReal48(c.in), c.out) << c.name;
+    const Extended largest = std::ldexp(2 - 2 * ulp, 126);
+    EXPECT_EQ(tb::ToReal48(largest), largest);
+    const Extended tooLarge[] = {std::ldexp(1.0L, 127), std::ldexp(2 - ulp / 2, 126), -1e99L,
+                                 INFINITY, NAN};
+    for (Extended value : tooLarge)
+        EXPECT_THROW(tb::ToReal48(value), tb::OutOfRangeError) << static_cast<double>(value);
     EXPECT_NE(tb::ToReal48(0.1L), 0.1L);
     EXPECT_NEAR(static_cast<double>(tb::ToReal48(0.1L)), 0.1, 1e-13);
 }
@@ -53,6 +59,9 @@ TEST(Real48, RoundHalfEven) {
                  {2.5001L, 3}, {-2.5001L, -3}, {7, 7}};
     for (const auto& c : cases)
         EXPECT_EQ(tb::RoundHalfEven(c.in), c.out) << static_cast<double>(c.in);
+    EXPECT_EQ(tb::RoundHalfEven(-std::ldexp(1.0L, 63)), INT64_MIN);
+    for (Extended value : {std::ldexp(1.0L, 63), std::ldexp(1.0L, 63) - 0.5L, -1e19L, 1e30L})
+        EXPECT_THROW(tb::RoundHalfEven(value), tb::OutOfRangeError) << static_cast<double>(value);
 }
 
 TEST(ScoreDifferential, RoundsToTheNearestTenthHalfToEven) {
@@ -69,6 +78,14 @@ TEST(ScoreDifferential, RoundsToTheNearestTenthHalfToEven) {
     EXPECT_EQ(diff(0, 71.2L, 121), 0);
     EXPECT_EQ(diff(85, 0, 121), 0);
     EXPECT_EQ(diff(85, 71.2L, 0), 0);
+    // 6.0 over the rating at slope 120 is 5.65 in decimals. Held as a 6-byte
+    // real the quotient lies above the half and gives 5.7; left in extended
+    // precision it lies below and would give 5.6.
+    EXPECT_EQ(diff(78, 72, 120), tb::ToReal48(57 * 0.1L));
+    EXPECT_EQ(tb::RoundHalfEven((78 - 72) * 113 / 120.0L * 10), 56);
+    // A step leaving the 6-byte range, or the rounding's, gives 0.0.
+    EXPECT_EQ(diff(85, 1e37L, 0.01L), 0);
+    EXPECT_EQ(diff(85, -1e18L, 113), 0);
 }
 
 TEST(ScoreDifferential, OfAStoredScore) {
@@ -91,6 +108,11 @@ TEST(ScoreDifferential, OfAStoredScore) {
         {"slope empty", "85", "83", "71.2", "", "0.0"},
         {"nothing to use", "XXX", "0", "71.2", "121", "0.0"},
         {"no number counts as 0", "85", "8a", "71.2", "121", "0.0"},
+        {"rating beyond a 6-byte real", "85", "83", "9e99", "121", "0.0"},
+        {"rating leading out of range", "85", "83", "2e52", "121", "0.0"},
+        {"slope beyond a 6-byte real", "85", "83", "71.2", "9e99", "0.0"},
+        {"AGS beyond a 6-byte real", "85", "9e99", "71.2", "121", "0.0"},
+        {"the half case", "78", "", "72.0", "120", "5.7"},
     };
     for (const auto& c : cases) {
         tb::ScoreRec rec;
@@ -108,8 +130,20 @@ TEST(CourseHandicap, RoundsHalfToEvenAndPredictsTheScore) {
         const char* slope;
         long long handicap;
     } cases[] = {
-        {" 12.3", "121", 13}, {"36.4", "155", 50}, {"0.5", "113", 0},   {"1.5", "113", 2},
-        {"10.5", "113", 10},  {"11.5", "113", 12}, {"-1.2", "113", -1}, {"0", "121", 0},
+        {" 12.3", "121", 13},
+        {"36.4", "155", 50},
+        {"0.5", "113", 0},
+        {"1.5", "113", 2},
+        {"10.5", "113", 10},
+        {"11.5", "113", 12},
+        {"-1.2", "113", -1},
+        {"0", "121", 0},
+        // Beyond a 6-byte real, or beyond the rounding: the handicap is 0
+        // and the predicted score the par.
+        {"12.3", "9e99", 0},
+        {"9e99", "121", 0},
+        {"36.4", "9e37", 0},
+        {"1e30", "113", 0},
     };
     for (const auto& c : cases) {
         tb::CourseHandicapResult r = tb::ComputeCourseHandicap(c.index, c.slope, "72");
@@ -229,11 +263,24 @@ TEST(ScoreForm, Differential) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(tb::ScoreFormDifferential(c.adj, c.total, c.rating, c.slope), c.shown) << c.name;
-    try {
-        tb::ScoreFormDifferential("", "85", "7x.2", "121");
-        ADD_FAILURE();
-    } catch (const tb::ConvertError& e) {
-        EXPECT_STREQ(e.what(), "'7x.2' is not a valid floating point value");
+    // Text that is no number, and a number that leads out of range, are
+    // refused alike.
+    const struct {
+        const char* rating;
+        const char* slope;
+        const char* refused;
+    } refusals[] = {{"7x.2", "121", "7x.2"},
+                    {"9e99", "121", "9e99"},
+                    {"9e37", "121", "9e37"},
+                    {"71.2", "9e99", "9e99"}};
+    for (const auto& r : refusals) {
+        try {
+            tb::ScoreFormDifferential("", "85", r.rating, r.slope);
+            ADD_FAILURE() << r.refused;
+        } catch (const tb::ConvertError& e) {
+            EXPECT_EQ(e.what(),
+                      std::string("'") + r.refused + "' is not a valid floating point value");
+        }
     }
 }
 

@@ -40,9 +40,10 @@ public:
     }
     bool Exists(const std::string& name) const { return std::filesystem::exists(path_ / name); }
     // Names of the entries in the folder, sorted.
-    std::vector<std::string> Entries() const {
+    std::vector<std::string> Entries() const { return EntriesOf(path_); }
+    static std::vector<std::string> EntriesOf(const std::filesystem::path& folder) {
         std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(path_))
+        for (const auto& entry : std::filesystem::directory_iterator(folder))
             names.push_back(entry.path().filename().string());
         std::sort(names.begin(), names.end());
         return names;
