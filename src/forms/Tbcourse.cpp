@@ -58,6 +58,12 @@ TCourseForm::TCourseForm(QWidget* parent) : TbForm(parent) {
     ParTotal = parEdit(21, "Total");
     ParOut->SetTabStop(false);
     ParIn->SetTabStop(false);
+    // The boxes take what the course's fields keep, so that the sums stay
+    // small whole numbers: a hole's par 2, the nine-hole sums and the total 3.
+    for (TEdit* par : Par)
+        par->setMaxLength(2);
+    for (TEdit* sum : {ParOut, ParIn, ParTotal})
+        sum->setMaxLength(3);
 
     OKButton = new TButton("OK", central);
     CancelButton = new TButton("Cancel", central);

@@ -106,6 +106,18 @@ TScoreForm::TScoreForm(QWidget* parent) : TbForm(parent) {
     PuttsOut = box(3, 10, "0");
     PuttsIn = box(3, 20, "0");
     PuttsTotal = box(3, 21, "");
+    // Each box takes no more characters than its field keeps, so that no
+    // sum leaves the range of whole numbers: a hole's score and putts 2,
+    // nine holes' sums 3, the totals 4 (18 holes of 99).
+    for (TEdit* hole : Score)
+        hole->setMaxLength(2);
+    for (TEdit* hole : Putts)
+        hole->setMaxLength(2);
+    for (TEdit* sum : {ScoreOut, ScoreIn, PuttsOut, PuttsIn})
+        sum->setMaxLength(3);
+    for (TEdit* total : {ScoreTotal, PuttsTotal})
+        total->setMaxLength(4);
+    DateField->setMaxLength(10); // MM/DD/YYYY
     for (TEdit* par : Par)
         par->SetReadOnlyGrey();
     for (TEdit* total : {ParOut, ParIn, ParTotal})
