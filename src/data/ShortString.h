@@ -19,7 +19,9 @@ public:
     ShortString(const std::string& text) : ShortString(std::string_view(text)) {}
 
     ShortString& operator=(std::string_view text) {
-        text_.assign(text.substr(0, Capacity));
+        // A fresh string moved in: GCC 12 takes an in-place assign from a
+        // view for a possible overlap and warns (-Wrestrict) where none is.
+        text_ = std::string(text.substr(0, Capacity));
         return *this;
     }
     ShortString& operator=(const std::string& text) { return *this = std::string_view(text); }

@@ -167,7 +167,11 @@ void SaveLines(const fs::path& path, const std::vector<std::string>& lines) {
     FileOps& ops = CurrentFileOps();
     const fs::path target = SaveTarget(path);
     fs::path dir = target.parent_path();
-    std::string pattern = (dir / ("." + target.filename().string() + ".tmp-XXXXXX")).string();
+    // Built by appending: GCC 12 warns (-Wrestrict) at "." + name.
+    std::string tempName = ".";
+    tempName += target.filename().string();
+    tempName += ".tmp-XXXXXX";
+    std::string pattern = (dir / tempName).string();
     mode_t mode = NewFileMode(target);
     int fd = ::mkstemp(pattern.data());
     if (fd < 0) ThrowIoError(errno);

@@ -223,7 +223,10 @@ void TScoreForm::FormCreate() {
     courses_.reserve(MaxCourses);
     DateField->setText(TodayForScoreForm());
     MessageNotifier notifier(this);
-    LoadCourseList(DataDir, courses_, notifier, CourseSlotFill::ScoreForm);
+    // Made at start-up, outside any handler: a course list that cannot be
+    // read is reported here and leaves the list empty.
+    RunHandler(this,
+               [&] { LoadCourseList(DataDir, courses_, notifier, CourseSlotFill::ScoreForm); });
     FillCourseField();
 }
 
