@@ -50,9 +50,11 @@ Answer FromButton(QMessageBox::StandardButton button) {
 }
 
 Answer Box(QMessageBox::Icon icon, QWidget* parent, const QString& title, const QString& text,
-           QMessageBox::StandardButtons buttons, QMessageBox::StandardButton escape) {
+           QMessageBox::StandardButtons buttons, QMessageBox::StandardButton escape,
+           QMessageBox::StandardButton byDefault = QMessageBox::NoButton) {
     QMessageBox box(icon, title, text, buttons, parent);
     box.setEscapeButton(escape);
+    if (byDefault != QMessageBox::NoButton) box.setDefaultButton(byDefault);
     return FromButton(static_cast<QMessageBox::StandardButton>(box.exec()));
 }
 } // namespace
@@ -77,6 +79,12 @@ Answer ConfirmWarning(QWidget* parent, const QString& text) {
     if (scripted) return Scripted(Kind::ConfirmWarning, text, Answer::No);
     return Box(QMessageBox::Warning, parent, "Warning", text, QMessageBox::Yes | QMessageBox::No,
                QMessageBox::No);
+}
+
+Answer ConfirmDroppingData(QWidget* parent, const QString& text) {
+    if (scripted) return Scripted(Kind::ConfirmWarning, text, Answer::No);
+    return Box(QMessageBox::Warning, parent, "Warning", text, QMessageBox::Yes | QMessageBox::No,
+               QMessageBox::No, QMessageBox::No);
 }
 
 Answer ConfirmCancel(QWidget* parent, const QString& text) {

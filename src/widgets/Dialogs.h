@@ -38,6 +38,8 @@ void Warning(QWidget* parent, const QString& text);
 Answer Confirm(QWidget* parent, const QString& text);
 // A warning-style question with Yes and No (the existing score file question).
 Answer ConfirmWarning(QWidget* parent, const QString& text);
+// A warning-style question whose Yes loses data: No is the default button.
+Answer ConfirmDroppingData(QWidget* parent, const QString& text);
 // A question with Yes, No and Cancel.
 Answer ConfirmCancel(QWidget* parent, const QString& text);
 // The general error handler's box.

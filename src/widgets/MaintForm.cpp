@@ -84,7 +84,8 @@ bool TMaintForm::MayDropUnreadLines() {
                                  std::to_string(unreadLines_) + " more " + texts_.itemsNoun +
                                  " than were read; saving keeps only the first " +
                                  std::to_string(texts_.maxItems) + ". Save anyway?";
-    return Dialogs::Confirm(this, QString::fromStdString(question)) == Dialogs::Answer::Yes;
+    return Dialogs::ConfirmDroppingData(this, QString::fromStdString(question)) ==
+           Dialogs::Answer::Yes;
 }
 
 void TMaintForm::Saved() {

@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 
 namespace tb {
@@ -90,9 +91,11 @@ void KeepOnScreen(QWidget* window) {
 
 namespace {
 // Centres its window each time the window is about to be shown, once the
-// window's own layout has sized it, and once more when the window manager
-// has placed it: a window manager may place a modal dialog by rules of its
-// own (openbox does) and then lets the window move itself.
+// window's own layout has sized it, and again whenever the window manager
+// moves it elsewhere before it has settled framed and centred: a window
+// manager may place a modal dialog by rules of its own (openbox does), even
+// after it has framed it, and then lets the window move itself. A window
+// manager that keeps moving it is given up on after a few tries.
 class CentreAtShow : public QObject {
 public:
     CentreAtShow(QWidget* window, CentreAt when) : QObject(window), when_(when) {}
@@ -105,21 +108,32 @@ protected:
             if (window->layout()) window->layout()->activate();
             window->adjustSize();
             CentreWindowOnScreen(window);
-            placedByUs_ = window->pos();
-            watchingPlacement_ = true;
-        } else if (event->type() == QEvent::Move && watchingPlacement_ &&
-                   window->pos() != placedByUs_) {
-            watchingPlacement_ = false;
-            CentreWindowOnScreen(window);
+            tries_ = 0;
+            watching_ = true;
+        } else if (event->type() == QEvent::Move && watching_) {
+            if (HasFrame(window) && IsCentred(window))
+                watching_ = false;
+            else if (++tries_ <= MaxTries)
+                CentreWindowOnScreen(window);
+            else
+                watching_ = false;
         }
         return false;
     }
 
 private:
+    static constexpr int MaxTries = 6;
+
+    static bool IsCentred(const QWidget* window) {
+        const QRect area = AvailableArea(window);
+        const QPoint offset = window->frameGeometry().center() - area.center();
+        return std::abs(offset.x()) <= 1 && std::abs(offset.y()) <= 1;
+    }
+
     CentreAt when_;
     bool centred_ = false;
-    QPoint placedByUs_;
-    bool watchingPlacement_ = false;
+    bool watching_ = false;
+    int tries_ = 0;
 };
 } // namespace
 

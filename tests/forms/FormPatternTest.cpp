@@ -245,7 +245,9 @@ TEST_F(FormPatternTest, TwoChoiceDialogAnswersAndEscapeIsCancel) {
             // leave it off by up to its frame's height.
             const int frame = dialog.frameGeometry().height() - dialog.height();
             EXPECT_TRUE(QTest::qWaitFor([&] { return CentredOnScreen(&dialog, frame); }))
-                << "centred on the screen";
+                << "centred on the screen; frame at " << dialog.frameGeometry().x() << ","
+                << dialog.frameGeometry().y() << " size " << dialog.frameGeometry().width() << "x"
+                << dialog.frameGeometry().height();
             const std::string name = c.name;
             if (name == "Button1")
                 dialog.Button1->click();

@@ -37,7 +37,10 @@ TEST_F(WindowFramesTest, FixedDialogsOpenCentredWithoutAMaximiseBoxAndEscapeCanc
         EXPECT_FALSE(c.dialog->windowFlags() & Qt::WindowMaximizeButtonHint);
         EXPECT_EQ(c.dialog->minimumSize(), c.dialog->maximumSize()) << "fixed size";
         // The window manager's frame may arrive after the window is shown.
-        EXPECT_TRUE(QTest::qWaitFor([&c] { return CentredOnScreen(c.dialog); }));
+        EXPECT_TRUE(QTest::qWaitFor([&c] { return CentredOnScreen(c.dialog); }))
+            << "frame at " << c.dialog->frameGeometry().x() << "," << c.dialog->frameGeometry().y()
+            << " size " << c.dialog->frameGeometry().width() << "x"
+            << c.dialog->frameGeometry().height();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         Settle();
         EXPECT_FALSE(c.dialog->isVisible());
