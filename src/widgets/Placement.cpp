@@ -9,6 +9,7 @@
 #include <QLayout>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
@@ -91,11 +92,11 @@ void KeepOnScreen(QWidget* window) {
 
 namespace {
 // Centres its window each time the window is about to be shown, once the
-// window's own layout has sized it, and again whenever the window manager
-// moves it elsewhere before it has settled framed and centred: a window
-// manager may place a modal dialog by rules of its own (openbox does), even
-// after it has framed it, and then lets the window move itself. A window
-// manager that keeps moving it is given up on after a few tries.
+// window's own layout has sized it. For a while after that it is centred
+// again whenever it is found off centre: a window manager may place a modal
+// dialog by rules of its own (openbox does), even after it has framed it, the
+// frame's true size may become known later, and a dialog's layout may still
+// grow it once it is on the screen.
 class CentreAtShow : public QObject {
 public:
     CentreAtShow(QWidget* window, CentreAt when) : QObject(window), when_(when) {}
@@ -108,21 +109,41 @@ protected:
             if (window->layout()) window->layout()->activate();
             window->adjustSize();
             CentreWindowOnScreen(window);
-            tries_ = 0;
-            watching_ = true;
-        } else if (event->type() == QEvent::Move && watching_) {
-            if (HasFrame(window) && IsCentred(window))
-                watching_ = false;
-            else if (++tries_ <= MaxTries)
-                CentreWindowOnScreen(window);
-            else
-                watching_ = false;
+            Watch(window);
+        } else if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) &&
+                   watching_) {
+            CentreIfOffCentre(window);
         }
         return false;
     }
 
 private:
-    static constexpr int MaxTries = 6;
+    // How long after showing, and how many times, the window is put back.
+    static constexpr int WatchMs = 2500;
+    static constexpr int MaxTries = 12;
+
+    void Watch(QWidget* window) {
+        const int showing = ++showings_;
+        watching_ = true;
+        tries_ = 0;
+        // Looked at again later too, as a frame's size may change unannounced.
+        for (int ms : {150, 400, 1000, 2000})
+            QTimer::singleShot(ms, this, [this, window, showing] {
+                if (showing == showings_ && watching_) CentreIfOffCentre(window);
+            });
+        QTimer::singleShot(WatchMs, this, [this, showing] {
+            if (showing == showings_) watching_ = false;
+        });
+    }
+
+    void CentreIfOffCentre(QWidget* window) {
+        if (!window->isVisible() || (HasFrame(window) && IsCentred(window))) return;
+        if (++tries_ > MaxTries) {
+            watching_ = false;
+            return;
+        }
+        CentreWindowOnScreen(window);
+    }
 
     static bool IsCentred(const QWidget* window) {
         const QRect area = AvailableArea(window);
@@ -134,6 +155,7 @@ private:
     bool centred_ = false;
     bool watching_ = false;
     int tries_ = 0;
+    int showings_ = 0;
 };
 } // namespace
 
