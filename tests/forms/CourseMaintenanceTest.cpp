@@ -3,6 +3,7 @@
 // its OkPressed box when course maintenance becomes active again.
 
 #include "FormTest.h"
+#include "SaveFailures.h"
 
 #include "forms/Tbcmaint.h"
 #include "forms/Tbcourse.h"
@@ -276,11 +277,28 @@ TEST_F(CourseMaintenanceTest, NoMoreThanTheMaximumNumberOfCourses) {
                            "new ones."}));
 }
 
+// Save with a course deleted and one added: whatever fails, courses.vxc and
+// the folder stay as they were and the window keeps the changes; the next
+// Save stores them.
 TEST_F(CourseMaintenanceTest, FailedSaveKeepsTheFileAndTheChanges) {
     dir.Write("courses.vxc", TwoCourses);
     tb::TCMaintForm* form = Open();
     tb::Dialogs::QueueAnswer(Answer::Yes);
     Click(form->DeleteButton);
+    Click(form->AddButton);
+    Settle();
+    TypeCourse("zebra");
+    Click(CourseForm->OKButton);
+    Settle();
+    const QStringList edited{"MOOR", "ZEBRA"};
+    ASSERT_EQ(Lines(form), edited);
+    tb::Dialogs::ClearShown();
+    auto changesKept = [&] {
+        EXPECT_TRUE(form->SaveButton->isEnabled());
+        EXPECT_TRUE(form->Modified());
+        EXPECT_EQ(Lines(form), edited);
+    };
+
     // A folder standing where the temporary file's rename must land makes
     // the save fail even for root.
     std::filesystem::remove(dir / "courses.vxc");
@@ -289,10 +307,22 @@ TEST_F(CourseMaintenanceTest, FailedSaveKeepsTheFileAndTheChanges) {
     Click(form->SaveButton);
     ASSERT_FALSE(Shown().empty());
     EXPECT_EQ(tb::Dialogs::ShownDialogs().back().kind, tb::Dialogs::Kind::Error);
-    EXPECT_TRUE(form->SaveButton->isEnabled());
-    EXPECT_TRUE(form->Modified());
+    changesKept();
     EXPECT_EQ(DataFiles(), (std::vector<std::string>{"courses.vxc"}))
         << "no temporary file is left behind";
+    std::filesystem::remove_all(dir / "courses.vxc");
+    dir.Write("courses.vxc", TwoCourses);
+    tb::Dialogs::ClearShown();
+
+    SaveUnderEveryFailure(
+        dir, "courses.vxc",
+        std::string(TwoCourses).substr(56) +
+            "ZEBRA~71.2~121~72~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~\r\n",
+        [&] { Click(form->SaveButton); }, changesKept);
+
+    EXPECT_FALSE(form->SaveButton->isEnabled());
+    EXPECT_FALSE(form->Modified());
+    EXPECT_TRUE(Shown().empty());
 }
 
 TEST_F(CourseMaintenanceTest, OnlyTheWindowThatOpenedTheEditorTakesItsCourse) {

@@ -4,6 +4,7 @@
 // the score files on disk following every add, rename and delete.
 
 #include "FormTest.h"
+#include "SaveFailures.h"
 
 #include "forms/Tbgmaint.h"
 #include "forms/Tbgname.h"
@@ -393,6 +394,49 @@ TEST_F(GolferMaintenanceTest, GolferLeftWithoutScoreFileGetsAnEmptyOneAtTheNextS
     EXPECT_TRUE(dir.Exists("ADAMS.vxp"));
     EXPECT_EQ(dir.Read("ADAMS.vxp"), "");
     EXPECT_EQ(dir.Read("golfers.vxc"), ThreeGolfers);
+}
+
+// Save with a golfer added (the name dialog's OK made its score file), one
+// deleted (its file went at once) and one listed without a score file (the
+// save makes it): whatever fails, golfers.vxc and the folder stay as they
+// were, the window keeps the changes, and the next Save stores them.
+TEST_F(GolferMaintenanceTest, FailedSaveKeepsTheFilesAndTheChanges) {
+    WriteThreeGolfers();
+    dir.Write("golfers.vxc", std::string(ThreeGolfers) + "BAKER, BO~BAKER~0~\r\n");
+    tb::TGMaintForm* form = Open();
+    ASSERT_TRUE(form);
+    StartAdd(form);
+    Type(GNameForm->LongName, "Mary O'Neil");
+    Tab();
+    Click(GNameForm->OKButton);
+    Settle();
+    ASSERT_TRUE(dir.Exists("MARY_O_N.vxp"));
+    form->GolferListBox->setCurrentRow(2);
+    tb::Dialogs::QueueAnswer(Answer::Yes);
+    Click(form->DeleteButton);
+    ASSERT_FALSE(dir.Exists("JONES.vxp"));
+    const QStringList edited{"ADAMS, AL", "BAKER, BO", "Mary O'Neil", "SMITH, JOHN"};
+    ASSERT_EQ(Lines(form), edited);
+    tb::Dialogs::ClearShown();
+
+    SaveUnderEveryFailure(
+        dir, "golfers.vxc",
+        "ADAMS, AL~ADAMS~0~\r\nBAKER, BO~BAKER~0~\r\nMary O'Neil~MARY_O_N~0~\r\n"
+        "SMITH, JOHN~SMITH~0~\r\n",
+        [&] { Click(form->SaveButton); },
+        [&] {
+            EXPECT_TRUE(form->Modified());
+            EXPECT_TRUE(form->SaveButton->isEnabled());
+            EXPECT_EQ(Lines(form), edited);
+            EXPECT_EQ(form->Golfers().size(), 4u);
+        });
+
+    EXPECT_EQ(dir.Read("BAKER.vxp"), "") << "made by the save";
+    EXPECT_EQ(DataFiles(), (std::vector<std::string>{"ADAMS.vxp", "BAKER.vxp", "MARY_O_N.vxp",
+                                                     "SMITH.VXP", "golfers.vxc"}));
+    EXPECT_FALSE(form->Modified());
+    EXPECT_FALSE(form->SaveButton->isEnabled());
+    EXPECT_TRUE(Shown().empty());
 }
 
 TEST_F(GolferMaintenanceTest, ExitWithoutChangesAsksNothing) {

@@ -2,17 +2,14 @@
 // window's "Enter Scores" through the score form to the golfer's score file
 // on disk, with the limits, the index shown and the closing commands.
 
+#include "SaveFailures.h"
 #include "ScoreEntryFixture.h"
 
-#include "data/TextFile.h"
 #include "forms/Tbcourse.h"
 
 #include <QAction>
 #include <QMenuBar>
 
-#include <sys/resource.h>
-
-#include <cerrno>
 #include <filesystem>
 
 using tb::Dialogs::Kind;
@@ -33,21 +30,6 @@ std::string FivesAndTwos(const std::string& date, const std::string& course,
         line += "2~";
     return line + "90~\r\n";
 }
-
-// Limits the size of files this process writes, for its lifetime.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
-
-private:
-    rlimit saved_{};
-};
 
 class HubTest : public ScoreEntryTest {
 protected:
@@ -360,50 +342,37 @@ TEST_F(HubTest, AMissingScoreFileIsAnInputOutputError) {
     EXPECT_EQ(Shown()[0], "File not found");
 }
 
-// A file-size limit (SIGXFSZ ignored, as the program does) or a failing
-// write: the user sees the error and the score form again, holding the round
-// as typed; the file keeps its old bytes; OK then stores the round.
+// A file-size limit (SIGXFSZ ignored, as the program does) or any one write
+// failing: the user sees the error and the score form again, holding the
+// round as typed; the file keeps its old bytes; OK then stores the round.
 TEST_F(HubTest, ARoundSurvivesAFailedSaveAndIsStoredOnTheRetry) {
-    enum class Failure { FileSizeLimit, FailingWrite };
-    for (Failure failure : {Failure::FileSizeLimit, Failure::FailingWrite}) {
-        SCOPED_TRACE(int(failure));
-        WriteGolfers(OlderRound);
-        tb::TGPickForm* hub = OpenForSmith();
-        ASSERT_TRUE(hub);
-        TypeWholeRound(1, "1/5/99");
-        {
-            FileSizeLimit limit(failure == Failure::FileSizeLimit ? 200 : RLIM_INFINITY);
-            struct FailingWrite : tb::FileOps {
-                long Write(int, const char*, std::size_t) override {
-                    errno = ENOSPC;
-                    return -1;
-                }
-            } failingWrite;
-            tb::FileOps plain;
-            tb::ScopedFileOps ops(
-                failure == Failure::FailingWrite ? static_cast<tb::FileOps&>(failingWrite) : plain);
+    WriteGolfers(OlderRound);
+    tb::TGPickForm* hub = OpenForSmith();
+    ASSERT_TRUE(hub);
+    TypeWholeRound(1, "1/5/99");
+    SaveUnderEveryFailure(
+        dir, "SMITH.vxp",
+        FivesAndTwos("19990105", "OAK HOLLOW", "71.2", "121", "windy") + OlderRound,
+        [&] {
             Click(form()->OKButton);
             Settle();
-        }
-        EXPECT_EQ(Shown(), (std::vector<QString>{"Disk full"}));
-        EXPECT_EQ(tb::Dialogs::ShownDialogs().back().kind, Kind::Error);
-        EXPECT_EQ(dir.Read("SMITH.vxp"), OlderRound);
-        EXPECT_EQ(DataFiles(), (std::vector<std::string>{"ADAMS.vxp", "SMITH.vxp", "courses.vxc",
-                                                         "golfers.vxc"}))
-            << "no temporary file is left behind";
-        ASSERT_TRUE(form()->isVisible()) << "the round is back on the score form";
-        EXPECT_EQ(QApplication::activeWindow(), form());
-        EXPECT_EQ(form()->Score[17]->text(), "5");
-        EXPECT_EQ(form()->CommentField->toPlainText(), "windy");
+        },
+        [&] {
+            ASSERT_TRUE(form()->isVisible()) << "the round is back on the score form";
+            EXPECT_EQ(QApplication::activeWindow(), form());
+            EXPECT_EQ(form()->CourseField->currentText(), "OAK HOLLOW");
+            EXPECT_EQ(form()->DateField->text(), "01/05/1999");
+            EXPECT_EQ(form()->Score[17]->text(), "5");
+            EXPECT_EQ(form()->Putts[17]->text(), "2");
+            EXPECT_EQ(form()->ScoreTotal->text(), "90");
+            EXPECT_EQ(form()->CommentField->toPlainText(), "windy");
+        });
 
-        Click(form()->OKButton);
-        Settle();
-        EXPECT_FALSE(form()->isVisible());
-        EXPECT_EQ(dir.Read("SMITH.vxp"),
-                  FivesAndTwos("19990105", "OAK HOLLOW", "71.2", "121", "windy") + OlderRound);
-        hub->close();
-        tb::Dialogs::ClearShown();
-    }
+    EXPECT_FALSE(form()->isVisible());
+    EXPECT_EQ(QApplication::activeWindow(), hub);
+    EXPECT_EQ(DataFiles(),
+              (std::vector<std::string>{"ADAMS.vxp", "SMITH.vxp", "courses.vxc", "golfers.vxc"}));
+    EXPECT_TRUE(Shown().empty());
 }
 
 TEST_F(HubTest, ASecondAddAScoreBringsTheOpenScoreFormForward) {

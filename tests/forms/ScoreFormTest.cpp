@@ -3,15 +3,13 @@
 // the AGS and the differential, adding a course through the course editor,
 // and the closing commands with what they hand back.
 
+#include "SaveFailures.h"
 #include "ScoreEntryFixture.h"
 
-#include "data/TextFile.h"
 #include "forms/Tbcourse.h"
 
 #include <QAction>
 #include <QMenuBar>
-
-#include <cerrno>
 
 using tb::CourseForm;
 using tb::Dialogs::Kind;
@@ -287,8 +285,8 @@ TEST_F(ScoreFormTest, OkWithoutACourseIsRefusedAndKeepsTheForm) {
     EXPECT_EQ(Focus(), form()->CourseField);
 }
 
-// The course list cannot be written at first: the course goes back to the
-// editor as typed, and its OK then saves it.
+// The course list cannot be written at first, whatever fails: the course
+// goes back to the editor as typed, and its OK then saves it.
 TEST_F(ScoreFormTest, AddCourseSavesTheNewCourseAndSelectsIt) {
     ASSERT_TRUE(OpenForSmith());
     Click(form()->AddCourseButton);
@@ -307,31 +305,28 @@ TEST_F(ScoreFormTest, AddCourseSavesTheNewCourseAndSelectsIt) {
         Tab();
     }
     ASSERT_EQ(CourseForm->ParTotal->text(), "63");
-    {
-        struct DiskFull : tb::FileOps {
-            long Write(int, const char*, std::size_t) override {
-                errno = ENOSPC;
-                return -1;
-            }
-        } diskFull;
-        tb::ScopedFileOps failing(diskFull);
-        Click(CourseForm->OKButton);
-        Settle();
-    }
-    EXPECT_EQ(Shown(), (std::vector<QString>{"Disk full"}));
-    EXPECT_EQ(dir.Read("courses.vxc"), ScoreCourses);
-    ASSERT_TRUE(CourseForm->isVisible()) << "back in the editor";
-    EXPECT_EQ(CourseForm->CourseName->text(), "MEADOW");
-    tb::Dialogs::ClearShown();
-    Click(CourseForm->OKButton);
-    Settle();
+    SaveUnderEveryFailure(
+        dir, "courses.vxc",
+        std::string(ScoreCourses) + "MEADOW~69.8~118~63~4~3~4~3~4~3~4~3~4~3~4~3~4~3~4~3~4~3~\r\n",
+        [&] {
+            Click(CourseForm->OKButton);
+            Settle();
+        },
+        [&] {
+            ASSERT_TRUE(CourseForm->isVisible()) << "back in the editor";
+            EXPECT_EQ(QApplication::activeWindow(), CourseForm);
+            EXPECT_EQ(CourseForm->OkPressed->text(), "0");
+            EXPECT_EQ(CourseForm->CourseName->text(), "MEADOW");
+            EXPECT_EQ(CourseForm->RatingField->text(), "69.8");
+            EXPECT_EQ(CourseForm->SlopeField->text(), "118");
+            EXPECT_EQ(CourseForm->Par[17]->text(), "3");
+            EXPECT_EQ(CourseForm->ParTotal->text(), "63");
+            EXPECT_EQ(form()->CourseField->count(), 2);
+        });
 
     EXPECT_FALSE(CourseForm->isVisible());
     EXPECT_EQ(CourseForm->OkPressed->text(), "0") << "taken once";
     EXPECT_EQ(QApplication::activeWindow(), form());
-    EXPECT_EQ(dir.Read("courses.vxc"),
-              std::string(ScoreCourses) +
-                  "MEADOW~69.8~118~63~4~3~4~3~4~3~4~3~4~3~4~3~4~3~4~3~4~3~\r\n");
     ASSERT_EQ(form()->CourseField->count(), 3);
     EXPECT_EQ(form()->CourseField->itemText(1), "MEADOW") << "the list is read back sorted";
     EXPECT_EQ(form()->CourseField->currentIndex(), 1);
