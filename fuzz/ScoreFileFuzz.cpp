@@ -10,8 +10,9 @@
 // and a Score filled from AdjScore is no longer empty, so the load repairs
 // nothing. Saved by one reader and loaded by another, the list may differ:
 // a reader that fills Score from AdjScore finds an empty Score the other
-// left. A line parsed and formatted parses back to the same record, whatever
-// bytes it holds (line ends included).
+// left. A list sorts newest first without losing a record. A line parsed and
+// formatted parses back to the same record, whatever bytes it holds (line
+// ends included).
 
 #include "FuzzSupport.h"
 #include "data/ScoreFile.h"

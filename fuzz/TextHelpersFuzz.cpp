@@ -1,8 +1,9 @@
 // The text, date and number helpers over any text: dates normalised once stay
 // as they are and pass between their display and storage forms unchanged, a
-// date stepped one way and back is the date again, Copy's pieces join up, and
-// each conversion throws exactly when its Try variant gives false, with the
-// same value otherwise.
+// date or a whole number stepped one way and back is itself again, Copy's
+// pieces join up, each conversion throws exactly when its Try variant gives
+// false and gives the same value otherwise, and a number shown with one
+// decimal reads back within half a tenth.
 
 #include "FuzzSupport.h"
 #include "data/EntryKeys.h"
@@ -61,8 +62,9 @@ tb::StepDirection Opposite(tb::StepDirection direction) {
 }
 
 // Dates of the years 1001 to 9998 step either way to dates of four-digit
-// years. (The stepped year is written without leading zeros, so a step to a
-// year below 1000 gives "", a known fault.)
+// years. (Known faults outside them: a step that lands in a year below 1000
+// gives "", the year being written without leading zeros, and the step past
+// 12/31/9999 gives 01/01/1000, NormalizeDate keeping four of its five digits.)
 void CheckStepDate(std::string_view text) {
     const std::string date = tb::NormalizeDate(text);
     for (tb::StepDirection direction :
