@@ -3,6 +3,8 @@
 # every test of both builds. The window tests run twice: drawn offscreen, and
 # on a virtual X server (Xvfb) under a window manager (openbox), where windows
 # are really mapped, activated and focused. No display of our own is needed.
+# When clang is installed, the libFuzzer targets are built as well and each
+# runs for a few seconds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -78,4 +80,28 @@ for config in plain sanitize; do
     kill -0 "$wm_pid" 2>/dev/null || x_failed "openbox stopped during the $config tests"
     stop_x
 done
+
+# With clang at hand, each libFuzzer target also runs for a few seconds, on a
+# copy of its seed corpus so that the inputs it adds stay out of the
+# repository. An input that breaks a target is kept in build/fuzz/artifacts.
+if command -v clang++ >/dev/null; then
+    echo "== fuzz build"
+    cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+        -DTARNBECK_FUZZ=ON -DTARNBECK_GUI=OFF -DBUILD_TESTING=OFF >/dev/null
+    cmake --build build/fuzz -j "$jobs"
+    echo "== fuzz runs"
+    mkdir -p build/fuzz/artifacts
+    for seeds in fuzz/corpus/*/; do
+        target=$(basename "$seeds")
+        cp -r "$seeds" "$xdir/corpus-$target"
+        if build/fuzz/fuzz/fuzz_"$target" -max_total_time=10 \
+            -artifact_prefix="build/fuzz/artifacts/$target-" "$xdir/corpus-$target" 2>"$xdir/fuzz.log"; then
+            echo "fuzz_$target: $(grep '^Done' "$xdir/fuzz.log")"
+        else
+            echo "fuzz_$target failed:" >&2
+            tail -n 40 "$xdir/fuzz.log" >&2
+            status=1
+        fi
+    done
+fi
 exit $status
