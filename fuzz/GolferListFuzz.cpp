@@ -1,11 +1,10 @@
 // The golfer list from any bytes, two ways. The bytes as golfers.vxc: a save
 // followed by a load gives the same list (a field read holds no "~", line end
 // or NUL and is no longer than the reader keeps; the list is not sorted), and
-// every golfer then has a score file. Each line of the bytes as the name of a
-// file in an otherwise empty folder: the scan gives one male golfer per
-// score file (".vxp" in any case, a base name of at most 8 characters),
-// named by that base name, and the list it gives survives a save and a load
-// as well.
+// every golfer whose short name can name a file then has a score file. Each line of the bytes as
+// the name of a file in an otherwise empty folder: the scan gives one male golfer per base name
+// (".vxp" in any case, a base name of at most 8 characters), named by that base name, and the list
+// it gives survives a save and a load as well.
 
 #include "FuzzSupport.h"
 #include "data/GolferFile.h"
@@ -44,7 +43,9 @@ std::vector<std::string> ScoreFileBases(const std::set<std::string>& names) {
         if (name.size() >= 4 && name.size() - 4 <= tb::MaxShortNameLength &&
             tb::UpperAscii(name.substr(name.size() - 4)) == ".VXP")
             bases.push_back(name.substr(0, name.size() - 4));
+    // Files differing only in the case of ".vxp" make one golfer.
     std::sort(bases.begin(), bases.end());
+    bases.erase(std::unique(bases.begin(), bases.end()), bases.end());
     return bases;
 }
 
@@ -58,8 +59,11 @@ tb::GolferList Load(const fs::path& folder) {
 void CheckSaveAndLoad(const fs::path& folder, const tb::GolferList& golfers) {
     tb::SaveGolfers(folder, golfers);
     FUZZ_CHECK(Load(folder) == golfers);
+    // A short name that cannot name a file in the folder ("..", "../x")
+    // never has one.
     for (const tb::GolferRec& golfer : golfers)
-        FUZZ_CHECK(tb::ScoreFileExists(folder, golfer.ShortName.str()));
+        FUZZ_CHECK(tb::ScoreFileExists(folder, golfer.ShortName.str()) ==
+                   tb::IsPlainShortName(golfer.ShortName.str()));
 }
 
 bool AnyShortNameHolds(const tb::GolferList& golfers, char c) {
@@ -95,10 +99,9 @@ void CheckGolferFile(std::string_view bytes) {
     tbfuzz::WriteFile(folder / tb::GolferFileName, bytes);
     const tb::GolferList golfers = Load(folder);
     FUZZ_CHECK(golfers.size() <= tb::MaxGolfers);
-    // SaveGolfers makes the score file folder / (ShortName + ".vxp"), and a
-    // short name read from the file may hold "/": "../x" or "/x" would have
-    // it create files outside the folder. Those lists are not saved here.
-    if (!AnyShortNameHolds(golfers, '/')) CheckSaveAndLoad(folder, golfers);
+    // A short name read from the file may hold "/" ("../x", "/x"): the save
+    // makes no score file for it, so the list is saved like any other.
+    CheckSaveAndLoad(folder, golfers);
 }
 } // namespace
 

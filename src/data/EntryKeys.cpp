@@ -46,6 +46,9 @@ std::string NormalizeDate(std::string_view input) {
         int yy = (At(s, 7) - '0') * 10 + (At(s, 8) - '0');
         s = Copy(s, 1, 6) + (yy <= 80 ? "20" : "19") + Copy(s, 7, 2);
     }
+    // A one-digit month before a five-digit year ("6-96-00850") would come
+    // out 11 characters long: no date is longer than MM/DD/YYYY.
+    if (s.size() > 10) return "";
     return s;
 }
 
