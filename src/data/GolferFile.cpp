@@ -7,6 +7,7 @@
 #include "TextFile.h"
 
 #include <algorithm>
+#include <map>
 #include <unistd.h>
 
 namespace tb {
@@ -49,18 +50,21 @@ std::vector<std::string> ScoreFilesIn(const fs::path& dir) {
 
 // One male golfer per score file. Two files whose names differ only in the
 // case of ".vxp" make one golfer, who reads the one his short name finds;
-// the user is told that the other is not read.
+// the user is told which file is not read.
 void ScanScoreFiles(const fs::path& dir, GolferList& list, Notifier& notifier) {
+    std::map<std::string, std::string> firstFileOf; // short name -> first file seen
     for (const std::string& name : ScoreFilesIn(dir)) {
         const std::string shortName = ScannedShortName(name);
-        const bool taken = std::any_of(list.begin(), list.end(), [&](const GolferRec& golfer) {
-            return golfer.ShortName == shortName;
-        });
-        if (taken) {
+        if (const auto first = firstFileOf.find(shortName); first != firstFileOf.end()) {
+            // The golfer reads the file his short name's look-up finds: of
+            // this name and the first one, the other stays unread.
+            const std::string read = FindFileNoCase(dir, ScoreFileName(shortName)).filename();
+            const std::string& unread = name == read ? first->second : name;
             notifier.Message("The folder holds more than one score file for \"" + shortName +
-                             "\"; \"" + name + "\" is not read.");
+                             "\"; \"" + unread + "\" is not read.");
             continue;
         }
+        firstFileOf.emplace(shortName, name);
         if (static_cast<int>(list.size()) == MaxGolfers) {
             TellTooMany(notifier, "The folder");
             break;

@@ -240,7 +240,7 @@ TEST(OddFiles, EachScannedScoreFileIsReadByOneGolferOnly) {
     EXPECT_EQ(rounds, (std::vector<std::size_t>{0, 1, 1}));
     EXPECT_EQ(notifier.messages,
               (std::vector<std::string>{"The folder holds more than one score file for \"SMITH\"; "
-                                        "\"SMITH.vxp\" is not read."}));
+                                        "\"SMITH.VXP\" is not read."}));
 }
 
 TEST(OddFiles, AScoreFileThatCannotBeMadeLeavesTheGolferListAsItWas) {
