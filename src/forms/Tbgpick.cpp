@@ -1,5 +1,6 @@
 #include "Tbgpick.h"
 
+#include "Tbindex.h"
 #include "Tbscore.h"
 #include "data/GolferFile.h"
 #include "data/ScoreFile.h"
@@ -79,14 +80,15 @@ TGPickForm::TGPickForm(QWidget* parent) : TbForm(parent) {
     // The other activities come with their own windows; until then they are
     // shown but cannot be chosen (the list's double-click is not connected).
     for (QWidget* later :
-         std::initializer_list<QWidget*>{AddGroupButton, EditScoresButton, IndexButton,
-                                         HandicapButton, PrintScoresButton, PrintHandicapButton})
+         std::initializer_list<QWidget*>{AddGroupButton, EditScoresButton, HandicapButton,
+                                         PrintScoresButton, PrintHandicapButton})
         later->setEnabled(false);
-    for (QAction* later : {AddaGroupofScores1, EditViewScores1, CalculateIndex1, CalculateHandicap1,
-                           PrintScores1, PrintHandicaps1})
+    for (QAction* later :
+         {AddaGroupofScores1, EditViewScores1, CalculateHandicap1, PrintScores1, PrintHandicaps1})
         later->setEnabled(false);
 
     Bind(&TGPickForm::AddAScoreButtonClick, AddAScoreButton, AddaScore1);
+    Bind(&TGPickForm::IndexButtonClick, IndexButton, CalculateIndex1);
     Bind(&TGPickForm::ExitButtonClick, ExitButton, Exit1);
 
     FormCreate();
@@ -110,13 +112,35 @@ int TGPickForm::SelectedGolfer() const {
     return row + 1;
 }
 
-void TGPickForm::LoadAndSortScores(const GolferRec& golfer) {
+ScoreList TGPickForm::LoadAndSortScores(const GolferRec& golfer) {
     // The golfer's file was made with the golfer, so a missing one is an
-    // input/output error here, not a message.
-    scoresOf_ = golfer.ShortName.str();
+    // input/output error here, not a message. Each activity gets a list of
+    // its own: a round still being typed for one golfer must never be
+    // added to a list read for another.
+    ScoreList scores;
+    scores.reserve(MaxScores);
     MessageNotifier notifier(this);
-    LoadGolferScores(DataDir, scoresOf_, scores_, notifier, HubRead);
-    SortScores(scores_);
+    LoadGolferScores(DataDir, golfer.ShortName.str(), scores, notifier, HubRead);
+    SortScores(scores);
+    return scores;
+}
+
+IndexInput TGPickForm::IndexInputFor(const GolferRec& golfer) {
+    return {std::to_string(golfer.Sex), golfer.LongName.str(), IndexVariant::Hub};
+}
+
+void TGPickForm::IndexButtonClick() {
+    const int position = SelectedGolfer();
+    if (position == 0) return; // no golfer to act on
+    currentGolfer_ = position;
+    mode_ = 'I';
+    const GolferRec& golfer = golfers_[position - 1];
+    ScoreList scores = LoadAndSortScores(golfer);
+    IndexDetails details;
+    ComputeIndex(scores, IndexInputFor(golfer), &details);
+    auto* form = new TIndexForm();
+    form->ShowDetails(details);
+    form->ShowFor(this);
 }
 
 void TGPickForm::AddAScoreButtonClick() {
@@ -131,7 +155,8 @@ void TGPickForm::AddAScoreButtonClick() {
     currentGolfer_ = position;
     mode_ = 'A';
     const GolferRec& golfer = golfers_[position - 1];
-    LoadAndSortScores(golfer);
+    scores_ = LoadAndSortScores(golfer);
+    scoresOf_ = golfer.ShortName.str();
     if (static_cast<int>(scores_.size()) >= MaxScores) {
         Dialogs::Warning(this, "This golfer has reached the maximum allowed number of scores for "
                                "a golfer.  You must delete some old scores for this golfer "
@@ -147,14 +172,15 @@ void TGPickForm::AddAScoreButtonClick() {
     ScoreForm->AddingGroup->setText("0");
     // A result nobody took (its opener went away) must not be taken now.
     ScoreForm->ClearResult();
-    const IndexResult index = ComputeIndex(
-        scores_, IndexInput{std::to_string(golfer.Sex), golfer.LongName.str(), IndexVariant::Hub});
+    const IndexResult index = ComputeIndex(scores_, IndexInputFor(golfer));
     ScoreForm->IndexField->setText(ToQt(FormatIndex(index.index, 4)));
     ScoreForm->ShowFor(this);
 }
 
 void TGPickForm::FormActivate() {
-    if (mode_ == 'A' && TakeResultFrom(ScoreForm)) StoreRound();
+    // A round accepted on a score form opened here is stored whatever
+    // activity was started since: it goes to the golfer it was typed for.
+    if (TakeResultFrom(ScoreForm)) StoreRound();
     if (GolferListBox->count() > 0)
         GolferListBox->setCurrentRow(currentGolfer_ > 0 ? currentGolfer_ - 1 : 0);
 }

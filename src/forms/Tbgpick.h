@@ -5,6 +5,7 @@
 // the golfer's score file. A new window is made for each "Enter Scores".
 
 #include "data/Records.h"
+#include "handicap/HandicapIndex.h"
 #include "widgets/Controls.h"
 #include "widgets/TbForm.h"
 
@@ -41,6 +42,7 @@ public:
     QAction* PrintHandicaps1;
 
     void AddAScoreButtonClick();
+    void IndexButtonClick();
     void ExitButtonClick();
 
     // What the window works on, for those who look in.
@@ -63,12 +65,14 @@ private:
     bool RoundOpen();
     // The selected golfer's list position (1-based), or 0 with no golfer.
     int SelectedGolfer() const;
-    // Reads the golfer's score file into the score list, newest first.
-    void LoadAndSortScores(const GolferRec& golfer);
+    // The golfer's score file, newest first.
+    ScoreList LoadAndSortScores(const GolferRec& golfer);
+    static IndexInput IndexInputFor(const GolferRec& golfer);
 
     GolferList golfers_;
+    // The round being added: the scores it goes into, read when the score
+    // form was opened, and the short name whose score file they came from.
     ScoreList scores_;
-    // The short name whose score file the score list was read from.
     std::string scoresOf_;
     int currentGolfer_ = 0; // 1-based; 0 until a golfer has been chosen
     char mode_ = 'N';

@@ -4,6 +4,7 @@
 
 #include "SaveFailures.h"
 #include "ScoreEntryFixture.h"
+#include "forms/Tbindex.h"
 
 #include "forms/Tbcourse.h"
 
@@ -75,11 +76,12 @@ TEST_F(HubTest, ListsTheGolfersSortedWithTheLaterActivitiesDisabled) {
     EXPECT_TRUE(hub->AddaScore1->isEnabled());
     EXPECT_TRUE(hub->ExitButton->isEnabled());
     for (QWidget* later : std::initializer_list<QWidget*>{
-             hub->AddGroupButton, hub->EditScoresButton, hub->IndexButton, hub->HandicapButton,
+             hub->AddGroupButton, hub->EditScoresButton, hub->HandicapButton,
              hub->PrintScoresButton, hub->PrintHandicapButton})
         EXPECT_FALSE(later->isEnabled()) << later->objectName().toStdString();
-    for (QAction* later : {hub->AddaGroupofScores1, hub->EditViewScores1, hub->CalculateIndex1,
-                           hub->CalculateHandicap1, hub->PrintScores1, hub->PrintHandicaps1})
+    EXPECT_TRUE(hub->IndexButton->isEnabled() && hub->CalculateIndex1->isEnabled());
+    for (QAction* later : {hub->AddaGroupofScores1, hub->EditViewScores1, hub->CalculateHandicap1,
+                           hub->PrintScores1, hub->PrintHandicaps1})
         EXPECT_FALSE(later->isEnabled()) << later->text().toStdString();
     EXPECT_EQ(hub->AddGroupButton->text(), "Add Group of Scores");
     EXPECT_EQ(hub->PrintHandicaps1->text(), "Print Ha&ndicaps");
@@ -129,6 +131,30 @@ TEST_F(HubTest, AWholeRoundTypedWithEnterReachesTheScoreFile) {
     Activate(hub);
     EXPECT_EQ(dir.Read("SMITH.vxp"),
               FivesAndTwos("19990105", "OAK HOLLOW", "71.2", "121", "windy") + OlderRound);
+}
+
+// An index asked for another golfer while a round is being typed reads that
+// golfer's scores on its own: the round still goes to its golfer's file.
+TEST_F(HubTest, ARoundTypedWhileAnotherGolfersIndexIsShownReachesItsOwnFile) {
+    WriteGolfers(OlderRound, OlderRound);
+    ASSERT_TRUE(OpenForSmith());
+    tb::TGPickForm* hub = tb::GPickForm;
+    TypeWholeRound(1, "1/5/99");
+    ASSERT_TRUE(Activate(hub));
+    hub->GolferListBox->setCurrentRow(0); // Ann Adams
+    Click(hub->IndexButton);
+    Settle();
+    auto* details = qobject_cast<tb::TIndexForm*>(QApplication::activeWindow());
+    ASSERT_TRUE(details);
+    EXPECT_TRUE(details->Field[0]->text().startsWith("1 scores on file for Ann Adams."));
+    Click(details->OkButton);
+    Settle();
+    ASSERT_TRUE(Activate(form()));
+    Click(form()->OKButton);
+    Settle();
+    EXPECT_EQ(dir.Read("SMITH.vxp"),
+              FivesAndTwos("19990105", "OAK HOLLOW", "71.2", "121", "windy") + OlderRound);
+    EXPECT_EQ(dir.Read("ADAMS.vxp"), OlderRound);
 }
 
 // Coming back to the score form from another of the program's windows moves

@@ -1,0 +1,80 @@
+#include "Tbindex.h"
+
+#include "widgets/Latin1.h"
+
+#include <QFontDatabase>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+namespace tb {
+
+TIndexForm::TIndexForm(QWidget* parent) : TbForm(parent) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle("Current Index");
+    setWindowFlags(FixedDialogFlags);
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+
+    // The lines on a white framed panel, in a fixed-pitch font: the lines
+    // line their numbers up with spaces.
+    auto* panel = new QFrame(central);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setAutoFillBackground(true);
+    QPalette white = panel->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    white.setColor(QPalette::Base, Qt::white);
+    panel->setPalette(white);
+    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    auto* lines = new QVBoxLayout(panel);
+    lines->setSpacing(0);
+    for (QLineEdit*& field : Field) {
+        field = new QLineEdit(panel);
+        field->setFrame(false);
+        field->setReadOnly(true);
+        field->setFocusPolicy(Qt::NoFocus);
+        field->setFont(fixed);
+        lines->addWidget(field);
+    }
+
+    // Room for the longest line, 80 characters.
+    panel->setMinimumWidth(QFontMetrics(fixed).horizontalAdvance(QString(82, '0')));
+
+    OkButton = new TButton("OK", central);
+    CancelButton = new TButton("Cancel", central);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(OkButton);
+    buttons->addWidget(CancelButton);
+    auto* layout = new QVBoxLayout(central);
+    layout->addWidget(panel);
+    layout->addLayout(buttons);
+
+    Bind(&TIndexForm::OkButtonClick, OkButton);
+    Bind(&TIndexForm::CancelButtonClick, CancelButton);
+    MakeFixedSize();
+    SetCancelButton(CancelButton);
+    CentreOnScreen();
+}
+
+void TIndexForm::ShowDetails(const IndexDetails& details) {
+    for (std::size_t i = 0; i < Field.size(); ++i)
+        Field[i]->setText(ToQt(details[i]));
+}
+
+void TIndexForm::OkButtonClick() {
+    close();
+}
+
+bool TIndexForm::FormCloseQuery() {
+    // However it is closed (OK, Cancel, Escape, the close box), the window
+    // that opened it comes back.
+    HideToOpener();
+    return true;
+}
+
+void TIndexForm::CancelButtonClick() {
+    close();
+}
+
+} // namespace tb
