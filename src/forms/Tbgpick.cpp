@@ -1,5 +1,6 @@
 #include "Tbgpick.h"
 
+#include "Tbhcp.h"
 #include "Tbindex.h"
 #include "Tbscore.h"
 #include "data/GolferFile.h"
@@ -79,16 +80,15 @@ TGPickForm::TGPickForm(QWidget* parent) : TbForm(parent) {
 
     // The other activities come with their own windows; until then they are
     // shown but cannot be chosen (the list's double-click is not connected).
-    for (QWidget* later :
-         std::initializer_list<QWidget*>{AddGroupButton, EditScoresButton, HandicapButton,
-                                         PrintScoresButton, PrintHandicapButton})
+    for (QWidget* later : std::initializer_list<QWidget*>{AddGroupButton, EditScoresButton,
+                                                          PrintScoresButton, PrintHandicapButton})
         later->setEnabled(false);
-    for (QAction* later :
-         {AddaGroupofScores1, EditViewScores1, CalculateHandicap1, PrintScores1, PrintHandicaps1})
+    for (QAction* later : {AddaGroupofScores1, EditViewScores1, PrintScores1, PrintHandicaps1})
         later->setEnabled(false);
 
     Bind(&TGPickForm::AddAScoreButtonClick, AddAScoreButton, AddaScore1);
     Bind(&TGPickForm::IndexButtonClick, IndexButton, CalculateIndex1);
+    Bind(&TGPickForm::HandicapButtonClick, HandicapButton, CalculateHandicap1);
     Bind(&TGPickForm::ExitButtonClick, ExitButton, Exit1);
 
     FormCreate();
@@ -140,6 +140,21 @@ void TGPickForm::IndexButtonClick() {
     ComputeIndex(scores, IndexInputFor(golfer), &details);
     auto* form = new TIndexForm();
     form->ShowDetails(details);
+    form->ShowFor(this);
+}
+
+void TGPickForm::HandicapButtonClick() {
+    const int position = SelectedGolfer();
+    if (position == 0) return; // no golfer to act on
+    currentGolfer_ = position;
+    mode_ = 'H';
+    const GolferRec& golfer = golfers_[position - 1];
+    ScoreList scores = LoadAndSortScores(golfer);
+    const IndexResult index = ComputeIndex(scores, IndexInputFor(golfer));
+    auto* form = new THandicapForm();
+    form->GolferName->setText(ToQt(golfer.LongName));
+    form->GolferShortName->setText(ToQt(golfer.ShortName));
+    form->IndexField->setText(ToQt(FormatIndex(index.index, 4)));
     form->ShowFor(this);
 }
 

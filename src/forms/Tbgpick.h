@@ -43,6 +43,7 @@ public:
 
     void AddAScoreButtonClick();
     void IndexButtonClick();
+    void HandicapButtonClick();
     void ExitButtonClick();
 
     // What the window works on, for those who look in.

@@ -1,8 +1,10 @@
-// The golfer list's "Calculate Index": a window of its own showing how the
-// index was obtained, with the golfer list's variant of the detail lines.
+// The golfer list's "Calculate Index" and "Course Handicap": windows of their
+// own showing how the index was obtained (the golfer list's variant of the
+// detail lines) and the course handicap at a course the user picks.
 
 #include "ScoreEntryFixture.h"
 #include "forms/Tbgpick.h"
+#include "forms/Tbhcp.h"
 #include "forms/Tbindex.h"
 
 namespace tbtest {
@@ -62,6 +64,44 @@ TEST_F(IndexDetailsTest, TheDetailsLandOnTheirLinesAndTheListKeepsItsGolfer) {
         hub->close();
         Settle();
     }
+}
+
+TEST_F(IndexDetailsTest, TheCourseHandicapFollowsTheCoursePickedWithTheKeys) {
+    dir.Write("courses.vxc", ScoreCourses);
+    WriteGolfers(Rounds(3)); // fewer than 5 scores: the index is 36.4
+    tb::TGPickForm* hub = OpenHub();
+    ASSERT_TRUE(hub);
+    hub->GolferListBox->setCurrentRow(1);
+    Click(hub->HandicapButton);
+    Settle();
+    auto* form = qobject_cast<tb::THandicapForm*>(QApplication::activeWindow());
+    ASSERT_TRUE(form);
+    EXPECT_EQ(form->windowTitle(), "Course Handicap - John Smith");
+    EXPECT_EQ(form->IndexField->text(), "36.4");
+    EXPECT_EQ(form->Hdcp1->text(), "Please select a course.");
+    EXPECT_EQ(form->RatingField->text(), "");
+    EXPECT_EQ(QApplication::focusWidget(), form->CourseField);
+    const struct {
+        const char* rating;
+        const char* slope;
+        const char* handicap;
+        const char* predicted;
+    } picks[] = {{"70.5", "125", "40", "112"}, {"71.2", "121", "39", "111"}};
+    for (const auto& p : picks) {
+        QTest::keyClick(form->CourseField, Qt::Key_Down);
+        EXPECT_EQ(form->RatingField->text(), p.rating);
+        EXPECT_EQ(form->SlopeField->text(), p.slope);
+        EXPECT_EQ(form->ParField->text(), "72");
+        EXPECT_EQ(form->Hdcp1->text(),
+                  QString("Handicap for John Smith at this course is: ") + p.handicap);
+        EXPECT_EQ(form->Hdcp2->text(),
+                  QString("Predicted score for John Smith is: ") + p.predicted);
+    }
+    EXPECT_TRUE(form->CourseChosen());
+    Click(form->OKButton);
+    Settle();
+    EXPECT_EQ(QApplication::activeWindow(), hub);
+    EXPECT_EQ(hub->GolferListBox->currentRow(), 1);
 }
 
 } // namespace

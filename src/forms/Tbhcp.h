@@ -1,0 +1,58 @@
+#pragma once
+// A golfer's course handicap and predicted score at a course the user picks
+// from the course list. Each request makes a new window; its opener hands
+// over the golfer's names and index.
+
+#include "data/Records.h"
+#include "widgets/Controls.h"
+#include "widgets/TbForm.h"
+
+class QAction;
+class QComboBox;
+class QLabel;
+
+namespace tb {
+
+class THandicapForm : public TbForm {
+    Q_OBJECT
+public:
+    explicit THandicapForm(QWidget* parent = nullptr);
+
+    QLabel* CourseLabel;
+    QComboBox* CourseField;
+    TEdit* RatingField;
+    TEdit* SlopeField;
+    TEdit* ParField;
+    TEdit* IndexField;
+    TEdit* Hdcp1;
+    TEdit* Hdcp2;
+    TButton* OKButton;
+    TButton* PrintButton;
+    THiddenEdit* GolferName;
+    THiddenEdit* GolferShortName;
+    QAction* Exit1;
+    QAction* Help2;
+    QAction* AboutTarnbeck1;
+
+    void CourseFieldClick();
+    void OKButtonClick();
+    void Help2Click();
+    void AboutTarnbeck1Click();
+
+    bool CourseChosen() const { return courseChosen_; }
+
+protected:
+    void FormActivate() override;
+    bool FormCloseQuery() override;
+
+private:
+    void FormCreate();
+    // Shows the course at `position` (1-based) and the golfer's handicap
+    // and predicted score there.
+    void CourseHandicap(int position);
+
+    CourseSummaryList courses_;
+    bool courseChosen_ = false;
+};
+
+} // namespace tb
