@@ -129,31 +129,33 @@ IndexInput TGPickForm::IndexInputFor(const GolferRec& golfer) {
     return {std::to_string(golfer.Sex), golfer.LongName.str(), IndexVariant::Hub};
 }
 
-void TGPickForm::IndexButtonClick() {
+const GolferRec* TGPickForm::StartActivity(char mode) {
     const int position = SelectedGolfer();
-    if (position == 0) return; // no golfer to act on
+    if (position == 0) return nullptr; // no golfer to act on
     currentGolfer_ = position;
-    mode_ = 'I';
-    const GolferRec& golfer = golfers_[position - 1];
-    ScoreList scores = LoadAndSortScores(golfer);
+    mode_ = mode;
+    return &golfers_[position - 1];
+}
+
+void TGPickForm::IndexButtonClick() {
+    const GolferRec* golfer = StartActivity('I');
+    if (!golfer) return;
+    ScoreList scores = LoadAndSortScores(*golfer);
     IndexDetails details;
-    ComputeIndex(scores, IndexInputFor(golfer), &details);
+    ComputeIndex(scores, IndexInputFor(*golfer), &details);
     auto* form = new TIndexForm();
     form->ShowDetails(details);
     form->ShowFor(this);
 }
 
 void TGPickForm::HandicapButtonClick() {
-    const int position = SelectedGolfer();
-    if (position == 0) return; // no golfer to act on
-    currentGolfer_ = position;
-    mode_ = 'H';
-    const GolferRec& golfer = golfers_[position - 1];
-    ScoreList scores = LoadAndSortScores(golfer);
-    const IndexResult index = ComputeIndex(scores, IndexInputFor(golfer));
+    const GolferRec* golfer = StartActivity('H');
+    if (!golfer) return;
+    ScoreList scores = LoadAndSortScores(*golfer);
+    const IndexResult index = ComputeIndex(scores, IndexInputFor(*golfer));
     auto* form = new THandicapForm();
-    form->GolferName->setText(ToQt(golfer.LongName));
-    form->GolferShortName->setText(ToQt(golfer.ShortName));
+    form->GolferName->setText(ToQt(golfer->LongName));
+    form->GolferShortName->setText(ToQt(golfer->ShortName));
     form->IndexField->setText(ToQt(FormatIndex(index.index, 4)));
     form->ShowFor(this);
 }

@@ -64,6 +64,9 @@ private:
     void StoreRound();
     // True (after saying so) while the score form holds a round opened here.
     bool RoundOpen();
+    // Starts the activity `mode` for the selected golfer: the golfer, or
+    // null with no golfer to act on.
+    const GolferRec* StartActivity(char mode);
     // The selected golfer's list position (1-based), or 0 with no golfer.
     int SelectedGolfer() const;
     // The golfer's score file, newest first.
