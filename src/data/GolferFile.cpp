@@ -163,11 +163,11 @@ void SaveGolfers(const fs::path& dir, const GolferList& list) {
     try {
         for (const GolferRec& golfer : list) {
             const std::string shortName = CutAtNul(golfer.ShortName.str());
-            if (!IsPlainShortName(shortName)) continue;
-            const std::string name = ScoreFileName(shortName);
-            if (FileExists(FindFileNoCase(dir, name))) continue;
-            CreateEmptyFile(dir / name);
-            created.push_back(dir / name);
+            // A name that cannot name a file is taken as having one.
+            if (!IsPlainShortName(shortName) || ScoreFileExists(dir, shortName)) continue;
+            const fs::path file = dir / ScoreFileName(shortName);
+            CreateEmptyFile(file);
+            created.push_back(file); // only what this save made is removed
         }
         SaveLines(dir / GolferFileName, lines);
     } catch (const InOutError&) {

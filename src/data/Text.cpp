@@ -122,11 +122,13 @@ bool TryStrToFloat(std::string_view text, long double& value) {
     return true;
 }
 
+void ThrowNotAFloat(std::string_view text) {
+    throw ConvertError("'" + ShowNuls(std::string(text)) + "' is not a valid floating point value");
+}
+
 long double StrToFloat(std::string_view text) {
     long double value = 0;
-    if (!TryStrToFloat(text, value))
-        throw ConvertError("'" + ShowNuls(std::string(text)) +
-                           "' is not a valid floating point value");
+    if (!TryStrToFloat(text, value)) ThrowNotAFloat(text);
     return value;
 }
 

@@ -31,6 +31,9 @@ long double StrToFloat(std::string_view text);
 // The same conversions without the error: false when the text is no number.
 bool TryStrToInt(std::string_view text, int& value);
 bool TryStrToFloat(std::string_view text, long double& value);
+// The conversion error StrToFloat gives for `text` (also for a number the
+// arithmetic cannot hold).
+[[noreturn]] void ThrowNotAFloat(std::string_view text);
 
 // The value with `decimals` decimals, rounded half away from zero on its
 // decimal digits, right-aligned in at least `width` characters.

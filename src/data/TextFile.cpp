@@ -108,9 +108,8 @@ namespace {
 FileOps defaultOps;
 FileOps* currentOps = &defaultOps;
 
-mode_t NewFileMode(const fs::path& path) {
-    struct stat st;
-    if (::stat(path.c_str(), &st) == 0) return st.st_mode & 07777;
+// The mode a new file gets from the process's umask.
+mode_t NewFileMode() {
     mode_t mask = ::umask(0);
     ::umask(mask);
     return 0666 & ~mask;
@@ -138,8 +137,9 @@ ScopedFileOps::~ScopedFileOps() {
 namespace {
 // Where a save of `path` lands: the file itself, or the file a symbolic link
 // leads to, so that the link stays a link and its target gets the new
-// content. An existing target must be a regular file the user may write.
-fs::path SaveTarget(const fs::path& path) {
+// content. An existing target must be a regular file the user may write;
+// `mode` becomes its mode (the new file keeps it), or a new file's.
+fs::path SaveTarget(const fs::path& path, mode_t& mode) {
     fs::path target = path;
     struct stat st;
     // Followed link by link, so that a link whose target is not there yet
@@ -153,26 +153,28 @@ fs::path SaveTarget(const fs::path& path) {
         target = next.is_absolute() ? next : target.parent_path() / next;
     }
     if (::stat(target.c_str(), &st) != 0) {
-        if (errno == ENOENT) return target; // a new file
-        ThrowIoError(errno);
+        if (errno != ENOENT) ThrowIoError(errno);
+        mode = NewFileMode();
+        return target;
     }
     if (!S_ISREG(st.st_mode)) RefuseSpecialFile();
     // The rename below would replace a file whatever its mode says.
     if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) ThrowIoError(errno);
+    mode = st.st_mode & 07777;
     return target;
 }
 } // namespace
 
 void SaveLines(const fs::path& path, const std::vector<std::string>& lines) {
     FileOps& ops = CurrentFileOps();
-    const fs::path target = SaveTarget(path);
+    mode_t mode = 0;
+    const fs::path target = SaveTarget(path, mode);
     fs::path dir = target.parent_path();
     // Built by appending: GCC 12 warns (-Wrestrict) at "." + name.
     std::string tempName = ".";
     tempName += target.filename().string();
     tempName += ".tmp-XXXXXX";
     std::string pattern = (dir / tempName).string();
-    mode_t mode = NewFileMode(target);
     int fd = ::mkstemp(pattern.data());
     if (fd < 0) ThrowIoError(errno);
     const std::string tempPath = pattern;

@@ -97,7 +97,6 @@ TGPickForm::TGPickForm(QWidget* parent) : TbForm(parent) {
 void TGPickForm::FormCreate() {
     UsePlacement("GPickForm", {385, 113, 103, 572});
     golfers_.reserve(MaxGolfers);
-    scores_.reserve(MaxScores);
     MessageNotifier notifier(this);
     LoadGolfers(DataDir, golfers_, notifier);
     SortGolfers(golfers_);

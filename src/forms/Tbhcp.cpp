@@ -31,7 +31,7 @@ TEdit* Sentence(QWidget* parent) {
 } // namespace
 
 THandicapForm::THandicapForm(QWidget* parent) : TbForm(parent) {
-    setAttribute(Qt::WA_DeleteOnClose);
+    HandBackWhenClosed();
     setWindowTitle("Course Handicap");
     setWindowFlags(FixedDialogFlags);
     auto* central = new QWidget(this);
@@ -133,12 +133,6 @@ void THandicapForm::CourseHandicap(int position) {
 
 void THandicapForm::OKButtonClick() {
     close();
-}
-
-bool THandicapForm::FormCloseQuery() {
-    // However it is closed, the window that opened it comes back.
-    HideToOpener();
-    return true;
 }
 
 void THandicapForm::Help2Click() {

@@ -43,7 +43,6 @@ public:
 
 protected:
     void FormActivate() override;
-    bool FormCloseQuery() override;
 
 private:
     void FormCreate();

@@ -10,7 +10,7 @@
 namespace tb {
 
 TIndexForm::TIndexForm(QWidget* parent) : TbForm(parent) {
-    setAttribute(Qt::WA_DeleteOnClose);
+    HandBackWhenClosed();
     setWindowTitle("Current Index");
     setWindowFlags(FixedDialogFlags);
     auto* central = new QWidget(this);
@@ -64,13 +64,6 @@ void TIndexForm::ShowDetails(const IndexDetails& details) {
 
 void TIndexForm::OkButtonClick() {
     close();
-}
-
-bool TIndexForm::FormCloseQuery() {
-    // However it is closed (OK, Cancel, Escape, the close box), the window
-    // that opened it comes back.
-    HideToOpener();
-    return true;
 }
 
 void TIndexForm::CancelButtonClick() {

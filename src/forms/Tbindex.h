@@ -28,9 +28,6 @@ public:
 
     void OkButtonClick();
     void CancelButtonClick();
-
-protected:
-    bool FormCloseQuery() override;
 };
 
 } // namespace tb

@@ -1,6 +1,5 @@
 #include "ScoreEntry.h"
 
-#include "../data/Errors.h"
 #include "../data/Text.h"
 #include "HandicapIndex.h"
 
@@ -42,7 +41,7 @@ Extended BoxReal48(const std::string& text) {
     try {
         return ToReal48(StrToFloat(text));
     } catch (const OutOfRangeError&) {
-        throw ConvertError("'" + text + "' is not a valid floating point value");
+        ThrowNotAFloat(text);
     }
 }
 } // namespace
@@ -67,7 +66,7 @@ std::string ScoreFormDifferential(const std::string& adjScore, const std::string
             // Only the rating box holds enough characters for a value that
             // takes the arithmetic out of range (a slope or score of three
             // characters cannot): its text is the one refused.
-            throw ConvertError("'" + rating + "' is not a valid floating point value");
+            ThrowNotAFloat(rating);
         }
     }
     std::string text = FormatFixed(differential, 1, 4);

@@ -144,6 +144,11 @@ void TbForm::FinishFixedDialog(QLineEdit* okPressed, QAbstractButton* cancel) {
     CentreOnScreen();
 }
 
+void TbForm::HandBackWhenClosed() {
+    setAttribute(Qt::WA_DeleteOnClose);
+    handsBackWhenClosed_ = true;
+}
+
 void TbForm::CentreOnScreen() {
     CentreWhenShown(this, CentreAt::FirstShowing);
 }
@@ -234,6 +239,7 @@ void TbForm::closeEvent(QCloseEvent* event) {
     if (!mayClose) return;
     FlushPlacement();
     event->accept();
+    if (handsBackWhenClosed_) HideToOpener();
 }
 
 } // namespace tb

@@ -76,6 +76,10 @@ public:
 
     // Opens the window centred on its screen (forms without placement).
     void CentreOnScreen();
+    // A window made anew for each request: deleted when closed, and however
+    // it is closed (a button, Escape, the close box) its opener becomes
+    // active again.
+    void HandBackWhenClosed();
 
 protected:
     virtual void FormShow() {}
@@ -148,6 +152,7 @@ private:
 
     const char* placementSection_ = nullptr;
     bool placementAlwaysWritten_ = false;
+    bool handsBackWhenClosed_ = false;
     QTimer* placementTimer_ = nullptr;
 };
 

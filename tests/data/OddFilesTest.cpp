@@ -43,6 +43,36 @@ std::string IoErrorOf(const std::function<void()>& action) {
 
 const std::string Round = "20240601~OAK~85~71.2~121~~";
 
+// The three readers of a data folder, each by the file it reads. The
+// notifier must stay silent: a file that is there is never "not found".
+struct Reader {
+    const char* file;
+    std::function<void(const fs::path&, tb::Notifier&)> read;
+};
+const Reader Readers[] = {
+    {"SMITH.vxp",
+     [](const fs::path& dir, tb::Notifier& n) {
+         tb::ScoreList scores;
+         tb::LoadGolferScores(dir, "SMITH", scores, n);
+     }},
+    {"courses.vxc",
+     [](const fs::path& dir, tb::Notifier& n) {
+         tb::CourseList courses;
+         tb::LoadCourseList(dir, courses, n);
+     }},
+    {"golfers.vxc",
+     [](const fs::path& dir, tb::Notifier& n) {
+         tb::GolferList golfers;
+         tb::LoadGolfers(dir, golfers, n);
+     }},
+};
+
+std::string ReadError(const Reader& reader, const fs::path& dir) {
+    RecordingNotifier notifier;
+    const std::string error = IoErrorOf([&] { reader.read(dir, notifier); });
+    return notifier.messages.empty() ? error : "read as missing";
+}
+
 TEST(OddFiles, WhatIsNoRegularFileOrFarTooLargeIsRefusedAtOnce) {
     const struct {
         const char* name;
@@ -60,20 +90,12 @@ TEST(OddFiles, WhatIsNoRegularFileOrFarTooLargeIsRefusedAtOnce) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         tbtest::TempDir dir;
-        c.make(dir / "SMITH.vxp");
-        c.make(dir / "courses.vxc");
-        c.make(dir / "golfers.vxc");
-        RecordingNotifier notifier;
-        tb::ScoreList scores;
-        tb::CourseList courses;
-        tb::GolferList golfers;
-        EXPECT_EQ(IoErrorOf([&] { tb::LoadGolferScores(dir.path(), "SMITH", scores, notifier); }),
-                  c.error);
-        EXPECT_EQ(IoErrorOf([&] { tb::LoadCourseList(dir.path(), courses, notifier); }), c.error);
-        EXPECT_EQ(IoErrorOf([&] { tb::LoadGolfers(dir.path(), golfers, notifier); }), c.error);
-        EXPECT_TRUE(notifier.messages.empty()) << "never read as missing";
+        for (const Reader& reader : Readers) {
+            c.make(dir / reader.file);
+            EXPECT_EQ(ReadError(reader, dir.path()), c.error) << reader.file;
+        }
         if (!c.refusedForSaving) continue;
-        scores = {tb::ParseScoreLine(Round)};
+        tb::ScoreList scores{tb::ParseScoreLine(Round)};
         EXPECT_EQ(IoErrorOf([&] { tb::SaveGolferScores(dir.path(), "SMITH", scores); }),
                   "File access denied");
         EXPECT_EQ(IoErrorOf([&] { tb::SaveCourseList(dir.path(), {}); }), "File access denied");
@@ -128,33 +150,22 @@ std::string AsOrdinaryUser(const std::function<std::string()>& check) {
 TEST(OddFiles, FilesAnOrdinaryUserMayNotReadOrWriteAreLeftAsTheyAre) {
     tbtest::TempDir dir;
     fs::permissions(dir.path(), fs::perms::all);
+    const std::string before = "[Other]\r\nKept=1\r\n";
+    // Unreadable: every reader gives the error.
+    for (const Reader& reader : Readers) {
+        dir.Write(reader.file, before);
+        fs::permissions(dir / reader.file, fs::perms::none);
+        EXPECT_EQ(AsOrdinaryUser([&] { return ReadError(reader, dir.path()); }),
+                  "File access denied")
+            << reader.file;
+    }
+    // Read-only score file; write-only settings file (a rewrite needs it read).
     const struct {
         const char* file;
         fs::perms mode;
-        std::function<void()> action;
+        std::function<void()> write;
         const char* error;
-    } cases[] = {
-        {"SMITH.vxp", fs::perms::none,
-         [&] {
-             RecordingNotifier notifier;
-             tb::ScoreList scores;
-             tb::LoadGolferScores(dir.path(), "SMITH", scores, notifier);
-         },
-         "File access denied"},
-        {"courses.vxc", fs::perms::none,
-         [&] {
-             RecordingNotifier notifier;
-             tb::CourseList courses;
-             tb::LoadCourseList(dir.path(), courses, notifier);
-         },
-         "File access denied"},
-        {"golfers.vxc", fs::perms::none,
-         [&] {
-             RecordingNotifier notifier;
-             tb::GolferList golfers;
-             tb::LoadGolfers(dir.path(), golfers, notifier);
-         },
-         "File access denied"},
+    } writes[] = {
         {"JONES.vxp", fs::perms::owner_read | fs::perms::others_read,
          [&] {
              tb::ScoreList scores{tb::ParseScoreLine(Round)};
@@ -167,14 +178,13 @@ TEST(OddFiles, FilesAnOrdinaryUserMayNotReadOrWriteAreLeftAsTheyAre) {
          },
          "Unable to write to tarnbeck.ini"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.file);
-        const std::string before = "[Other]\r\nKept=1\r\n";
-        dir.Write(c.file, before);
-        fs::permissions(dir / c.file, c.mode);
-        EXPECT_EQ(AsOrdinaryUser([&] { return IoErrorOf(c.action); }), c.error);
-        EXPECT_EQ(dir.Read(c.file), before);
+    for (const auto& w : writes) {
+        dir.Write(w.file, before);
+        fs::permissions(dir / w.file, w.mode);
+        EXPECT_EQ(AsOrdinaryUser([&] { return IoErrorOf(w.write); }), w.error) << w.file;
     }
+    for (const std::string& file : dir.Entries())
+        EXPECT_EQ(dir.Read(file), before) << file;
     EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"JONES.vxp", "SMITH.vxp", "courses.vxc",
                                                        "golfers.vxc", "tarnbeck.ini"}));
 }
