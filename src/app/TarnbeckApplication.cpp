@@ -4,6 +4,7 @@
 #include "forms/Tbabout.h"
 #include "forms/Tbcourse.h"
 #include "forms/Tbgname.h"
+#include "forms/Tbgolfer.h"
 #include "forms/Tbmain.h"
 #include "forms/Tbscore.h"
 #include "widgets/Dialogs.h"
@@ -42,6 +43,7 @@ bool TarnbeckApplication::notify(QObject* receiver, QEvent* event) {
 void CreateForms() {
     MainForm = new TMainForm();
     ScoreForm = new TScoreForm();
+    GolferForm = new TGolferForm();
     CourseForm = new TCourseForm();
     GNameForm = new TGNameForm();
 }

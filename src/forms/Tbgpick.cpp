@@ -1,5 +1,7 @@
 #include "Tbgpick.h"
 
+#include "Tbgolfer.h"
+#include "Tbgroup.h"
 #include "Tbhcp.h"
 #include "Tbindex.h"
 #include "Tbscore.h"
@@ -78,15 +80,16 @@ TGPickForm::TGPickForm(QWidget* parent) : TbForm(parent) {
     PrintScores1 = activities->addAction("Print &Scores");
     PrintHandicaps1 = activities->addAction("Print Ha&ndicaps");
 
-    // The other activities come with their own windows; until then they are
-    // shown but cannot be chosen (the list's double-click is not connected).
-    for (QWidget* later : std::initializer_list<QWidget*>{AddGroupButton, EditScoresButton,
-                                                          PrintScoresButton, PrintHandicapButton})
+    // The reports come with the print object; until then they are shown but
+    // cannot be chosen.
+    for (QWidget* later : std::initializer_list<QWidget*>{PrintScoresButton, PrintHandicapButton})
         later->setEnabled(false);
-    for (QAction* later : {AddaGroupofScores1, EditViewScores1, PrintScores1, PrintHandicaps1})
+    for (QAction* later : {PrintScores1, PrintHandicaps1})
         later->setEnabled(false);
 
     Bind(&TGPickForm::AddAScoreButtonClick, AddAScoreButton, AddaScore1);
+    Bind(&TGPickForm::AddGroupButtonClick, AddGroupButton, AddaGroupofScores1);
+    Bind(&TGPickForm::EditScoresButtonClick, EditScoresButton, EditViewScores1, GolferListBox);
     Bind(&TGPickForm::IndexButtonClick, IndexButton, CalculateIndex1);
     Bind(&TGPickForm::HandicapButtonClick, HandicapButton, CalculateHandicap1);
     Bind(&TGPickForm::ExitButtonClick, ExitButton, Exit1);
@@ -159,18 +162,46 @@ void TGPickForm::HandicapButtonClick() {
     form->ShowFor(this);
 }
 
+void TGPickForm::AddGroupButtonClick() {
+    mode_ = 'G';
+    (new TGroupOfScoresForm())->ShowFor(this);
+}
+
+void TGPickForm::EditScoresButtonClick() {
+    const GolferRec* golfer = StartActivity('E');
+    if (!golfer) return;
+    if (GolferForm->ShowsGolfer(golfer->ShortName)) {
+        GolferForm->BringForward();
+        return;
+    }
+    // A round being typed is finished first: it may be for this golfer.
+    if (ScoreForm->HoldsRoundFor()) {
+        ScoreForm->BringForward();
+        return;
+    }
+    if (GolferForm->isVisible()) {
+        if (!GolferForm->MayLeave()) return;
+        GolferForm->hide();
+    }
+    GolferForm->GolferName->setText(ToQt(ScoreFileName(golfer->ShortName.str())));
+    GolferForm->GolferName2->setText(ToQt(golfer->LongName));
+    GolferForm->GolferSex->setText(QString::number(golfer->Sex));
+    GolferForm->ShowFor(this);
+}
+
 void TGPickForm::AddAScoreButtonClick() {
     const int position = SelectedGolfer();
     if (position == 0) return; // no golfer to act on
     // The score form holds a round in progress: bring it forward rather than
     // write over it.
-    if (ScoreForm->isVisible()) {
+    if (ScoreForm->HoldsRoundFor()) {
         ScoreForm->BringForward();
         return;
     }
+    const GolferRec& golfer = golfers_[position - 1];
+    if (GolferForm->TakesRoundsFor(golfer)) return;
     currentGolfer_ = position;
     mode_ = 'A';
-    const GolferRec& golfer = golfers_[position - 1];
     scores_ = LoadAndSortScores(golfer);
     scoresOf_ = golfer.ShortName.str();
     if (static_cast<int>(scores_.size()) >= MaxScores) {
@@ -211,34 +242,15 @@ void TGPickForm::StoreRound() {
                                "calculate the index.");
         return;
     }
-    // Appended newest first and the golfer's whole file written back; the
-    // list changes only once the file holds the round.
-    ScoreList updated = scores_;
-    updated.push_back(ScoreForm->RoundAsScoreRec());
-    SortScores(updated);
-    if (RunHandler(this, [&] { SaveGolferScores(DataDir, scoresOf_, updated); })) {
-        scores_ = std::move(updated);
-        return;
-    }
-    // The error has been shown; the round goes back to the user as typed, so
-    // that OK tries again.
-    ScoreForm->ReopenFor(this);
-}
-
-bool TGPickForm::RoundOpen() {
-    if (!ScoreForm || !ScoreForm->isVisible() || ScoreForm->Opener() != this) return false;
-    Dialogs::Message(this, "A score is being entered from this golfer list.  Finish it with OK or "
-                           "Cancel first.");
-    ScoreForm->BringForward();
-    return true;
+    ScoreForm->StoreRoundFor(this, scoresOf_, scores_);
 }
 
 bool TGPickForm::FormCloseQuery() {
-    return !RoundOpen();
+    return !ScoreForm || !ScoreForm->KeepsOpenerOpen(this);
 }
 
 bool TGPickForm::QueryEnd() {
-    return !RoundOpen();
+    return !ScoreForm || !ScoreForm->KeepsOpenerOpen(this);
 }
 
 void TGPickForm::ExitButtonClick() {

@@ -42,6 +42,8 @@ public:
     QAction* PrintHandicaps1;
 
     void AddAScoreButtonClick();
+    void AddGroupButtonClick();
+    void EditScoresButtonClick();
     void IndexButtonClick();
     void HandicapButtonClick();
     void ExitButtonClick();
@@ -62,8 +64,6 @@ private:
     void FormCreate();
     // Stores the round the score form accepted in the golfer's file.
     void StoreRound();
-    // True (after saying so) while the score form holds a round opened here.
-    bool RoundOpen();
     // Starts the activity `mode` for the selected golfer: the golfer, or
     // null with no golfer to act on.
     const GolferRec* StartActivity(char mode);

@@ -3,6 +3,7 @@
 #include "Tbabout.h"
 #include "Tbcourse.h"
 #include "data/CourseFile.h"
+#include "data/ScoreFile.h"
 #include "data/Text.h"
 #include "handicap/ScoreEntry.h"
 #include "widgets/Dialogs.h"
@@ -369,6 +370,48 @@ ScoreRec TScoreForm::RoundAsScoreRec() const {
     }
     round.AdjScore = Text(AdjScore);
     return round;
+}
+
+void TScoreForm::ShowStoredRound(const ScoreRec& rec) {
+    DateField->setText(ToQt(DateForDisplay(rec.Date.str())));
+    CourseField->setCurrentIndex(-1);
+    CourseName2->setText(ToQt(rec.CourseName));
+    CoursePicked->setText(rec.CourseName.empty() ? "0" : "1");
+    ScoreTotal->setText(ToQt(rec.Score));
+    RatingField->setText(rec.Rating.empty() ? "0.0" : ToQt(rec.Rating));
+    SlopeField->setText(rec.Slope.empty() ? "0" : ToQt(rec.Slope));
+    CommentField->setPlainText(ToQt(rec.Comment));
+    for (int hole = 0; hole < 18; ++hole) {
+        Score[hole]->setText(ToQt(rec.HoleScore[hole]));
+        Putts[hole]->setText(ToQt(rec.Putts[hole]));
+    }
+    for (TEdit* sum : {ScoreOut, ScoreIn, PuttsOut, PuttsIn, PuttsTotal})
+        sum->setText("0");
+    AdjScore->setText(ToQt(rec.AdjScore));
+}
+
+bool TScoreForm::HoldsRoundFor(const TbForm* opener) const {
+    return isVisible() && (!opener || Opener() == opener);
+}
+
+bool TScoreForm::KeepsOpenerOpen(TbForm* opener) {
+    if (!HoldsRoundFor(opener)) return false;
+    Dialogs::Message(opener, "A score is being entered from this window.  Finish it with OK or "
+                             "Cancel first.");
+    BringForward();
+    return true;
+}
+
+void TScoreForm::StoreRoundFor(TbForm* opener, const std::string& shortName, ScoreList& scores) {
+    // The list changes only once the file holds the round.
+    ScoreList updated = scores;
+    updated.push_back(RoundAsScoreRec());
+    SortScores(updated);
+    if (RunHandler(opener, [&] { SaveGolferScores(DataDir, shortName, updated); })) {
+        scores = std::move(updated);
+        return;
+    }
+    ReopenFor(opener);
 }
 
 // ---- Course, date and check box ----------------------------------------

@@ -66,6 +66,20 @@ public:
     // The accepted round as a score file record, every text cut to its
     // field's capacity. Every opener takes the round through this one mapping.
     ScoreRec RoundAsScoreRec() const;
+    // The other way: fills the boxes from a stored round to change it. The
+    // sums are worked out again when the form becomes active.
+    void ShowStoredRound(const ScoreRec& rec);
+    // True while the form is on screen holding a round opened by `opener`
+    // (any opener when null).
+    bool HoldsRoundFor(const TbForm* opener = nullptr) const;
+    // True (after saying so and coming forward) while the form holds a round
+    // opened by `opener`, which must stay to take it.
+    bool KeepsOpenerOpen(TbForm* opener);
+    // Appends the accepted round to `scores`, newest first, and writes them
+    // to the golfer's score file. When that fails the error has been shown,
+    // `scores` is as it was and the round goes back to the user as typed, so
+    // that OK tries again.
+    void StoreRoundFor(TbForm* opener, const std::string& shortName, ScoreList& scores);
 
     // The form's own copy of the course list, read again at every activation.
     const CourseList& Courses() const { return courses_; }

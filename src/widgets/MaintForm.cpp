@@ -78,14 +78,19 @@ bool TMaintForm::ConfirmLeave() {
     }
 }
 
-bool TMaintForm::MayDropUnreadLines() {
-    if (unreadLines_ <= 0) return true;
-    const std::string question = std::string(texts_.fileName) + " holds " +
-                                 std::to_string(unreadLines_) + " more " + texts_.itemsNoun +
-                                 " than were read; saving keeps only the first " +
-                                 std::to_string(texts_.maxItems) + ". Save anyway?";
-    return Dialogs::ConfirmDroppingData(this, QString::fromStdString(question)) ==
+bool MayDropUnreadLines(QWidget* parent, const std::string& fileName, int unread,
+                        const char* itemsNoun, int maxItems) {
+    if (unread <= 0) return true;
+    const std::string question = fileName + " holds " + std::to_string(unread) + " more " +
+                                 itemsNoun + " than were read; saving keeps only the first " +
+                                 std::to_string(maxItems) + ". Save anyway?";
+    return Dialogs::ConfirmDroppingData(parent, QString::fromStdString(question)) ==
            Dialogs::Answer::Yes;
+}
+
+bool TMaintForm::MayDropUnreadLines() {
+    return tb::MayDropUnreadLines(this, texts_.fileName, unreadLines_, texts_.itemsNoun,
+                                  texts_.maxItems);
 }
 
 void TMaintForm::Saved() {

@@ -8,6 +8,8 @@
 #include "widgets/Controls.h"
 #include "widgets/TbForm.h"
 
+#include <string>
+
 class QAction;
 class QListWidget;
 
@@ -26,6 +28,12 @@ struct MaintWindowTexts {
     const char* itemsNoun; // "courses", "golfers"
     int maxItems;          // the most the list takes
 };
+
+// Before saving a list read only in part: false when the user does not want
+// the `unread` lines past the first `maxItems` dropped from `fileName` (the
+// file is then left as it is).
+bool MayDropUnreadLines(QWidget* parent, const std::string& fileName, int unread,
+                        const char* itemsNoun, int maxItems);
 
 class TMaintForm : public TbForm {
     Q_OBJECT

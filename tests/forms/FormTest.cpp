@@ -2,6 +2,7 @@
 
 #include "forms/Tbcourse.h"
 #include "forms/Tbgname.h"
+#include "forms/Tbgolfer.h"
 #include "forms/Tbmain.h"
 #include "forms/Tbscore.h"
 #include "widgets/Placement.h"
@@ -33,6 +34,7 @@ void FormTest::SetUp() {
     tb::Exiting = false;
     tb::MainForm = new tb::TMainForm();
     tb::ScoreForm = new tb::TScoreForm();
+    tb::GolferForm = new tb::TGolferForm();
     tb::CourseForm = new tb::TCourseForm();
     tb::GNameForm = new tb::TGNameForm();
     tb::MainForm->show();
@@ -48,7 +50,8 @@ void FormTest::TearDown() {
     QList<QPointer<QWidget>> doomed;
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (!qobject_cast<tb::TbForm*>(window) || window == tb::MainForm ||
-            window == tb::CourseForm || window == tb::GNameForm || window == tb::ScoreForm)
+            window == tb::CourseForm || window == tb::GNameForm || window == tb::ScoreForm ||
+            window == tb::GolferForm)
             continue;
         doomed << window;
     }
@@ -61,6 +64,8 @@ void FormTest::TearDown() {
     }
     delete tb::GNameForm;
     tb::GNameForm = nullptr;
+    delete tb::GolferForm;
+    tb::GolferForm = nullptr;
     delete tb::ScoreForm;
     tb::ScoreForm = nullptr;
     delete tb::CourseForm;

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QListWidget>
 #include <QScreen>
 #include <QTest>
 #include <QWidget>
@@ -49,6 +50,13 @@ protected:
     static void Type(QWidget* widget, const QString& text) { QTest::keyClicks(widget, text); }
     static void Press(QWidget* widget, Qt::Key key) { QTest::keyClick(widget, key); }
     static void Click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+    // A double-click on a line as the platform delivers it: a click, then
+    // the double-click.
+    static void DoubleClick(QListWidget* list, int row) {
+        const QPoint at = list->visualItemRect(list->item(row)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    }
     // Moves the focus with Tab from the focused widget of the active window.
     static void Tab();
 

@@ -1,0 +1,139 @@
+#include "Tbgroup.h"
+
+#include "Tbgolfer.h"
+#include "Tbscore.h"
+#include "data/GolferFile.h"
+#include "data/ScoreFile.h"
+#include "handicap/HandicapIndex.h"
+#include "widgets/Dialogs.h"
+#include "widgets/Latin1.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+namespace tb {
+
+TGroupOfScoresForm::TGroupOfScoresForm(QWidget* parent) : TbForm(parent) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle("Add A Group Of Scores");
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+
+    GolferListBox = new QListWidget(central);
+    GolferListBox->setSelectionMode(QAbstractItemView::SingleSelection);
+    AddAScoreButton = new TButton("Add a Score", central);
+    ExitButton = new TButton("Exit", central);
+    auto* column = new QVBoxLayout;
+    column->addWidget(AddAScoreButton);
+    column->addWidget(ExitButton);
+    column->addStretch();
+    // The list fills the client height but for 26 pixels, 13 above and below.
+    auto* layout = new QHBoxLayout(central);
+    layout->setContentsMargins(8, 13, 8, 13);
+    layout->addWidget(GolferListBox, 1);
+    layout->addLayout(column);
+    setTabOrder(GolferListBox, AddAScoreButton);
+    setTabOrder(AddAScoreButton, ExitButton);
+
+    QMenu* file = menuBar()->addMenu("&File");
+    Exit1 = file->addAction("&Exit");
+    QMenu* activities = menuBar()->addMenu("&Activities");
+    AddaScore1 = activities->addAction("&Add a Score");
+
+    Bind(&TGroupOfScoresForm::AddAScoreButtonClick, AddAScoreButton, AddaScore1, GolferListBox);
+    Bind(&TGroupOfScoresForm::ExitButtonClick, ExitButton, Exit1);
+    FormCreate();
+}
+
+void TGroupOfScoresForm::FormCreate() {
+    UsePlacement("GroupOfScoresForm", {383, 116, 112, 547});
+    golfers_.reserve(MaxGolfers);
+    scores_.reserve(MaxScores);
+    MessageNotifier notifier(this);
+    LoadGolfers(DataDir, golfers_, notifier);
+    SortGolfers(golfers_);
+    for (const GolferRec& golfer : golfers_)
+        GolferListBox->addItem(ToQt(golfer.LongName));
+    mode_ = 'N';
+    groupCount_ = 0;
+}
+
+void TGroupOfScoresForm::AddAScoreButtonClick() {
+    const int row = GolferListBox->currentRow();
+    if (row < 0 || row >= static_cast<int>(golfers_.size())) return; // no golfer
+    // A round being typed is finished first, not written over.
+    if (ScoreForm->HoldsRoundFor()) {
+        ScoreForm->BringForward();
+        return;
+    }
+    const GolferRec& golfer = golfers_[row];
+    if (GolferForm->TakesRoundsFor(golfer)) return;
+    currentGolfer_ = row + 1;
+    // The golfer's file was made with the golfer: a missing one is an
+    // input/output error, which stops here.
+    ScoreList scores;
+    scores.reserve(MaxScores);
+    MessageNotifier notifier(this);
+    LoadGolferScores(DataDir, golfer.ShortName.str(), scores, notifier, GroupRead);
+    SortScores(scores);
+    if (static_cast<int>(scores.size()) >= MaxScores) {
+        Dialogs::Warning(this, "This golfer has reached the maximum allowed number of scores for "
+                               "a golfer.  You must delete some old scores for this golfer "
+                               "before you can add any new scores.  REMEMBER: the last 20 "
+                               "complete scores are used to calculate the index.");
+        return;
+    }
+    scores_ = std::move(scores);
+    scoresOf_ = golfer.ShortName.str();
+    mode_ = 'A';
+    PrepareScoreForm(golfer);
+    ++groupCount_; // counted whether or not the round is accepted
+    // The index every other window shows for the golfer.
+    const IndexResult index =
+        ComputeIndex(scores_, {std::to_string(golfer.Sex), golfer.LongName.str()});
+    ScoreForm->IndexField->setText(ToQt(FormatIndex(index.index, 4)));
+    ScoreForm->ClearResult();
+    ScoreForm->ShowFor(this);
+}
+
+void TGroupOfScoresForm::PrepareScoreForm(const GolferRec& golfer) {
+    ScoreForm->GolferName->setText(ToQt(golfer.LongName));
+    // Every round of the group starts with empty holes.
+    ScoreForm->AddingGroup->setText("1");
+    if (groupCount_ > 0) {
+        ScoreForm->CoursePicked->setText("1");
+        return;
+    }
+    ScoreForm->DateField->setText(TodayForScoreForm());
+    ScoreForm->CourseField->setCurrentIndex(-1);
+    ScoreForm->CourseName2->setText("");
+    ScoreForm->CoursePicked->setText("0");
+    ScoreForm->ScoreTotal->setText("0");
+    ScoreForm->AdjScore->setText("");
+    ScoreForm->ScoreDiff->setText("");
+}
+
+void TGroupOfScoresForm::FormActivate() {
+    if (mode_ == 'A' && TakeResultFrom(ScoreForm))
+        ScoreForm->StoreRoundFor(this, scoresOf_, scores_);
+    if (GolferListBox->count() > 0)
+        GolferListBox->setCurrentRow(currentGolfer_ > 0 ? currentGolfer_ - 1 : 0);
+}
+
+bool TGroupOfScoresForm::FormCloseQuery() {
+    return !ScoreForm || !ScoreForm->KeepsOpenerOpen(this);
+}
+
+bool TGroupOfScoresForm::QueryEnd() {
+    return FormCloseQuery();
+}
+
+void TGroupOfScoresForm::ExitButtonClick() {
+    close();
+}
+
+} // namespace tb
