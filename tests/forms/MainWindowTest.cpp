@@ -9,6 +9,7 @@
 #include "forms/Tbcourse.h"
 #include "forms/Tbgmaint.h"
 #include "forms/Tbgname.h"
+#include "forms/Tbgolfer.h"
 #include "forms/Tbgpick.h"
 #include "forms/Tbmain.h"
 #include "forms/Tbscore.h"
@@ -263,10 +264,13 @@ TEST_F(MainWindowTest, EveryWindowIsTitledExactlyByItsCaptionOnTheDesktop) {
     Settle();
     tb::CourseForm->ShowFor(tb::CMaintForm);
     tb::GNameForm->ShowFor(tb::GMaintForm);
+    tb::GolferForm->GolferName->setText("ADAMS.vxp");
+    tb::GolferForm->GolferName2->setText("Ann Adams");
+    tb::GolferForm->ShowFor(tb::GPickForm);
     Settle();
-    for (QWidget* window :
-         std::initializer_list<QWidget*>{MainForm, tb::GMaintForm, tb::CMaintForm, tb::GPickForm,
-                                         tb::ScoreForm, tb::CourseForm, tb::GNameForm}) {
+    for (QWidget* window : std::initializer_list<QWidget*>{
+             MainForm, tb::GMaintForm, tb::CMaintForm, tb::GPickForm, tb::ScoreForm, tb::CourseForm,
+             tb::GNameForm, tb::GolferForm}) {
         QProcess xprop;
         xprop.start("xprop", {"-id", QString::number(window->winId()), "_NET_WM_NAME"});
         ASSERT_TRUE(xprop.waitForFinished());
