@@ -2,6 +2,7 @@
 // through the score form and deleted, the marks and the index following,
 // and the file written only by Save or by Exit's question.
 
+#include "SaveFailures.h"
 #include "ScoreEntryFixture.h"
 #include "forms/Tbgolfer.h"
 #include "forms/Tbhcp.h"
@@ -167,6 +168,21 @@ TEST_F(GolferScoresTest, AChangedRoundWhoseCourseLeftTheListKeepsItsCourse) {
     Settle();
     Click(golfers()->SaveButton);
     EXPECT_EQ(dir.Read("SMITH.vxp").substr(0, 38), "19990505~OLD LINKS~82~69.0~110~~0~0~0~");
+}
+
+TEST_F(GolferScoresTest, AFailedSaveKeepsTheFileAndTheChanges) {
+    WriteGolfers(Rounds(3));
+    ASSERT_TRUE(OpenSmith());
+    tb::Dialogs::QueueAnswer(Answer::Yes);
+    Click(golfers()->DeleteButton);
+    tb::Dialogs::ClearShown();
+    SaveUnderEveryFailure(
+        dir, "SMITH.vxp", Rounds(3).substr(Rounds(1).size()), [&] { Click(golfers()->SaveButton); },
+        [&] {
+            EXPECT_TRUE(golfers()->SaveButton->isEnabled());
+            EXPECT_EQ(Lines().size(), 2);
+        });
+    EXPECT_FALSE(golfers()->SaveButton->isEnabled());
 }
 
 TEST_F(GolferScoresTest, AFileRepairedOnReadingCanBeSavedAtOnce) {
