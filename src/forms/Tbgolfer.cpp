@@ -32,11 +32,6 @@ TEdit* ShownText(QWidget* parent) {
     edit->setFocusPolicy(Qt::NoFocus);
     return edit;
 }
-
-const char* const MaxScoresWarning =
-    "This golfer has reached the maximum allowed number of scores for a golfer.  You must delete "
-    "some old scores for this golfer before you can add any new scores.  REMEMBER: the last 20 "
-    "complete scores are used to calculate the index.";
 } // namespace
 
 TGolferForm::TGolferForm(QWidget* parent) : TbForm(parent) {
@@ -213,7 +208,7 @@ void TGolferForm::AddButtonClick() {
         return;
     }
     if (static_cast<int>(scores_.size()) >= MaxScores) {
-        Dialogs::Warning(this, MaxScoresWarning);
+        WarnMaximumScores(this);
         return;
     }
     ScoreForm->DateField->setText(TodayForScoreForm());

@@ -5,21 +5,17 @@
 #include "Tbhcp.h"
 #include "Tbindex.h"
 #include "Tbscore.h"
-#include "data/GolferFile.h"
 #include "data/ScoreFile.h"
 #include "handicap/HandicapIndex.h"
 #include "widgets/Dialogs.h"
+#include "widgets/GolferPicker.h"
 #include "widgets/Handlers.h"
 #include "widgets/Latin1.h"
 
 #include <QAction>
 #include <QComboBox>
-#include <QHBoxLayout>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QVBoxLayout>
-
-#include <algorithm>
 
 namespace tb {
 
@@ -31,8 +27,6 @@ TGPickForm::TGPickForm(QWidget* parent) : TbForm(parent) {
     auto* central = new QWidget(this);
     setCentralWidget(central);
 
-    GolferListBox = new QListWidget(central);
-    GolferListBox->setSelectionMode(QAbstractItemView::SingleSelection);
     AddAScoreButton = new TButton("Add a Score", central);
     AddGroupButton = new TButton("Add Group of Scores", central);
     EditScoresButton = new TButton("Edit/View Scores", central);
@@ -41,31 +35,9 @@ TGPickForm::TGPickForm(QWidget* parent) : TbForm(parent) {
     PrintScoresButton = new TButton("Print Scores", central);
     PrintHandicapButton = new TButton("Print Handicaps", central);
     ExitButton = new TButton("Exit", central);
-    const std::vector<TButton*> buttons{AddAScoreButton,     AddGroupButton, EditScoresButton,
-                                        IndexButton,         HandicapButton, PrintScoresButton,
-                                        PrintHandicapButton, ExitButton};
-    // One width for the column, with room on both sides of the longest caption.
-    int buttonWidth = 0;
-    for (TButton* button : buttons)
-        buttonWidth =
-            std::max(buttonWidth, button->fontMetrics().horizontalAdvance(button->text()) +
-                                      3 * button->fontMetrics().averageCharWidth());
-    auto* column = new QVBoxLayout;
-    for (TButton* button : buttons) {
-        button->setMinimumWidth(buttonWidth);
-        column->addWidget(button);
-    }
-    column->addStretch();
-    // The list fills the client height but for 26 pixels, 13 above and below.
-    auto* layout = new QHBoxLayout(central);
-    layout->setContentsMargins(8, 13, 8, 13);
-    layout->addWidget(GolferListBox, 1);
-    layout->addLayout(column);
-    QWidget* previous = GolferListBox;
-    for (TButton* button : buttons) {
-        setTabOrder(previous, button);
-        previous = button;
-    }
+    GolferListBox = MakeListBesideButtons(
+        central, {AddAScoreButton, AddGroupButton, EditScoresButton, IndexButton, HandicapButton,
+                  PrintScoresButton, PrintHandicapButton, ExitButton});
 
     QMenu* file = menuBar()->addMenu("&File");
     Exit1 = file->addAction("&Exit");
@@ -99,12 +71,7 @@ TGPickForm::TGPickForm(QWidget* parent) : TbForm(parent) {
 
 void TGPickForm::FormCreate() {
     UsePlacement("GPickForm", {385, 113, 103, 572});
-    golfers_.reserve(MaxGolfers);
-    MessageNotifier notifier(this);
-    LoadGolfers(DataDir, golfers_, notifier);
-    SortGolfers(golfers_);
-    for (const GolferRec& golfer : golfers_)
-        GolferListBox->addItem(ToQt(golfer.LongName));
+    LoadGolfersInto(golfers_, GolferListBox, this);
     mode_ = 'N';
 }
 
@@ -205,10 +172,7 @@ void TGPickForm::AddAScoreButtonClick() {
     scores_ = LoadAndSortScores(golfer);
     scoresOf_ = golfer.ShortName.str();
     if (static_cast<int>(scores_.size()) >= MaxScores) {
-        Dialogs::Warning(this, "This golfer has reached the maximum allowed number of scores for "
-                               "a golfer.  You must delete some old scores for this golfer "
-                               "before you can add any new scores.  REMEMBER: the last 20 "
-                               "complete scores are used to calculate the index.");
+        WarnMaximumScores(this);
         return;
     }
     ScoreForm->GolferName->setText(ToQt(golfer.LongName));

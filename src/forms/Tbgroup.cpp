@@ -2,18 +2,16 @@
 
 #include "Tbgolfer.h"
 #include "Tbscore.h"
-#include "data/GolferFile.h"
 #include "data/ScoreFile.h"
 #include "handicap/HandicapIndex.h"
 #include "widgets/Dialogs.h"
+#include "widgets/GolferPicker.h"
 #include "widgets/Latin1.h"
 
 #include <QAction>
 #include <QComboBox>
-#include <QHBoxLayout>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QVBoxLayout>
 
 namespace tb {
 
@@ -23,21 +21,9 @@ TGroupOfScoresForm::TGroupOfScoresForm(QWidget* parent) : TbForm(parent) {
     auto* central = new QWidget(this);
     setCentralWidget(central);
 
-    GolferListBox = new QListWidget(central);
-    GolferListBox->setSelectionMode(QAbstractItemView::SingleSelection);
     AddAScoreButton = new TButton("Add a Score", central);
     ExitButton = new TButton("Exit", central);
-    auto* column = new QVBoxLayout;
-    column->addWidget(AddAScoreButton);
-    column->addWidget(ExitButton);
-    column->addStretch();
-    // The list fills the client height but for 26 pixels, 13 above and below.
-    auto* layout = new QHBoxLayout(central);
-    layout->setContentsMargins(8, 13, 8, 13);
-    layout->addWidget(GolferListBox, 1);
-    layout->addLayout(column);
-    setTabOrder(GolferListBox, AddAScoreButton);
-    setTabOrder(AddAScoreButton, ExitButton);
+    GolferListBox = MakeListBesideButtons(central, {AddAScoreButton, ExitButton});
 
     QMenu* file = menuBar()->addMenu("&File");
     Exit1 = file->addAction("&Exit");
@@ -51,13 +37,7 @@ TGroupOfScoresForm::TGroupOfScoresForm(QWidget* parent) : TbForm(parent) {
 
 void TGroupOfScoresForm::FormCreate() {
     UsePlacement("GroupOfScoresForm", {383, 116, 112, 547});
-    golfers_.reserve(MaxGolfers);
-    scores_.reserve(MaxScores);
-    MessageNotifier notifier(this);
-    LoadGolfers(DataDir, golfers_, notifier);
-    SortGolfers(golfers_);
-    for (const GolferRec& golfer : golfers_)
-        GolferListBox->addItem(ToQt(golfer.LongName));
+    LoadGolfersInto(golfers_, GolferListBox, this);
     mode_ = 'N';
     groupCount_ = 0;
 }
@@ -81,10 +61,7 @@ void TGroupOfScoresForm::AddAScoreButtonClick() {
     LoadGolferScores(DataDir, golfer.ShortName.str(), scores, notifier, GroupRead);
     SortScores(scores);
     if (static_cast<int>(scores.size()) >= MaxScores) {
-        Dialogs::Warning(this, "This golfer has reached the maximum allowed number of scores for "
-                               "a golfer.  You must delete some old scores for this golfer "
-                               "before you can add any new scores.  REMEMBER: the last 20 "
-                               "complete scores are used to calculate the index.");
+        WarnMaximumScores(this);
         return;
     }
     scores_ = std::move(scores);

@@ -31,6 +31,13 @@ std::string Text(const QLineEdit* edit) {
 }
 } // namespace
 
+void WarnMaximumScores(QWidget* parent) {
+    Dialogs::Warning(parent, "This golfer has reached the maximum allowed number of scores for a "
+                             "golfer.  You must delete some old scores for this golfer before you "
+                             "can add any new scores.  REMEMBER: the last 20 complete scores are "
+                             "used to calculate the index.");
+}
+
 QString TodayForScoreForm() {
     return QDate::currentDate().toString("MM/dd/yyyy");
 }

@@ -149,6 +149,10 @@ private:
 // The one score form, created at start-up.
 extern TScoreForm* ScoreForm;
 
+// The warning an opener gives instead of opening the score form for a
+// golfer who has MaxScores scores.
+void WarnMaximumScores(QWidget* parent);
+
 // Today's date as the score form shows it, MM/DD/YYYY.
 QString TodayForScoreForm();
 

@@ -1,0 +1,53 @@
+#include "widgets/GolferPicker.h"
+
+#include "data/GolferFile.h"
+#include "widgets/Dialogs.h"
+#include "widgets/Latin1.h"
+#include "widgets/TbForm.h"
+
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace tb {
+
+QListWidget* MakeListBesideButtons(QWidget* central, const std::vector<TButton*>& buttons) {
+    auto* list = new QListWidget(central);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    // One width for the column, with room on both sides of the longest caption.
+    int buttonWidth = 0;
+    for (TButton* button : buttons)
+        buttonWidth =
+            std::max(buttonWidth, button->fontMetrics().horizontalAdvance(button->text()) +
+                                      3 * button->fontMetrics().averageCharWidth());
+    auto* column = new QVBoxLayout;
+    for (TButton* button : buttons) {
+        button->setMinimumWidth(buttonWidth);
+        column->addWidget(button);
+    }
+    column->addStretch();
+    // The list fills the client height but for 26 pixels, 13 above and below.
+    auto* layout = new QHBoxLayout(central);
+    layout->setContentsMargins(8, 13, 8, 13);
+    layout->addWidget(list, 1);
+    layout->addLayout(column);
+    QWidget* previous = list;
+    for (TButton* button : buttons) {
+        QWidget::setTabOrder(previous, button);
+        previous = button;
+    }
+    return list;
+}
+
+void LoadGolfersInto(GolferList& golfers, QListWidget* list, QWidget* window) {
+    golfers.reserve(MaxGolfers);
+    MessageNotifier notifier(window);
+    LoadGolfers(DataDir, golfers, notifier);
+    SortGolfers(golfers);
+    for (const GolferRec& golfer : golfers)
+        list->addItem(ToQt(golfer.LongName));
+}
+
+} // namespace tb
