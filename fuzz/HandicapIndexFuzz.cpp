@@ -1,5 +1,5 @@
 // The handicap index over a score list of any bytes (one round a line, each
-// parsed as a score file line), for both sexes and both variants:
+// parsed as a score file line), for both sexes and every variant:
 // - with and without detail lines the computation gives the same result and
 //   leaves the list the same;
 // - the scores used are complete ones among the first 20 complete, best
@@ -204,7 +204,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const tb::ScoreRec& rec : list)
         CheckDifferentials(rec);
     for (const char* sex : {"0", "1"})
-        for (tb::IndexVariant variant : {tb::IndexVariant::Standard, tb::IndexVariant::Hub}) {
+        for (tb::IndexVariant variant :
+             {tb::IndexVariant::Standard, tb::IndexVariant::Hub, tb::IndexVariant::Report}) {
             const tb::IndexResult result = CheckIndex(list, {sex, "SMITH", variant});
             if (!list.empty()) CheckCourseHandicap(list.front(), result.index);
         }

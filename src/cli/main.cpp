@@ -1,7 +1,8 @@
 // tarnbeck-cli: look up golfers, courses, scores and indexes in a Tarnbeck
-// data folder without the windowed program. Texts are printed as the bytes
-// the files hold.
+// data folder, and write its report files, without the windowed program.
+// Texts are printed as the bytes the files hold.
 
+#include "Cli.h"
 #include "data/CourseFile.h"
 #include "data/Errors.h"
 #include "data/GolferFile.h"
@@ -16,17 +17,7 @@
 #include <string>
 #include <vector>
 
-namespace {
-namespace fs = std::filesystem;
-
-constexpr int ExitUnknownGolfer = 1;
-constexpr int ExitUsage = 2;
-constexpr int ExitInOutError = 3;
-
-class StderrNotifier : public tb::Notifier {
-public:
-    void Message(const std::string& text) override { std::cerr << text << '\n'; }
-};
+namespace tbcli {
 
 const char* const Usage =
     "usage: tarnbeck-cli [--dir DIR] COMMAND [ARGS]\n"
@@ -35,7 +26,13 @@ const char* const Usage =
     "  courses        list the courses: name, rating, slope, par, the 18 hole pars\n"
     "  scores SHORT   a golfer's scores with the index, as the golfer scores form lists them\n"
     "  index SHORT    how a golfer's index is obtained\n"
-    "  indexes        every golfer's index: short name, index, long name\n";
+    "  indexes        every golfer's index: short name, index, long name\n"
+    "report files, written into the data folder (--course NAME anywhere after the command):\n"
+    "  history SHORT  a golfer's score history, SHORT.vxo\n"
+    "  handicap-list --course NAME SHORT [SHORT ...]\n"
+    "                 the golfers' course handicaps at the course NAME, hdcplist.vxo\n"
+    "  course-handicap SHORT --course NAME\n"
+    "                 a golfer's course handicap at the course NAME, SHORT.vxh\n";
 
 int UsageError(const std::string& problem) {
     if (!problem.empty()) std::cerr << "tarnbeck-cli: " << problem << '\n';
@@ -43,14 +40,10 @@ int UsageError(const std::string& problem) {
     return ExitUsage;
 }
 
-struct Context {
-    fs::path dir = ".";
-    StderrNotifier notifier;
-    // A golfer's short name could not name a score file (a hand-edited
-    // golfer list): the golfer's scores read as not found, and the run ends
-    // with exit 3.
-    bool damagedGolferList = false;
-};
+int Unknown(const std::string& what, const std::string& name) {
+    std::cerr << "unknown " << what << ": " << name << '\n';
+    return ExitUnknown;
+}
 
 tb::GolferList LoadSortedGolfers(Context& ctx) {
     tb::GolferList golfers;
@@ -64,6 +57,12 @@ const tb::GolferRec* FindGolfer(const tb::GolferList& golfers, const std::string
         if (golfer.ShortName == shortName) return &golfer;
     return nullptr;
 }
+
+} // namespace tbcli
+
+namespace {
+namespace fs = std::filesystem;
+using namespace tbcli;
 
 // A golfer's scores read and sorted as the golfer scores form does. The
 // records already in `scores` are reused.
@@ -164,12 +163,12 @@ int RunCommand(Context& ctx, int argc, char** argv) {
         const std::string shortName = args[next];
         tb::GolferList golfers = LoadSortedGolfers(ctx);
         const tb::GolferRec* golfer = FindGolfer(golfers, shortName);
-        if (!golfer) {
-            std::cerr << "unknown golfer: " << shortName << '\n';
-            return ExitUnknownGolfer;
-        }
+        if (!golfer) return Unknown("golfer", shortName);
         return command == "scores" ? ShowScores(ctx, *golfer) : ShowIndex(ctx, *golfer);
     }
+    if (IsReportCommand(command))
+        return RunReportCommand(ctx, command,
+                                std::vector<std::string>(args.begin() + next, args.end()));
     return UsageError("unknown command: " + command);
 }
 

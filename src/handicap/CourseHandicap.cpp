@@ -27,6 +27,24 @@ CourseHandicapResult ComputeCourseHandicap(const std::string& indexText,
     return result;
 }
 
+CourseHandicapResult StoredCourseHandicap(Extended index, const std::string& slopeText,
+                                          const std::string& parTotalText) {
+    CourseHandicapResult result;
+    try {
+        result.handicap = CourseHandicapValue(index, ToReal48(StoredNumber(slopeText.c_str())));
+    } catch (const OutOfRangeError&) {
+        result.handicap = 0; // a slope no 6-byte real holds counts as no number
+    }
+    int par = 0;
+    if (!TryStrToInt(parTotalText, par)) par = 0;
+    // A handicap at the edge of 64 bits: as one that does not fit them.
+    if (__builtin_add_overflow(result.handicap, par, &result.predicted)) {
+        result.handicap = 0;
+        result.predicted = par;
+    }
+    return result;
+}
+
 std::string HandicapSentence(const std::string& longName, long long handicap) {
     return "Handicap for " + longName + " at this course is: " + std::to_string(handicap);
 }

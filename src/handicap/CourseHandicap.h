@@ -24,6 +24,11 @@ CourseHandicapResult ComputeCourseHandicap(const std::string& indexText,
                                            const std::string& slopeText,
                                            const std::string& parTotalText);
 
+// The same for the reports, from the index itself: a slope or par that is
+// no number counts as 0, as does a slope no 6-byte real holds. Never fails.
+CourseHandicapResult StoredCourseHandicap(Extended index, const std::string& slopeText,
+                                          const std::string& parTotalText);
+
 std::string HandicapSentence(const std::string& longName, long long handicap);
 std::string PredictedScoreSentence(const std::string& longName, long long predicted);
 

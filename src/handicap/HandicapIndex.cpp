@@ -29,13 +29,19 @@ std::string Cut80(std::string line) {
     return line;
 }
 
+// The hub's rules: its detail lines and its zeroed ratings.
+bool FollowsHub(IndexVariant variant) {
+    return variant != IndexVariant::Standard;
+}
+
 std::string DifferentialLine(int k, const Place& place, IndexVariant variant) {
     std::string line = "Differential " + std::to_string(k);
     if (k < 10)
         line += "   = ";
     else
-        line += variant == IndexVariant::Hub ? "  = " : " = ";
-    if (place.value < 10.0L) line += " ";
+        line += FollowsHub(variant) ? "  = " : " = ";
+    // On screen a value below 10 gets one more space; the report keeps none.
+    if (place.value < 10.0L && variant != IndexVariant::Report) line += " ";
     line += FormatFixed(place.value, 1, 4) + "  " + place.date + "  " + place.course;
     return Cut80(line);
 }
@@ -96,7 +102,7 @@ IndexResult ComputeIndex(ScoreList& list, const IndexInput& input, IndexDetails*
         rec.Slope = CutAtNul(rec.Slope.str());
         if (!IsCompleteScore(rec)) continue;
         Extended d = StoredScoreDifferential(rec);
-        if (input.variant == IndexVariant::Hub && (rec.Rating == "XXX" || rec.Slope == "XXX"))
+        if (FollowsHub(input.variant) && (rec.Rating == "XXX" || rec.Slope == "XXX"))
             rec.Rating = "0.0";
         ++valid;
         int k = 0;
@@ -124,7 +130,7 @@ IndexResult ComputeIndex(ScoreList& list, const IndexInput& input, IndexDetails*
     if (details) {
         std::string first =
             std::to_string(list.size()) + " scores on file for " + input.longName + ".";
-        if (input.variant == IndexVariant::Hub && valid < 20)
+        if (FollowsHub(input.variant) && valid < 20)
             first += "  (" + std::to_string(valid) + " are valid)";
         (*details)[0] = Cut80(first);
         (*details)[1] = Cut80(message);

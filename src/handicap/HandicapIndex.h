@@ -29,8 +29,10 @@ Extended StoredScoreDifferential(const ScoreRec& rec);
 
 // Which reader's version of the computation runs. The golfer list hub's
 // differs in its detail lines and zeroes the Rating of a complete score
-// whose Rating or Slope is "XXX".
-enum class IndexVariant { Standard, Hub };
+// whose Rating or Slope is "XXX". The score history report's is the hub's,
+// except that its differential lines put no extra space before a value
+// below 10.0.
+enum class IndexVariant { Standard, Hub, Report };
 
 struct IndexInput {
     std::string sex = "0"; // "0" male, anything else female

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <ctime>
 #include <fcntl.h>
 #include <functional>
 #include <grp.h>
@@ -528,6 +529,152 @@ TEST(Cli, BadFoldersFailClearlyWithoutHanging) {
         EXPECT_EQ(run.code, c.code);
         EXPECT_EQ(run.err, c.err);
         EXPECT_EQ(dir.Entries(), before);
+    }
+}
+
+// The report commands' club: SMITH with five rounds of differential 10.0
+// (index 9.6), JONES with none (index 40.4), NOFILE without a score file, one
+// course, and a handicap list written earlier.
+void WriteReportClub(const tbtest::TempDir& dir, const char* courseFile = "courses.vxc") {
+    dir.Write("golfers.vxc",
+              Join({"Smith, John~SMITH~0~", "Jones, Mary~JONES~1~", "Nofile, Ned~NOFILE~0~"}));
+    std::vector<std::string> rounds;
+    for (int day = 1; day <= 5; ++day)
+        rounds.push_back(
+            Round("2024060" + std::to_string(day), "OAK HOLLOW", "80", "70.0", "113", "80"));
+    dir.Write("SMITH.vxp", Join(rounds, "\r\n"));
+    dir.Write("JONES.vxp", "");
+    dir.Write(courseFile, "OAK HOLLOW~71.2~121~72~\r\n");
+    dir.Write("hdcplist.vxo", "earlier\r\n");
+}
+
+std::string Today() {
+    const std::time_t now = std::time(nullptr);
+    char text[16];
+    std::strftime(text, sizeof text, "%m/%d/%Y", std::localtime(&now));
+    return text;
+}
+
+TEST(Cli, ReportCommandsWriteTheirFiles) {
+    const struct {
+        std::vector<std::string> args;
+        std::string out, file;
+        std::vector<std::string> lines; // "%" stands for the date written
+    } cases[] = {
+        {{"history", "SMITH"},
+         "Score file \"SMITH.vxo\" created.\n",
+         "SMITH.vxo",
+         {"TARNBECK PERSONAL GOLF HISTORY FOR:  Smith, John", "",
+          "5 scores on file for Smith, John.  (5 are valid)",
+          "Calculated index using best 1 out of 5 differentials.",
+          "Differential 1   = 10.0  06/05/2024  OAK HOLLOW", "",
+          "The current index for Smith, John is  9.6", "",
+          "       DATE        COURSE               SCORE  AGS  RATING  SLOPE  DIFF",
+          "*  1 - 06/05/2024  OAK HOLLOW              80   80  70.0    113    10.0",
+          "   2 - 06/04/2024  OAK HOLLOW              80   80  70.0    113    10.0",
+          "   3 - 06/03/2024  OAK HOLLOW              80   80  70.0    113    10.0",
+          "   4 - 06/02/2024  OAK HOLLOW              80   80  70.0    113    10.0",
+          "   5 - 06/01/2024  OAK HOLLOW              80   80  70.0    113    10.0", "",
+          "* = score used in index calculation."}},
+        {{"handicap-list", "SMITH", "--course", "OAK HOLLOW", "JONES", "SMITH"},
+         "Handicap file \"HDCPLIST.VXO\" created.\n",
+         "hdcplist.vxo",
+         {"TARNBECK COURSE HANDICAPS AS OF:  %", "", "Course: OAK HOLLOW",
+          "Rating: 71.2  Slope: 121  Par: 72", "",
+          "                                 Course   Predicted",
+          "Golfer                 Index   Handicap       Score", "",
+          "Smith, John              9.6         10          82",
+          "Jones, Mary             40.4         43         115",
+          "Smith, John              9.6         10          82"}},
+        {{"course-handicap", "--course", "OAK HOLLOW", "SMITH"},
+         "Handicap file \"SMITH.vxh\" created.\n",
+         "SMITH.vxh",
+         {"TARNBECK COURSE HANDICAP AS OF:  %", "FOR:  Smith, John", "AT:   OAK HOLLOW", "",
+          "Course Rating: 71.2", "Slope Rating:  121", "Par:           72", "Index:          9.6",
+          "", "Handicap for Smith, John at this course is: 10",
+          "Predicted score for Smith, John is: 82"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args[0]);
+        tbtest::TempDir dir;
+        WriteReportClub(dir);
+        const std::string before = Today();
+        CliRun run = RunIn(dir, c.args);
+        // The run may end on the next day.
+        const std::string date =
+            dir.Read(c.file).find(before) != std::string::npos ? before : Today();
+        EXPECT_EQ(run.code, 0);
+        EXPECT_EQ(run.err, "");
+        EXPECT_EQ(run.out, c.out);
+        std::string expected = Join(c.lines, "\r\n");
+        if (const auto mark = expected.find('%'); mark != std::string::npos)
+            expected.replace(mark, 1, date);
+        EXPECT_EQ(dir.Read(c.file), expected);
+    }
+}
+
+// A report command that fails writes nothing and leaves the earlier files as
+// they were.
+TEST(Cli, ReportCommandFailures) {
+    const std::string oak = "OAK HOLLOW";
+    const struct {
+        const char* name;
+        std::vector<std::string> args;
+        int code;
+        std::string err; // not for usage errors: those show the usage text
+        const char* courseFile = "courses.vxc";
+    } cases[] = {
+        {"unknown golfer", {"history", "NOBODY"}, 1, "unknown golfer: NOBODY\n"},
+        {"no score file", {"history", "NOFILE"}, 3, "tarnbeck-cli: File not found\n"},
+        {"course looked up first",
+         {"handicap-list", "--course", "NOWHERE", "NOBODY"},
+         1,
+         "unknown course: NOWHERE\n"},
+        {"any golfer unknown",
+         {"handicap-list", "--course", oak, "SMITH", "NOBODY"},
+         1,
+         "unknown golfer: NOBODY\n"},
+        {"a golfer without a score file",
+         {"handicap-list", "--course", oak, "SMITH", "NOFILE"},
+         3,
+         "tarnbeck-cli: File not found\n"},
+        {"unknown course",
+         {"course-handicap", "SMITH", "--course", "NOWHERE"},
+         1,
+         "unknown course: NOWHERE\n"},
+        {"scores read before the starter course list is renamed",
+         {"course-handicap", "NOFILE", "--course", oak},
+         3,
+         "tarnbeck-cli: File not found\n",
+         "sample.vxc"},
+        {"history without its short name", {"history"}, 2, ""},
+        {"history of two golfers", {"history", "SMITH", "JONES"}, 2, ""},
+        {"history at a course", {"history", "SMITH", "--course", oak}, 2, ""},
+        {"list without --course", {"handicap-list", "SMITH"}, 2, ""},
+        {"list without golfers", {"handicap-list", "--course", oak}, 2, ""},
+        {"--course twice", {"handicap-list", "--course", oak, "--course", oak, "SMITH"}, 2, ""},
+        {"--course without its name", {"handicap-list", "SMITH", "--course"}, 2, ""},
+        {"course handicap without a golfer", {"course-handicap", "--course", oak}, 2, ""},
+        {"course handicap of two golfers",
+         {"course-handicap", "SMITH", "JONES", "--course", oak},
+         2,
+         ""},
+        {"course handicap without --course", {"course-handicap", "SMITH"}, 2, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        tbtest::TempDir dir;
+        WriteReportClub(dir, c.courseFile);
+        const std::vector<std::string> before = dir.Entries();
+        CliRun run = RunIn(dir, c.args);
+        EXPECT_EQ(run.code, c.code);
+        EXPECT_EQ(run.out, "");
+        if (c.code == 2)
+            EXPECT_NE(run.err.find("usage: tarnbeck-cli [--dir DIR] COMMAND"), std::string::npos);
+        else
+            EXPECT_EQ(run.err, c.err);
+        EXPECT_EQ(dir.Entries(), before);
+        EXPECT_EQ(dir.Read("hdcplist.vxo"), "earlier\r\n");
     }
 }
 

@@ -255,4 +255,15 @@ TEST(ComputeIndex, HubVariant) {
     EXPECT_EQ(details[11], "Differential 10  = 12.0  06/14/1998  OAK HOLLOW");
 }
 
+TEST(ComputeIndex, ReportVariantIsTheHubsWithoutTheExtraSpace) {
+    tb::ScoreList list = Rounds(std::vector<double>(20, 8.0));
+    list[0].Rating = "XXX";
+    tb::IndexDetails details;
+    tb::ComputeIndex(list, {"0", "ANN", tb::IndexVariant::Report}, &details);
+    EXPECT_EQ(list[0].Rating, "0.0");
+    EXPECT_EQ(details[0], "20 scores on file for ANN.");
+    EXPECT_EQ(details[2], "Differential 1   =  0.0  06/14/1998  OAK HOLLOW");
+    EXPECT_EQ(details[11], "Differential 10  =  8.0  06/14/1998  OAK HOLLOW");
+}
+
 } // namespace

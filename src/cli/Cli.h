@@ -1,0 +1,48 @@
+#pragma once
+// What the command-line tool's commands share: the data folder, the exit
+// codes, the usage error and the golfer look-up.
+
+#include "data/Notifier.h"
+#include "data/Records.h"
+
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace tbcli {
+
+inline constexpr int ExitUnknown = 1; // no golfer or course of that name
+inline constexpr int ExitUsage = 2;
+inline constexpr int ExitInOutError = 3;
+
+class StderrNotifier : public tb::Notifier {
+public:
+    void Message(const std::string& text) override { std::cerr << text << '\n'; }
+};
+
+struct Context {
+    std::filesystem::path dir = ".";
+    StderrNotifier notifier;
+    // A golfer's short name could not name a score file (a hand-edited
+    // golfer list): the golfer's scores read as not found, and the run ends
+    // with exit 3.
+    bool damagedGolferList = false;
+};
+
+// The problem (when there is one) and the usage text on stderr; ExitUsage.
+int UsageError(const std::string& problem);
+// "unknown golfer: NAME" (or course) on stderr; ExitUnknown.
+int Unknown(const std::string& what, const std::string& name);
+
+tb::GolferList LoadSortedGolfers(Context& ctx);
+// The first golfer in list order with exactly this short name, or null.
+const tb::GolferRec* FindGolfer(const tb::GolferList& golfers, const std::string& shortName);
+
+// The commands that write report files into the data folder.
+bool IsReportCommand(const std::string& command);
+// Runs one of them on the words that follow it.
+int RunReportCommand(Context& ctx, const std::string& command,
+                     const std::vector<std::string>& words);
+
+} // namespace tbcli
