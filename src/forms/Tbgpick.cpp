@@ -4,9 +4,12 @@
 #include "Tbgroup.h"
 #include "Tbhcp.h"
 #include "Tbindex.h"
+#include "Tbprthdp.h"
 #include "Tbscore.h"
 #include "data/ScoreFile.h"
 #include "handicap/HandicapIndex.h"
+#include "print/ReportPrinter.h"
+#include "print/core/ScoreHistory.h"
 #include "widgets/Dialogs.h"
 #include "widgets/GolferPicker.h"
 #include "widgets/Handlers.h"
@@ -52,18 +55,13 @@ TGPickForm::TGPickForm(QWidget* parent) : TbForm(parent) {
     PrintScores1 = activities->addAction("Print &Scores");
     PrintHandicaps1 = activities->addAction("Print Ha&ndicaps");
 
-    // The reports come with the print object; until then they are shown but
-    // cannot be chosen.
-    for (QWidget* later : std::initializer_list<QWidget*>{PrintScoresButton, PrintHandicapButton})
-        later->setEnabled(false);
-    for (QAction* later : {PrintScores1, PrintHandicaps1})
-        later->setEnabled(false);
-
     Bind(&TGPickForm::AddAScoreButtonClick, AddAScoreButton, AddaScore1);
     Bind(&TGPickForm::AddGroupButtonClick, AddGroupButton, AddaGroupofScores1);
     Bind(&TGPickForm::EditScoresButtonClick, EditScoresButton, EditViewScores1, GolferListBox);
     Bind(&TGPickForm::IndexButtonClick, IndexButton, CalculateIndex1);
     Bind(&TGPickForm::HandicapButtonClick, HandicapButton, CalculateHandicap1);
+    Bind(&TGPickForm::PrintScoresButtonClick, PrintScoresButton, PrintScores1);
+    Bind(&TGPickForm::PrintHandicapButtonClick, PrintHandicapButton, PrintHandicaps1);
     Bind(&TGPickForm::ExitButtonClick, ExitButton, Exit1);
 
     FormCreate();
@@ -154,6 +152,28 @@ void TGPickForm::EditScoresButtonClick() {
     GolferForm->GolferName2->setText(ToQt(golfer->LongName));
     GolferForm->GolferSex->setText(QString::number(golfer->Sex));
     GolferForm->ShowFor(this);
+}
+
+void TGPickForm::PrintScoresButtonClick() {
+    const int position = SelectedGolfer();
+    if (position == 0) return; // no golfer to act on
+    currentGolfer_ = position; // the activity's mode stays as it was
+    const GolferRec& golfer = golfers_[position - 1];
+    ScoreList scores = LoadAndSortScores(golfer);
+    const int choice = Dialogs::TwoChoice(
+        this, "Printer or File", "Output scores to the printer or to a file?", "Printer", "File");
+    if (choice == 1) {
+        const Report report = ScoreHistoryReport(golfer, scores);
+        if (PrintReport(this, report, ToQt(golfer.ShortName.str() + "-scores.pdf")))
+            Dialogs::Message(this, "Printing completed.");
+    } else if (choice == 2) {
+        WriteScoreHistory(DataDir, golfer, scores);
+        Dialogs::Message(this, ToQt(ScoreHistoryCreatedMessage(golfer.ShortName.str())));
+    }
+}
+
+void TGPickForm::PrintHandicapButtonClick() {
+    (new TPrintHandicapsDlg())->ShowFor(this);
 }
 
 void TGPickForm::AddAScoreButtonClick() {

@@ -46,6 +46,8 @@ public:
     void EditScoresButtonClick();
     void IndexButtonClick();
     void HandicapButtonClick();
+    void PrintScoresButtonClick();
+    void PrintHandicapButtonClick();
     void ExitButtonClick();
 
     // What the window works on, for those who look in.

@@ -3,6 +3,8 @@
 #include "Tbabout.h"
 #include "data/CourseFile.h"
 #include "handicap/CourseHandicap.h"
+#include "print/ReportPrinter.h"
+#include "print/core/CourseHandicapSheet.h"
 #include "widgets/Dialogs.h"
 #include "widgets/Handlers.h"
 #include "widgets/Latin1.h"
@@ -49,7 +51,6 @@ THandicapForm::THandicapForm(QWidget* parent) : TbForm(parent) {
     Hdcp2 = Sentence(central);
     OKButton = new TButton("OK", central);
     PrintButton = new TButton("Print", central);
-    PrintButton->setEnabled(false); // the printout comes with the reports
     GolferName = new THiddenEdit(central);
     GolferShortName = new THiddenEdit(central);
 
@@ -87,6 +88,7 @@ THandicapForm::THandicapForm(QWidget* parent) : TbForm(parent) {
     connect(CourseField, &QComboBox::activated, this,
             [this] { RunHandler(this, [this] { CourseFieldClick(); }); });
     Bind(&THandicapForm::OKButtonClick, OKButton);
+    Bind(&THandicapForm::PrintButtonClick, PrintButton);
     Connect(Help2, &QAction::triggered, this, [this] { Help2Click(); });
     Connect(AboutTarnbeck1, &QAction::triggered, this, [this] { AboutTarnbeck1Click(); });
     MakeFixedSize();
@@ -133,6 +135,28 @@ void THandicapForm::CourseHandicap(int position) {
 
 void THandicapForm::OKButtonClick() {
     close();
+}
+
+void THandicapForm::PrintButtonClick() {
+    if (!courseChosen_) {
+        Dialogs::Message(this, "You must select a course first.");
+        return;
+    }
+    const int choice =
+        Dialogs::TwoChoice(this, "Printer or File",
+                           "Output handicap list to the printer or to a file?", "Printer", "File");
+    const CourseHandicapSheet sheet{
+        ToCore(GolferName->text()), courses_[static_cast<std::size_t>(CourseField->currentIndex())],
+        ToCore(IndexField->text()), ToCore(Hdcp1->text()), ToCore(Hdcp2->text())};
+    const std::string shortName = ToCore(GolferShortName->text());
+    if (choice == 1) {
+        if (PrintReport(this, CourseHandicapReport(sheet, TodayForReports()),
+                        ToQt(shortName + "-handicap.pdf")))
+            Dialogs::Message(this, "Printing completed.");
+    } else if (choice == 2) {
+        WriteCourseHandicap(DataDir, shortName, sheet, TodayForReports());
+        Dialogs::Message(this, ToQt(CourseHandicapCreatedMessage(shortName)));
+    }
 }
 
 void THandicapForm::Help2Click() {

@@ -36,6 +36,7 @@ public:
 
     void CourseFieldClick();
     void OKButtonClick();
+    void PrintButtonClick();
     void Help2Click();
     void AboutTarnbeck1Click();
 

@@ -1,0 +1,250 @@
+#include "Tbprthdp.h"
+
+#include "data/CourseFile.h"
+#include "data/GolferFile.h"
+#include "print/ReportPrinter.h"
+#include "print/core/HandicapReports.h"
+#include "widgets/Dialogs.h"
+#include "widgets/Handlers.h"
+#include "widgets/Latin1.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace tb {
+
+namespace {
+QListWidget* MultiSelectList(QWidget* parent) {
+    auto* list = new QListWidget(parent);
+    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list->setMinimumHeight(list->fontMetrics().height() * 12);
+    return list;
+}
+} // namespace
+
+TPrintHandicapsDlg::TPrintHandicapsDlg(QWidget* parent) : TbForm(parent) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle("Print Handicaps Dialog");
+    setWindowFlags(FixedDialogFlags);
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+
+    Label1 = new QLabel("Select Course:", central);
+    CourseField = new QComboBox(central);
+    CourseField->setEditable(false);
+    CourseField->setMinimumContentsLength(30);
+    SrcLabel = new QLabel("Golfer List:", central);
+    GolferListBox = MultiSelectList(central);
+    DstLabel = new QLabel("Golfers-to-Print List:", central);
+    PrintListBox = MultiSelectList(central);
+    IncludeBtn = new TButton(">", central);
+    IncAllBtn = new TButton(">>", central);
+    ExcludeBtn = new TButton("<", central);
+    ExAllBtn = new TButton("<<", central);
+    PrintListButton = new TButton("Print List", central);
+    PrintCardsButton = new TButton("Print Cards", central);
+    ExitButton = new TButton("Exit", central);
+
+    auto* moves = new QVBoxLayout;
+    moves->addStretch();
+    for (TButton* button : {IncludeBtn, IncAllBtn, ExcludeBtn, ExAllBtn})
+        moves->addWidget(button);
+    moves->addStretch();
+    auto* lists = new QGridLayout;
+    lists->addWidget(SrcLabel, 0, 0);
+    lists->addWidget(DstLabel, 0, 2);
+    lists->addWidget(GolferListBox, 1, 0);
+    lists->addLayout(moves, 1, 1);
+    lists->addWidget(PrintListBox, 1, 2);
+    auto* course = new QHBoxLayout;
+    course->addWidget(Label1);
+    course->addWidget(CourseField, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (TButton* button : {PrintListButton, PrintCardsButton, ExitButton})
+        buttons->addWidget(button);
+    auto* layout = new QVBoxLayout(central);
+    layout->addLayout(course);
+    layout->addLayout(lists);
+    layout->addLayout(buttons);
+    QWidget* order[] = {CourseField, GolferListBox, IncludeBtn,      IncAllBtn,        ExcludeBtn,
+                        ExAllBtn,    PrintListBox,  PrintListButton, PrintCardsButton, ExitButton};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+        setTabOrder(order[i], order[i + 1]);
+
+    Connect(CourseField, &QComboBox::activated, this, [this] { courseChosen_ = true; });
+    CourseField->installEventFilter(this);
+    Bind(&TPrintHandicapsDlg::IncludeBtnClick, IncludeBtn, nullptr, GolferListBox);
+    Bind(&TPrintHandicapsDlg::ExcludeBtnClick, ExcludeBtn, nullptr, PrintListBox);
+    Bind(&TPrintHandicapsDlg::IncAllBtnClick, IncAllBtn);
+    Bind(&TPrintHandicapsDlg::ExcAllBtnClick, ExAllBtn);
+    Bind(&TPrintHandicapsDlg::PrintListButtonClick, PrintListButton);
+    Bind(&TPrintHandicapsDlg::PrintCardsButtonClick, PrintCardsButton);
+    Bind(&TPrintHandicapsDlg::ExitButtonClick, ExitButton);
+    FormCreate();
+    MakeFixedSize();
+    SetCancelButton(ExitButton);
+    CentreOnScreen();
+}
+
+void TPrintHandicapsDlg::FormCreate() {
+    courses_.reserve(MaxCourses);
+    golfers_.reserve(MaxGolfers);
+    MessageNotifier notifier(this);
+    LoadCourseSummaries(DataDir, courses_, notifier);
+    for (const CourseSummary& course : courses_)
+        CourseField->addItem(ToQt(course.Name));
+    CourseField->setCurrentIndex(-1);
+    LoadGolfers(DataDir, golfers_, notifier);
+    SortGolfers(golfers_);
+    for (const GolferRec& golfer : golfers_)
+        AddLine(GolferListBox, ToQt(golfer.LongName));
+    courseChosen_ = false;
+    SetButtons();
+}
+
+bool TPrintHandicapsDlg::eventFilter(QObject* watched, QEvent* event) {
+    // A key pressed in the course list counts as choosing a course.
+    if (watched == CourseField && event->type() == QEvent::KeyPress) courseChosen_ = true;
+    return TbForm::eventFilter(watched, event);
+}
+
+void TPrintHandicapsDlg::AddLine(QListWidget* destination, const QString& text) {
+    if (destination != GolferListBox) {
+        destination->addItem(text);
+        return;
+    }
+    // The golfer list keeps itself sorted, letters compared whatever their case.
+    int row = 0;
+    while (row < destination->count() &&
+           QString::compare(destination->item(row)->text(), text, Qt::CaseInsensitive) <= 0)
+        ++row;
+    destination->insertItem(row, text);
+}
+
+void TPrintHandicapsDlg::MoveSelected(QListWidget* source, QListWidget* destination) {
+    int first = -1;
+    for (int row = 0; row < source->count() && first < 0; ++row)
+        if (source->item(row)->isSelected()) first = row;
+    // From the last line up: several lines arrive in reverse order.
+    for (int row = source->count() - 1; row >= 0; --row) {
+        if (!source->item(row)->isSelected()) continue;
+        AddLine(destination, source->item(row)->text());
+        delete source->takeItem(row);
+    }
+    SetItem(source, first);
+}
+
+void TPrintHandicapsDlg::MoveAll(QListWidget* source, QListWidget* destination) {
+    for (int row = 0; row < source->count(); ++row)
+        AddLine(destination, source->item(row)->text());
+    source->clear();
+    SetItem(source, 0);
+}
+
+void TPrintHandicapsDlg::SetItem(QListWidget* source, int position) {
+    source->setFocus();
+    if (position < 0) position = 0;
+    if (position >= source->count()) position = source->count() - 1;
+    source->clearSelection();
+    if (position >= 0) {
+        source->setCurrentRow(position);
+        source->item(position)->setSelected(true);
+    }
+    SetButtons();
+}
+
+void TPrintHandicapsDlg::SetButtons() {
+    const bool golfersLeft = GolferListBox->count() > 0;
+    const bool golfersChosen = PrintListBox->count() > 0;
+    IncludeBtn->setEnabled(golfersLeft);
+    IncAllBtn->setEnabled(golfersLeft);
+    ExcludeBtn->setEnabled(golfersChosen);
+    ExAllBtn->setEnabled(golfersChosen);
+}
+
+void TPrintHandicapsDlg::IncludeBtnClick() {
+    MoveSelected(GolferListBox, PrintListBox);
+}
+
+void TPrintHandicapsDlg::ExcludeBtnClick() {
+    MoveSelected(PrintListBox, GolferListBox);
+}
+
+void TPrintHandicapsDlg::IncAllBtnClick() {
+    MoveAll(GolferListBox, PrintListBox);
+}
+
+void TPrintHandicapsDlg::ExcAllBtnClick() {
+    MoveAll(PrintListBox, GolferListBox);
+}
+
+bool TPrintHandicapsDlg::ReportInputs(CourseSummary& course, std::vector<GolferRec>& golfers) {
+    // A key pressed in the course list with no course to select chooses none.
+    const int courseIndex = CourseField->currentIndex();
+    if (!courseChosen_ || courseIndex < 0) {
+        Dialogs::Message(this, "You must select a course first.");
+        return false;
+    }
+    if (PrintListBox->count() == 0) {
+        Dialogs::Message(this, "You must select at least one golfer.");
+        return false;
+    }
+    course = courses_[static_cast<std::size_t>(courseIndex)];
+    // Each line's golfer: the first in the golfer list with that long name.
+    for (int row = 0; row < PrintListBox->count(); ++row) {
+        const std::string longName = ToCore(PrintListBox->item(row)->text());
+        const auto found = std::find_if(golfers_.begin(), golfers_.end(), [&](const GolferRec& g) {
+            return g.LongName.str() == longName;
+        });
+        if (found != golfers_.end()) golfers.push_back(*found);
+    }
+    return true;
+}
+
+std::vector<GolferHandicap>
+TPrintHandicapsDlg::ReadHandicaps(const std::vector<GolferRec>& golfers) {
+    MessageNotifier notifier(this);
+    return ReadGolferHandicaps(DataDir, golfers, notifier);
+}
+
+void TPrintHandicapsDlg::PrintListButtonClick() {
+    CourseSummary course;
+    std::vector<GolferRec> golfers;
+    if (!ReportInputs(course, golfers)) return;
+    const int choice =
+        Dialogs::TwoChoice(this, "Printer or File",
+                           "Output handicap list to the printer or to a file?", "Printer", "File");
+    if (choice != 1 && choice != 2) return;
+    const std::vector<GolferHandicap> handicaps = ReadHandicaps(golfers);
+    if (choice == 2) {
+        WriteHandicapList(DataDir, course, handicaps, TodayForReports());
+        Dialogs::Message(this, HandicapListCreatedMessage);
+    } else if (PrintReport(this, HandicapListReport(course, handicaps, TodayForReports()),
+                           "handicap-list.pdf")) {
+        Dialogs::Message(this, "Printing completed.");
+    }
+}
+
+void TPrintHandicapsDlg::PrintCardsButtonClick() {
+    CourseSummary course;
+    std::vector<GolferRec> golfers;
+    if (!ReportInputs(course, golfers)) return;
+    const std::vector<GolferHandicap> handicaps = ReadHandicaps(golfers);
+    if (PrintReport(this, HandicapCardsReport(course, handicaps, TodayForReports()),
+                    "handicap-cards.pdf"))
+        Dialogs::Message(this, "Printing completed.");
+}
+
+void TPrintHandicapsDlg::ExitButtonClick() {
+    close();
+}
+
+} // namespace tb
