@@ -38,6 +38,8 @@ QListWidget* MakeListBesideButtons(QWidget* central, const std::vector<TButton*>
         QWidget::setTabOrder(previous, button);
         previous = button;
     }
+    // The golfers have the focus when the window first becomes active.
+    list->setFocus();
     return list;
 }
 

@@ -71,6 +71,7 @@ TEST_F(HubTest, ListsTheGolfersSortedAndSelectsTheFirst) {
     EXPECT_EQ(hub->GolferListBox->item(0)->text(), "Ann Adams");
     EXPECT_EQ(hub->GolferListBox->item(1)->text(), "John Smith");
     EXPECT_EQ(hub->GolferListBox->currentRow(), 0) << "the first golfer on first showing";
+    EXPECT_EQ(QApplication::focusWidget(), hub->GolferListBox) << "picked with the arrow keys";
     EXPECT_EQ(hub->Mode(), 'N');
     EXPECT_TRUE(hub->AddAScoreButton->isEnabled());
     EXPECT_TRUE(hub->AddaScore1->isEnabled());
