@@ -3,6 +3,7 @@
 #include "Errors.h"
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -65,19 +66,30 @@ std::string ReadFileBytes(const fs::path& path) {
     return content;
 }
 
+namespace {
+// The position of `c` at or after `from`, or `size` when there is none.
+std::size_t NextOf(const char* data, std::size_t size, std::size_t from, char c) {
+    const void* found = std::memchr(data + from, c, size - from);
+    return found ? static_cast<std::size_t>(static_cast<const char*>(found) - data) : size;
+}
+} // namespace
+
 std::vector<std::string_view> SplitLines(std::string_view content) {
     std::vector<std::string_view> lines;
+    const char* data = content.data();
+    const std::size_t size = content.size();
+    // The next CR and the next LF, each searched for again only once the
+    // lines have passed it, so every byte is looked at about twice in all.
+    std::size_t nextCr = NextOf(data, size, 0, '\r'), nextLf = NextOf(data, size, 0, '\n');
     std::size_t start = 0;
-    while (start < content.size()) {
-        const std::size_t end = content.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            lines.push_back(content.substr(start));
-            break;
-        }
+    while (start < size) {
+        if (nextCr < start) nextCr = NextOf(data, size, start, '\r');
+        if (nextLf < start) nextLf = NextOf(data, size, start, '\n');
+        const std::size_t end = std::min(nextCr, nextLf);
         lines.push_back(content.substr(start, end - start));
+        if (end == size) break;
         // CR LF is one line end; a lone CR or a lone LF is one too.
-        const bool crLf =
-            content[end] == '\r' && end + 1 < content.size() && content[end + 1] == '\n';
+        const bool crLf = data[end] == '\r' && end + 1 < size && data[end + 1] == '\n';
         start = end + (crLf ? 2 : 1);
     }
     return lines;
