@@ -2,6 +2,7 @@
 
 #include "Tbhcp.h"
 #include "Tbindex.h"
+#include "Tbprogress.h"
 #include "Tbscore.h"
 #include "data/ScoreFile.h"
 #include "data/Text.h"
@@ -92,6 +93,7 @@ TGolferForm::TGolferForm(QWidget* parent) : TbForm(parent) {
     QMenu* calculate = menuBar()->addMenu("&Calculate");
     Index1 = calculate->addAction("&Index");
     Handicap1 = calculate->addAction("&Handicap");
+    Progress1 = calculate->addAction("&Progress...");
 
     Bind(&TGolferForm::AddButtonClick, AddButton);
     Bind(&TGolferForm::ModifyButtonClick, ModifyButton, nullptr, ScoresListBox);
@@ -101,6 +103,7 @@ TGolferForm::TGolferForm(QWidget* parent) : TbForm(parent) {
     Bind(&TGolferForm::ExitButtonClick, ExitButton, Exit1);
     Bind(&TGolferForm::Index1Click, nullptr, Index1);
     Bind(&TGolferForm::Handicap1Click, nullptr, Handicap1);
+    Bind(&TGolferForm::Progress1Click, nullptr, Progress1);
     FormCreate();
 }
 
@@ -303,6 +306,19 @@ void TGolferForm::Handicap1Click() {
     form->GolferName->setText(GolferName2->text());
     form->IndexField->setText(IndexField->text());
     form->ShowFor(this);
+}
+
+} // namespace tb
+
+namespace tb {
+
+void TGolferForm::Progress1Click() {
+    // The scores as this window lists them, changes not yet saved included.
+    GolferRec golfer;
+    golfer.LongName = ToCore(GolferName2->text());
+    golfer.ShortName = ShortName();
+    golfer.Sex = GolferSex->text() == "1" ? 1 : 0;
+    (new TProgressForm(golfer, scores_))->ShowFor(this);
 }
 
 } // namespace tb

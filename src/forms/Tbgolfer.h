@@ -38,6 +38,7 @@ public:
     QAction* Exit1;
     QAction* Index1;
     QAction* Handicap1;
+    QAction* Progress1;
 
     void AddButtonClick();
     void ModifyButtonClick();
@@ -46,6 +47,7 @@ public:
     void ExitButtonClick();
     void Index1Click();
     void Handicap1Click();
+    void Progress1Click();
 
     bool ScoresChanged() const { return scoresChanged_; }
     const ScoreList& Scores() const { return scores_; }

@@ -4,6 +4,7 @@
 #include "Tbgroup.h"
 #include "Tbhcp.h"
 #include "Tbindex.h"
+#include "Tbprogress.h"
 #include "Tbprthdp.h"
 #include "Tbscore.h"
 #include "data/ScoreFile.h"
@@ -54,6 +55,8 @@ TGPickForm::TGPickForm(QWidget* parent) : TbForm(parent) {
     activities->addSeparator();
     PrintScores1 = activities->addAction("Print &Scores");
     PrintHandicaps1 = activities->addAction("Print Ha&ndicaps");
+    activities->addSeparator();
+    Progress1 = activities->addAction("&Progress...");
 
     Bind(&TGPickForm::AddAScoreButtonClick, AddAScoreButton, AddaScore1);
     Bind(&TGPickForm::AddGroupButtonClick, AddGroupButton, AddaGroupofScores1);
@@ -62,6 +65,7 @@ TGPickForm::TGPickForm(QWidget* parent) : TbForm(parent) {
     Bind(&TGPickForm::HandicapButtonClick, HandicapButton, CalculateHandicap1);
     Bind(&TGPickForm::PrintScoresButtonClick, PrintScoresButton, PrintScores1);
     Bind(&TGPickForm::PrintHandicapButtonClick, PrintHandicapButton, PrintHandicaps1);
+    Bind(&TGPickForm::Progress1Click, nullptr, Progress1);
     Bind(&TGPickForm::ExitButtonClick, ExitButton, Exit1);
 
     FormCreate();
@@ -174,6 +178,19 @@ void TGPickForm::PrintScoresButtonClick() {
 
 void TGPickForm::PrintHandicapButtonClick() {
     (new TPrintHandicapsDlg())->ShowFor(this);
+}
+
+void TGPickForm::Progress1Click() {
+    const int position = SelectedGolfer();
+    if (position == 0) return; // no golfer to act on
+    currentGolfer_ = position; // no activity of the list's own: the mode stays
+    const GolferRec& golfer = golfers_[position - 1];
+    // Read as the golfer's scores window reads them.
+    ScoreList scores;
+    MessageNotifier notifier(this);
+    LoadGolferScores(DataDir, golfer.ShortName.str(), scores, notifier);
+    SortScores(scores);
+    (new TProgressForm(golfer, std::move(scores)))->ShowFor(this);
 }
 
 void TGPickForm::AddAScoreButtonClick() {

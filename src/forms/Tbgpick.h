@@ -40,6 +40,7 @@ public:
     QAction* CalculateHandicap1;
     QAction* PrintScores1;
     QAction* PrintHandicaps1;
+    QAction* Progress1;
 
     void AddAScoreButtonClick();
     void AddGroupButtonClick();
@@ -48,6 +49,7 @@ public:
     void HandicapButtonClick();
     void PrintScoresButtonClick();
     void PrintHandicapButtonClick();
+    void Progress1Click();
     void ExitButtonClick();
 
     // What the window works on, for those who look in.

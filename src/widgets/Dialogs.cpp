@@ -4,6 +4,7 @@
 #include "widgets/Placement.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
@@ -121,6 +122,13 @@ bool ChoosePrinter(QWidget* parent, QPrinter& printer) {
     if (scripted) return Scripted(Kind::Print, QString(), Answer::Ok) == Answer::Ok;
     QPrintDialog dialog(&printer, parent);
     return dialog.exec() == QDialog::Accepted;
+}
+
+QString ChooseSaveFile(QWidget* parent, const QString& caption, const QString& proposed,
+                       const QString& filter) {
+    if (scripted)
+        return Scripted(Kind::SaveFile, proposed, Answer::Ok) == Answer::Ok ? proposed : QString();
+    return QFileDialog::getSaveFileName(parent, caption, proposed, filter);
 }
 
 void StartScript() {

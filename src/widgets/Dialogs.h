@@ -26,7 +26,8 @@ enum class Kind {
     Error,
     TwoChoice,
     Modal,
-    Print
+    Print,
+    SaveFile
 };
 enum class Answer { Ok, Yes, No, Cancel, Button1, Button2 };
 
@@ -57,6 +58,10 @@ void SetTwoChoiceAsker(TwoChoiceAsker asker);
 void ShowModal(QDialog& dialog);
 // The platform's print dialog; false when cancelled.
 bool ChoosePrinter(QWidget* parent, QPrinter& printer);
+// The platform's dialog for the file to save to, proposing `proposed` (a
+// path); empty when cancelled. In a script, Ok takes the proposed path.
+QString ChooseSaveFile(QWidget* parent, const QString& caption, const QString& proposed,
+                       const QString& filter);
 
 // What the script saw.
 struct Shown {

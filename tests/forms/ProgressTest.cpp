@@ -1,0 +1,89 @@
+// A golfer's progress window: opened from the golfer list and from the
+// golfer's scores, its chart and statistics, and what its File menu saves.
+
+#include "ScoreEntryFixture.h"
+#include "forms/Tbgolfer.h"
+#include "forms/Tbprogress.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QFormLayout>
+#include <QImage>
+#include <QLabel>
+#include <QLineSeries>
+#include <QScatterSeries>
+
+namespace tbtest {
+namespace {
+
+class ProgressTest : public ScoreEntryTest {
+protected:
+    static tb::TProgressForm* Opened() {
+        return qobject_cast<tb::TProgressForm*>(QApplication::activeWindow());
+    }
+    static QString Statistic(tb::TProgressForm* form, const QString& caption) {
+        for (int row = 0; row < form->Statistics->rowCount(); ++row) {
+            auto* label = qobject_cast<QLabel*>(
+                form->Statistics->itemAt(row, QFormLayout::LabelRole)->widget());
+            if (label && label->text() == caption)
+                return qobject_cast<QLabel*>(
+                           form->Statistics->itemAt(row, QFormLayout::FieldRole)->widget())
+                    ->text();
+        }
+        return {};
+    }
+};
+
+TEST_F(ProgressTest, BothMenusOpenTheChartAndTheStatisticsAndEscapeCloses) {
+    WriteGolfers(Rounds(8) + RoundLine("19990101", "ABBEY", "90", "70.5", "125"));
+    tb::TGPickForm* hub = OpenHub();
+    ASSERT_TRUE(hub);
+    hub->GolferListBox->setCurrentRow(1);
+    ChooseMenu(hub, Qt::Key_A, Qt::Key_P);
+    tb::TProgressForm* form = Opened();
+    ASSERT_TRUE(form);
+    EXPECT_EQ(form->windowTitle(), "Progress - John Smith");
+    const QList<QAbstractSeries*> series = form->ChartView->chart()->series();
+    ASSERT_EQ(series.size(), 2);
+    EXPECT_EQ(static_cast<QLineSeries*>(series[0])->count(), 9) << "one point per date";
+    EXPECT_EQ(static_cast<QScatterSeries*>(series[1])->count(), 2) << "9 rounds: best 2";
+    EXPECT_EQ(Statistic(form, "Rounds:"), "9 (9 complete)");
+    Press(form, Qt::Key_Escape);
+    Settle();
+    EXPECT_EQ(QApplication::activeWindow(), hub);
+
+    Click(hub->EditScoresButton);
+    Settle();
+    ChooseMenu(tb::GolferForm, Qt::Key_C, Qt::Key_P);
+    form = Opened();
+    ASSERT_TRUE(form);
+    EXPECT_EQ(Statistic(form, "Rounds:"), "9 (9 complete)");
+    form->close();
+    Settle();
+}
+
+TEST_F(ProgressTest, TheFileMenuSavesTheChartAndTheRounds) {
+    WriteGolfers(Rounds(3));
+    tb::TGPickForm* hub = OpenHub();
+    ASSERT_TRUE(hub);
+    hub->GolferListBox->setCurrentRow(1);
+    ChooseMenu(hub, Qt::Key_A, Qt::Key_P);
+    tb::TProgressForm* form = Opened();
+    ASSERT_TRUE(form);
+    form->SavePng1->trigger();
+    form->SavePdf1->trigger();
+    form->ExportCsv1->trigger();
+    EXPECT_FALSE(QImage(QString::fromStdString((dir / "SMITH-progress.png").string())).isNull());
+    EXPECT_EQ(dir.Read("SMITH-progress.pdf").substr(0, 5), "%PDF-");
+    EXPECT_EQ(dir.Read("SMITH.csv").substr(0, 12), "date,course,");
+    // Cancelled, nothing is written.
+    std::filesystem::remove(dir / "SMITH.csv");
+    tb::Dialogs::QueueAnswer(tb::Dialogs::Answer::Cancel);
+    form->ExportCsv1->trigger();
+    EXPECT_FALSE(dir.Exists("SMITH.csv"));
+    form->close();
+    Settle();
+}
+
+} // namespace
+} // namespace tbtest
