@@ -16,71 +16,58 @@
 
 namespace {
 
-// A round as a score file line: the differential at slope 113 is exactly
-// `diff`; no diff makes the round incomplete (Rating 0.0).
-struct Played {
-    std::string date; // as written in the file
+// Oldest first: each round's date as written in the file, its differential
+// at slope 113 (none: incomplete, Rating 0.0), and the index shown after its
+// date. The best differentials grow in as the count of rounds passes 5, 6,
+// 7, 9, ... 20; the 21st and 22nd push the oldest out.
+const struct {
+    const char* date;
     std::optional<int> diff;
+    const char* index; // null: another round follows on the same date
+} HandWorked[] = {
+    // clang-format off
+    {"20230401", 20, "36.4"},
+    {"20230408", 18, "36.4"},
+    {"230415",   16, "36.4"},  // six digits: 20230415
+    {"20230420", {}, "36.4"},  // incomplete
+    {"20230422", 15, "36.4"},
+    {"20230429", 14, "13.4"},  // 5 rounds: 14 x 0.96
+    {"20230506", 12, "11.5"},  // 6: 12 x 0.96
+    {"20230513", 10, nullptr},
+    {"20230513", 11, "10.1"},  // 8: 10.5 x 0.96
+    {"20230601", 25, "10.6"},  // 9: best 3, average 11
+    {"20230602", 25, "10.6"},
+    {"20230603", 25, "11.3"},  // 11: best 4, 11.75
+    {"20230604", 25, "11.3"},
+    {"20230605", 25, "11.9"},  // 13: best 5, 12.4
+    {"20230606", 25, "11.9"},
+    {"20230607", 25, "12.5"},  // 15: best 6, 13
+    {"20230608", 25, "12.5"},
+    {"20230609", 25, "13.2"},  // 17: best 7, 96 / 7
+    {"20230610", 25, "13.9"},  // 18: best 8, 14.5
+    {"20230611", 25, "15.0"},  // 19: best 9, 141 / 9
+    {"20230612", 25, "15.9"},  // 20: best 10, 16.6
+    {"20230613", 8,  "14.8"},  // the 20 newest: 20 out, 8 in
+    {"20230614", 30, "15.5"},  // 18 out: 25 is the tenth
+    // clang-format on
 };
 
-tb::ScoreList ReadRounds(const std::vector<Played>& rounds) {
+TEST(IndexHistory, HandWorkedGolfer) {
     tb::ScoreList list;
-    for (const Played& round : rounds) {
+    std::vector<std::string> expected;
+    for (const auto& round : HandWorked) {
         const std::string rating = round.diff ? tb::FormatFixed(90 - *round.diff, 1) : "0.0";
-        list.push_back(tb::ParseScoreLine(round.date + "~OAK~90~" + rating + "~113~"));
+        list.push_back(tb::ParseScoreLine(std::string(round.date) + "~OAK~90~" + rating + "~113~"));
+        if (round.index) expected.push_back(round.index);
     }
     tb::SortScores(list);
-    return list;
-}
-
-std::vector<std::string> Shown(const std::vector<tb::IndexPoint>& history) {
-    std::vector<std::string> lines;
+    const std::vector<tb::IndexPoint> history = tb::IndexHistory(list, "0");
+    std::vector<std::string> shown;
     for (const tb::IndexPoint& point : history)
-        lines.push_back(point.date + " " + tb::FormatIndex(point.index, 1));
-    return lines;
-}
-
-// Oldest first. The best differentials grow in as the count of rounds
-// passes 5, 6, 7, 9, ... 20; the 21st and 22nd push the oldest out.
-const std::vector<Played> HandWorked = {
-    {"20230401", 20}, {"20230408", 18}, {"230415", 16}, // a six-digit date
-    {"20230420", {}},                                   // incomplete: no change
-    {"20230422", 15}, {"20230429", 14}, {"20230506", 12}, {"20230513", 10},
-    {"20230513", 11}, // two rounds on one date
-    {"20230601", 25}, {"20230602", 25}, {"20230603", 25}, {"20230604", 25},
-    {"20230605", 25}, {"20230606", 25}, {"20230607", 25}, {"20230608", 25},
-    {"20230609", 25}, {"20230610", 25}, {"20230611", 25}, {"20230612", 25},
-    {"20230613", 8},  {"20230614", 30}};
-
-TEST(IndexHistory, HandWorkedGolfer) {
-    const tb::ScoreList list = ReadRounds(HandWorked);
-    EXPECT_EQ(
-        Shown(tb::IndexHistory(list, "0")),
-        (std::vector<std::string>{
-            "20230401 36.4", "20230408 36.4", "20230415 36.4", "20230420 36.4", "20230422 36.4",
-            "20230429 13.4", // 5 rounds: 14 x 0.96
-            "20230506 11.5", // 6: 12 x 0.96
-            "20230513 10.1", // 8: (10 + 11) / 2 x 0.96 = 10.08
-            "20230601 10.6", // 9: best 3, 10 11 12
-            "20230602 10.6",
-            "20230603 11.3", // 11: best 4, average 11.75
-            "20230604 11.3",
-            "20230605 11.9", // 13: best 5, average 12.4
-            "20230606 11.9",
-            "20230607 12.5", // 15: best 6, average 13
-            "20230608 12.5",
-            "20230609 13.2", // 17: best 7, average 96 / 7
-            "20230610 13.9", // 18: best 8, average 14.5
-            "20230611 15.0", // 19: best 9, average 141 / 9
-            "20230612 15.9", // 20: best 10, average 16.6
-            "20230613 14.8", // the 20 newest: 20 out, 8 in
-            "20230614 15.5", // 18 out, 30 in: 25 is the tenth
-        }));
+        shown.push_back(tb::FormatIndex(point.index, 1));
+    EXPECT_EQ(shown, expected);
+    EXPECT_EQ(history.at(2).date, "20230415");
     EXPECT_EQ(tb::FormatIndex(tb::IndexHistory(list, "1").front().index, 1), "40.4");
-}
-
-TEST(IndexHistory, NoRoundsNoPoints) {
-    EXPECT_TRUE(tb::IndexHistory({}, "0").empty());
 }
 
 // Random golfers, their fields drawn from texts the index computation must
