@@ -60,9 +60,10 @@ struct RoundStatistics {
     // Lowest and highest total score, complete or not; the newest of equals.
     std::optional<NotableRound> best, worst;
     // A round has putts when the putts of its holes with a score are not all
-    // zero (a text that is no number, or one below zero, counts as zero). Putts per round: over
-    // the rounds with putts and no empty hole (roundsWithPutts); per hole:
-    // over the holes with a score of every round with putts (holesWithPutts).
+    // zero (a text that is no number, or one below zero, counts as zero).
+    // Putts per round: over the rounds with putts and no empty hole
+    // (roundsWithPutts); per hole: over the holes with a score of every round
+    // with putts (holesWithPutts).
     int roundsWithPutts = 0;
     int holesWithPutts = 0;
     std::optional<double> puttsPerRound, puttsPerHole;
