@@ -1,11 +1,13 @@
 // Timings of the core on a full-size data folder (300 golfers with 200 scores
-// each): loading, sorting and the index, for one golfer and for all of them.
+// each): loading, sorting, the index and the index history, for one golfer
+// and for all of them.
 
 #include "BenchData.h"
 
 #include "data/GolferFile.h"
 #include "data/ScoreFile.h"
 #include "handicap/HandicapIndex.h"
+#include "handicap/Progress.h"
 #include "handicap/ScoreListLine.h"
 
 #include <benchmark/benchmark.h>
@@ -148,6 +150,34 @@ void BM_OneGolferFromFiles(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_OneGolferFromFiles)->Unit(benchmark::kMicrosecond);
+
+// The index after each date of one golfer's 200 rounds.
+void BM_IndexHistory_OneGolfer(benchmark::State& state) {
+    tb::ScoreList list = LoadOne(FirstGolfer());
+    tb::SortScores(list);
+    for (auto _ : state) {
+        std::vector<tb::IndexPoint> history = tb::IndexHistory(list, "0");
+        benchmark::DoNotOptimize(history.data());
+    }
+}
+BENCHMARK(BM_IndexHistory_OneGolfer)->Unit(benchmark::kMicrosecond);
+
+// Every golfer's index history, the lists read and sorted beforehand.
+void BM_IndexHistory_AllGolfers(benchmark::State& state) {
+    std::vector<tb::ScoreList> lists;
+    for (const std::string& shortName : BenchFolder::Get().shortNames()) {
+        lists.push_back(LoadOne(shortName));
+        tb::SortScores(lists.back());
+    }
+    for (auto _ : state) {
+        for (const tb::ScoreList& list : lists) {
+            std::vector<tb::IndexPoint> history = tb::IndexHistory(list, "0");
+            benchmark::DoNotOptimize(history.data());
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(lists.size()));
+}
+BENCHMARK(BM_IndexHistory_AllGolfers)->Unit(benchmark::kMillisecond);
 
 void BM_LoadScores_AllGolfers(benchmark::State& state) {
     QuietNotifier quiet;

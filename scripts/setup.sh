@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(build-essential cmake qt6-base-dev qt6-base-private-dev qt6-charts-dev libgl-dev libgtest-dev
           libgmock-dev libbenchmark-dev xvfb xauth openbox x11-utils xdotool
-          fonts-liberation2 poppler-utils)
+          fonts-liberation2 poppler-utils python3)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||

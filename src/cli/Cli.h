@@ -39,10 +39,20 @@ tb::GolferList LoadSortedGolfers(Context& ctx);
 // The first golfer in list order with exactly this short name, or null.
 const tb::GolferRec* FindGolfer(const tb::GolferList& golfers, const std::string& shortName);
 
+// A golfer's scores read and sorted as the golfer scores form does: a
+// missing score file is told on stderr and gives no scores. The records
+// already in `scores` are reused.
+void LoadSortedScores(Context& ctx, const tb::GolferRec& golfer, tb::ScoreList& scores);
+
 // The commands that write report files into the data folder.
 bool IsReportCommand(const std::string& command);
 // Runs one of them on the words that follow it.
 int RunReportCommand(Context& ctx, const std::string& command,
                      const std::vector<std::string>& words);
+
+// The commands that print a golfer's progress and rounds on stdout.
+bool IsProgressCommand(const std::string& command);
+int RunProgressCommand(Context& ctx, const std::string& command,
+                       const std::vector<std::string>& words);
 
 } // namespace tbcli

@@ -1,6 +1,7 @@
 // tarnbeck-cli: look up golfers, courses, scores and indexes in a Tarnbeck
-// data folder, and write its report files, without the windowed program.
-// Texts are printed as the bytes the files hold.
+// data folder, follow a golfer's index over time, export rounds as CSV, and
+// write its report files, without the windowed program. Texts are printed as
+// the bytes the files hold, except in CSV, which is UTF-8.
 
 #include "Cli.h"
 #include "data/CourseFile.h"
@@ -27,6 +28,9 @@ const char* const Usage =
     "  scores SHORT   a golfer's scores with the index, as the golfer scores form lists them\n"
     "  index SHORT    how a golfer's index is obtained\n"
     "  indexes        every golfer's index: short name, index, long name\n"
+    "  progress SHORT a golfer's index after each date played: date, index\n"
+    "  export SHORT   a golfer's rounds as CSV, newest first\n"
+    "  export --all   every golfer's rounds as CSV, with the golfer's long and short name\n"
     "report files, written into the data folder (--course NAME anywhere after the command):\n"
     "  history SHORT  a golfer's score history, SHORT.vxo\n"
     "  handicap-list --course NAME SHORT [SHORT ...]\n"
@@ -58,15 +62,7 @@ const tb::GolferRec* FindGolfer(const tb::GolferList& golfers, const std::string
     return nullptr;
 }
 
-} // namespace tbcli
-
-namespace {
-namespace fs = std::filesystem;
-using namespace tbcli;
-
-// A golfer's scores read and sorted as the golfer scores form does. The
-// records already in `scores` are reused.
-void LoadGolferScores(Context& ctx, const tb::GolferRec& golfer, tb::ScoreList& scores) {
+void LoadSortedScores(Context& ctx, const tb::GolferRec& golfer, tb::ScoreList& scores) {
     tb::LoadGolferScores(ctx.dir, golfer.ShortName.str(), scores, ctx.notifier);
     if (!tb::IsPlainShortName(golfer.ShortName.str())) {
         std::cerr << "tarnbeck-cli: the short name \"" << tb::ShowNuls(golfer.ShortName.str())
@@ -75,6 +71,12 @@ void LoadGolferScores(Context& ctx, const tb::GolferRec& golfer, tb::ScoreList& 
     }
     tb::SortScores(scores);
 }
+
+} // namespace tbcli
+
+namespace {
+namespace fs = std::filesystem;
+using namespace tbcli;
 
 tb::IndexInput InputFor(const tb::GolferRec& golfer) {
     return {std::to_string(golfer.Sex), golfer.LongName.str(), tb::IndexVariant::Standard};
@@ -102,7 +104,7 @@ int ListCourses(Context& ctx) {
 
 int ShowScores(Context& ctx, const tb::GolferRec& golfer) {
     tb::ScoreList scores;
-    LoadGolferScores(ctx, golfer, scores);
+    LoadSortedScores(ctx, golfer, scores);
     tb::IndexResult result = tb::ComputeIndex(scores, InputFor(golfer));
     std::cout << "Scores for " << golfer.LongName.str() << '\n';
     std::cout << "Index: " << tb::FormatIndex(result.index, 5) << '\n';
@@ -116,7 +118,7 @@ int ShowScores(Context& ctx, const tb::GolferRec& golfer) {
 
 int ShowIndex(Context& ctx, const tb::GolferRec& golfer) {
     tb::ScoreList scores;
-    LoadGolferScores(ctx, golfer, scores);
+    LoadSortedScores(ctx, golfer, scores);
     tb::IndexDetails details;
     tb::IndexResult result = tb::ComputeIndex(scores, InputFor(golfer), &details);
     const int indexLine = result.used + 3; // the line after the empty one
@@ -128,7 +130,7 @@ int ShowIndex(Context& ctx, const tb::GolferRec& golfer) {
 int ListIndexes(Context& ctx) {
     tb::ScoreList scores;
     for (const tb::GolferRec& golfer : LoadSortedGolfers(ctx)) {
-        LoadGolferScores(ctx, golfer, scores);
+        LoadSortedScores(ctx, golfer, scores);
         tb::IndexResult result = tb::ComputeIndex(scores, InputFor(golfer));
         std::cout << golfer.ShortName.str() << '\t' << tb::FormatIndex(result.index, 5) << '\t'
                   << golfer.LongName.str() << '\n';
@@ -166,6 +168,9 @@ int RunCommand(Context& ctx, int argc, char** argv) {
         if (!golfer) return Unknown("golfer", shortName);
         return command == "scores" ? ShowScores(ctx, *golfer) : ShowIndex(ctx, *golfer);
     }
+    if (IsProgressCommand(command))
+        return RunProgressCommand(ctx, command,
+                                  std::vector<std::string>(args.begin() + next, args.end()));
     if (IsReportCommand(command))
         return RunReportCommand(ctx, command,
                                 std::vector<std::string>(args.begin() + next, args.end()));

@@ -3,6 +3,8 @@
 #include "../data/ScoreFile.h"
 #include "../data/Text.h"
 
+#include <algorithm>
+
 namespace tb {
 
 namespace {
@@ -13,12 +15,6 @@ struct Place {
     std::string date;
     std::string course;
 };
-
-int DifferentialsUsed(int valid) {
-    if (valid < 5) return 0;
-    if (valid <= 16) return (valid - 3) / 2;
-    return valid - 10;
-}
 
 Extended Stored48(const std::string& text) {
     return ToReal48(StoredNumber(text.c_str()));
@@ -126,7 +122,6 @@ IndexResult ComputeIndex(ScoreList& list, const IndexInput& input, IndexDetails*
     std::string message = enough ? "Calculated index using best " + std::to_string(n) + " out of " +
                                        std::to_string(valid) + " differentials."
                                  : "A golfer needs 5 valid scores to receive an index.";
-    Extended index = enough ? 0 : ToReal48(MaximumIndex(input.sex));
     if (details) {
         std::string first =
             std::to_string(list.size()) + " scores on file for " + input.longName + ".";
@@ -137,24 +132,36 @@ IndexResult ComputeIndex(ScoreList& list, const IndexInput& input, IndexDetails*
     }
     for (int i = n; i < 10; ++i)
         result.usedScores[i] = 999;
-    if (enough) {
-        Extended sum = 0;
-        for (int k = 0; k < n; ++k) {
-            if (details) (*details)[k + 2] = DifferentialLine(k + 1, best[k], input.variant);
-            sum = ToReal48(sum + best[k].value);
-        }
-        if (n > 0) {
-            index = ToReal48(sum / n * 0.96L);
-            index = ToReal48(static_cast<Extended>(RoundHalfEven(index * 10)) * 0.1L);
-            if (input.sex == "0" && index > 36.4L) index = ToReal48(36.4L);
-            if (input.sex != "0" && index > 40.4L) index = ToReal48(40.4L);
-        }
+    std::array<Extended, 10> values;
+    for (int k = 0; k < 10; ++k) {
+        values[k] = best[k].value;
+        if (details && k < n) (*details)[k + 2] = DifferentialLine(k + 1, best[k], input.variant);
     }
+    const Extended index = IndexFromBest(values, valid, input.sex);
     if (details)
         (*details)[n + 3] =
             Cut80("The current index for " + input.longName + " is " + FormatFixed(index, 1, 4));
     result.index = index;
     return result;
+}
+
+int DifferentialsUsed(int valid) {
+    if (valid < 5) return 0;
+    if (valid <= 16) return (valid - 3) / 2;
+    return std::min(valid, 20) - 10;
+}
+
+Extended IndexFromBest(const std::array<Extended, 10>& best, int valid, const std::string& sex) {
+    if (valid < 5) return ToReal48(MaximumIndex(sex));
+    const int used = DifferentialsUsed(valid);
+    Extended sum = 0;
+    for (int k = 0; k < used; ++k)
+        sum = ToReal48(sum + best[k]);
+    Extended index = ToReal48(sum / used * 0.96L);
+    index = ToReal48(static_cast<Extended>(RoundHalfEven(index * 10)) * 0.1L);
+    if (sex == "0" && index > 36.4L) index = ToReal48(36.4L);
+    if (sex != "0" && index > 40.4L) index = ToReal48(40.4L);
+    return index;
 }
 
 std::string FormatIndex(Extended index, int width) {

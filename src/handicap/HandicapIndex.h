@@ -58,6 +58,14 @@ struct IndexResult {
 // and Slope back cut at their first NUL.
 IndexResult ComputeIndex(ScoreList& list, const IndexInput& input, IndexDetails* details = nullptr);
 
+// How many of the best differentials are averaged when `valid` complete
+// scores were taken: none below 5, then 1, 1, 2, 2, ... up to 10 of 20.
+int DifferentialsUsed(int valid);
+// The index from the first DifferentialsUsed(valid) values of `best`
+// (ascending): their sum over their number, times 0.96, rounded to a tenth,
+// at most the maximum by sex; the maximum when fewer than 5 were taken.
+Extended IndexFromBest(const std::array<Extended, 10>& best, int valid, const std::string& sex);
+
 // The index as the forms show it: one decimal, right-aligned in `width`.
 std::string FormatIndex(Extended index, int width);
 
