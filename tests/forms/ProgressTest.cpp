@@ -46,7 +46,7 @@ TEST_F(ProgressTest, BothMenusOpenTheChartAndTheStatisticsAndEscapeCloses) {
     const QList<QAbstractSeries*> series = form->ChartView->chart()->series();
     ASSERT_EQ(series.size(), 2);
     EXPECT_EQ(static_cast<QLineSeries*>(series[0])->count(), 9) << "one point per date";
-    EXPECT_EQ(static_cast<QScatterSeries*>(series[1])->count(), 2) << "9 rounds: best 2";
+    EXPECT_EQ(static_cast<QScatterSeries*>(series[1])->count(), 3) << "9 rounds: the best 3";
     EXPECT_EQ(Statistic(form, "Rounds:"), "9 (9 complete)");
     Press(form, Qt::Key_Escape);
     Settle();
