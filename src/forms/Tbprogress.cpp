@@ -105,6 +105,11 @@ void TProgressForm::BuildChart() {
     history->setName("Index");
     double low = 0, high = 1;
     bool any = false;
+    std::optional<qint64> first, last;
+    auto widenDates = [&](qint64 at) {
+        first = first ? std::min(*first, at) : at;
+        last = last ? std::max(*last, at) : at;
+    };
     auto widen = [&](double value) {
         low = any ? std::min(low, value) : value;
         high = any ? std::max(high, value) : value;
@@ -114,6 +119,7 @@ void TProgressForm::BuildChart() {
         if (const auto at = DateOnAxis(point.date)) {
             history->append(static_cast<qreal>(*at), static_cast<double>(point.index));
             widen(static_cast<double>(point.index));
+            widenDates(*at);
         }
     }
     // The rounds whose differentials make today's index, at their differential.
@@ -136,6 +142,11 @@ void TProgressForm::BuildChart() {
     auto* dates = new QDateTimeAxis;
     dates->setFormat("MM/yyyy");
     dates->setTitleText("Date");
+    // A fortnight on either side, so that no point sits on the plot's edge.
+    constexpr qint64 Fortnight = 14LL * 24 * 3600 * 1000;
+    if (first && last)
+        dates->setRange(QDateTime::fromMSecsSinceEpoch(*first - Fortnight),
+                        QDateTime::fromMSecsSinceEpoch(*last + Fortnight));
     auto* values = new QValueAxis;
     values->setTitleText("Index");
     values->setLabelFormat("%.1f");
