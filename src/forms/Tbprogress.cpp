@@ -159,7 +159,10 @@ void TProgressForm::BuildChart() {
         series->attachAxis(values);
     }
     chart->legend()->setAlignment(Qt::AlignBottom);
+    // The view gives up the chart it was made with without deleting it.
+    QChart* empty = ChartView->chart();
     ChartView->setChart(chart);
+    delete empty;
 }
 
 void TProgressForm::ShowStatistics() {
