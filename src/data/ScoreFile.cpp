@@ -7,8 +7,10 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cerrno>
 #include <cstdint>
+#include <cstring>
 
 namespace tb {
 namespace fs = std::filesystem;
@@ -122,21 +124,51 @@ std::string_view FieldText(std::string_view text, int field, bool lineHasNul) {
     return text.substr(0, ReadLimit(field));
 }
 
+// The bytes of `word` that are 0, each marked by its top bit (exactly: no
+// borrow runs from one byte into the next).
+constexpr std::uint64_t ZeroBytes(std::uint64_t word) {
+    constexpr std::uint64_t low7 = 0x7F7F7F7F7F7F7F7FULL;
+    return ~(((word & low7) + low7) | word | low7);
+}
+
 // Finds the "~" that closes each field, at most 43 of them (characters after
-// the 43rd are ignored). Gives how many fields the line closes.
-int FindFieldEnds(std::string_view line, std::array<std::size_t, FieldCount>& ends) {
+// the 43rd are ignored), noting whether a NUL stands among the bytes looked
+// at. Eight bytes at a time: this scan is most of the time spent reading a
+// score file. Gives how many fields the line closes.
+int FindFieldEnds(std::string_view line, std::array<std::size_t, FieldCount>& ends, bool& hasNul) {
     int closed = 0;
-    for (std::size_t tilde = line.find('~'); tilde != std::string_view::npos && closed < FieldCount;
-         tilde = line.find('~', tilde + 1))
-        ends[static_cast<std::size_t>(closed++)] = tilde;
+    hasNul = false;
+    const char* const data = line.data();
+    const std::size_t size = line.size();
+    std::size_t i = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+        constexpr std::uint64_t tildes = 0x7E7E7E7E7E7E7E7EULL;
+        for (; i + 8 <= size; i += 8) {
+            std::uint64_t word;
+            std::memcpy(&word, data + i, sizeof word);
+            if (ZeroBytes(word)) hasNul = true;
+            for (std::uint64_t found = ZeroBytes(word ^ tildes); found; found &= found - 1) {
+                ends[static_cast<std::size_t>(closed++)] = i + std::countr_zero(found) / 8;
+                if (closed == FieldCount) return closed;
+            }
+        }
+    }
+    for (; i < size; ++i) {
+        if (data[i] == '~') {
+            ends[static_cast<std::size_t>(closed++)] = i;
+            if (closed == FieldCount) break;
+        } else if (data[i] == '\0') {
+            hasNul = true;
+        }
+    }
     return closed;
 }
 
 // Every field of `rec` is written: from the line, or with its placeholder.
 void ParseScoreLineInto(std::string_view line, ScoreRec& rec, const ScoreLoadVariant& variant) {
     std::array<std::size_t, FieldCount> ends;
-    const bool hasNul = line.find('\0') != std::string_view::npos;
-    const int closed = FindFieldEnds(line, ends);
+    bool hasNul = false;
+    const int closed = FindFieldEnds(line, ends, hasNul);
     auto startOf = [&](int field) {
         return field == 1 ? std::size_t{0} : ends[static_cast<std::size_t>(field - 2)] + 1;
     };

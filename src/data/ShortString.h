@@ -4,6 +4,8 @@
 // behave. Bytes are stored as they are (Latin-1 when shown).
 
 #include <cstddef>
+#include <cstring>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -19,9 +21,18 @@ public:
     ShortString(const std::string& text) : ShortString(std::string_view(text)) {}
 
     ShortString& operator=(std::string_view text) {
-        // A fresh string moved in: GCC 12 takes an in-place assign from a
-        // view for a possible overlap and warns (-Wrestrict) where none is.
-        text_ = std::string(text.substr(0, Capacity));
+        text = text.substr(0, Capacity);
+        const std::less<const char*> before;
+        const char* own = text_.data();
+        if (!before(text.data(), own) && !before(own + text_.size(), text.data())) {
+            // A part of this very string: copied out first.
+            text_ = std::string(text);
+            return *this;
+        }
+        // In place, into the buffer the string already has: reading a file
+        // into a list it filled before allocates nothing.
+        text_.resize(text.size());
+        if (!text.empty()) std::memcpy(text_.data(), text.data(), text.size());
         return *this;
     }
     ShortString& operator=(const std::string& text) { return *this = std::string_view(text); }

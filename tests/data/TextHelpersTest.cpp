@@ -3,6 +3,7 @@
 
 #include "data/EntryKeys.h"
 #include "data/Errors.h"
+#include "data/ShortString.h"
 #include "data/Text.h"
 #include "data/TextFile.h"
 
@@ -235,3 +236,15 @@ TEST(EntryKeys, StepNumber) {
 }
 
 } // namespace
+
+TEST(TextHelpers, ShortStringsCutToCapacityEvenFromThemselves) {
+    tb::ShortString<5> text = "abcdefgh";
+    EXPECT_EQ(text.str(), "abcde");
+    text = std::string_view(text.str()).substr(2); // a part of itself
+    EXPECT_EQ(text.str(), "cde");
+    tb::ShortString<30> course = "A COURSE NAME LONGER THAN SIXTEEN";
+    course = std::string_view(course.str()).substr(0, 20);
+    EXPECT_EQ(course.str(), "A COURSE NAME LONGER");
+    course = "";
+    EXPECT_TRUE(course.empty());
+}
