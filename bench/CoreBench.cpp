@@ -87,6 +87,20 @@ void BM_LoadScores_OneGolfer(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadScores_OneGolfer)->Unit(benchmark::kMicrosecond);
 
+// Reading one stored line into a record the list already holds, as a file is
+// read into a list that held scores before.
+void BM_ParseScoreLine(benchmark::State& state) {
+    const tb::ScoreList loaded = LoadOne(FirstGolfer());
+    const std::string line = tb::FormatScoreLine(loaded.front());
+    tb::ScoreRec rec = loaded.back();
+    for (auto _ : state) {
+        rec = tb::ParseScoreLine(line);
+        benchmark::DoNotOptimize(rec.Date.str().data());
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(line.size()));
+}
+BENCHMARK(BM_ParseScoreLine);
+
 // Sorting a copy of the list; Arg 0 sorts the file's own order (newest first,
 // as saved), Arg 1 the reverse order, where every pair is exchanged.
 void BM_SortScores_OneGolfer(benchmark::State& state) {
