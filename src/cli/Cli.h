@@ -43,6 +43,10 @@ const tb::GolferRec* FindGolfer(const tb::GolferList& golfers, const std::string
 // missing score file is told on stderr and gives no scores. The records
 // already in `scores` are reused.
 void LoadSortedScores(Context& ctx, const tb::GolferRec& golfer, tb::ScoreList& scores);
+// The same with every message to `notifier`; true when the golfer's short
+// name could not name a score file.
+bool LoadSortedScores(const std::filesystem::path& dir, const tb::GolferRec& golfer,
+                      tb::ScoreList& scores, tb::Notifier& notifier);
 
 // The commands that write report files into the data folder.
 bool IsReportCommand(const std::string& command);

@@ -12,10 +12,14 @@
 #include "handicap/HandicapIndex.h"
 #include "handicap/ScoreListLine.h"
 
+#include <algorithm>
+#include <atomic>
 #include <cstdio>
+#include <exception>
 #include <filesystem>
 #include <iostream>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace tbcli {
@@ -62,14 +66,19 @@ const tb::GolferRec* FindGolfer(const tb::GolferList& golfers, const std::string
     return nullptr;
 }
 
-void LoadSortedScores(Context& ctx, const tb::GolferRec& golfer, tb::ScoreList& scores) {
-    tb::LoadGolferScores(ctx.dir, golfer.ShortName.str(), scores, ctx.notifier);
-    if (!tb::IsPlainShortName(golfer.ShortName.str())) {
-        std::cerr << "tarnbeck-cli: the short name \"" << tb::ShowNuls(golfer.ShortName.str())
-                  << "\" cannot name a score file in the data folder\n";
-        ctx.damagedGolferList = true;
-    }
+bool LoadSortedScores(const std::filesystem::path& dir, const tb::GolferRec& golfer,
+                      tb::ScoreList& scores, tb::Notifier& notifier) {
+    tb::LoadGolferScores(dir, golfer.ShortName.str(), scores, notifier);
+    const bool damaged = !tb::IsPlainShortName(golfer.ShortName.str());
+    if (damaged)
+        notifier.Message("tarnbeck-cli: the short name \"" + tb::ShowNuls(golfer.ShortName.str()) +
+                         "\" cannot name a score file in the data folder");
     tb::SortScores(scores);
+    return damaged;
+}
+
+void LoadSortedScores(Context& ctx, const tb::GolferRec& golfer, tb::ScoreList& scores) {
+    if (LoadSortedScores(ctx.dir, golfer, scores, ctx.notifier)) ctx.damagedGolferList = true;
 }
 
 } // namespace tbcli
@@ -127,13 +136,60 @@ int ShowIndex(Context& ctx, const tb::GolferRec& golfer) {
     return 0;
 }
 
+// What one golfer gives the indexes command: its line, and the messages that
+// come before it (or the error that ends the run there).
+struct IndexLine {
+    std::string line;
+    std::string messages;
+    bool damaged = false;
+    std::exception_ptr error;
+};
+
+class BufferNotifier : public tb::Notifier {
+public:
+    explicit BufferNotifier(std::string& text) : text_(text) {}
+    void Message(const std::string& text) override { text_ += text + '\n'; }
+
+private:
+    std::string& text_;
+};
+
+void ComputeIndexLine(const fs::path& dir, const tb::GolferRec& golfer, tb::ScoreList& scores,
+                      IndexLine& result) {
+    try {
+        BufferNotifier notifier(result.messages);
+        result.damaged = LoadSortedScores(dir, golfer, scores, notifier);
+        const tb::IndexResult index = tb::ComputeIndex(scores, InputFor(golfer));
+        result.line = golfer.ShortName.str() + '\t' + tb::FormatIndex(index.index, 5) + '\t' +
+                      golfer.LongName.str() + '\n';
+    } catch (...) {
+        result.error = std::current_exception();
+    }
+}
+
 int ListIndexes(Context& ctx) {
-    tb::ScoreList scores;
-    for (const tb::GolferRec& golfer : LoadSortedGolfers(ctx)) {
-        LoadSortedScores(ctx, golfer, scores);
-        tb::IndexResult result = tb::ComputeIndex(scores, InputFor(golfer));
-        std::cout << golfer.ShortName.str() << '\t' << tb::FormatIndex(result.index, 5) << '\t'
-                  << golfer.LongName.str() << '\n';
+    const tb::GolferList golfers = LoadSortedGolfers(ctx);
+    // The golfers are read and their indexes computed on every core; the
+    // lines and messages are then printed in list order, as one by one.
+    std::vector<IndexLine> results(golfers.size());
+    std::atomic<std::size_t> next{0};
+    auto work = [&] {
+        tb::ScoreList scores;
+        for (std::size_t i; (i = next++) < golfers.size();)
+            ComputeIndexLine(ctx.dir, golfers[i], scores, results[i]);
+    };
+    const unsigned helpers = std::min(3u, std::max(1u, std::thread::hardware_concurrency()) - 1);
+    std::vector<std::thread> threads;
+    for (unsigned i = 0; i < helpers && golfers.size() > 1; ++i)
+        threads.emplace_back(work);
+    work();
+    for (std::thread& thread : threads)
+        thread.join();
+    for (const IndexLine& result : results) {
+        std::cerr << result.messages;
+        if (result.damaged) ctx.damagedGolferList = true;
+        if (result.error) std::rethrow_exception(result.error);
+        std::cout << result.line;
     }
     return 0;
 }
