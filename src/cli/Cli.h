@@ -4,6 +4,7 @@
 
 #include "data/Notifier.h"
 #include "data/Records.h"
+#include "data/ScoreFile.h"
 
 #include <filesystem>
 #include <iostream>
@@ -46,7 +47,8 @@ void LoadSortedScores(Context& ctx, const tb::GolferRec& golfer, tb::ScoreList& 
 // The same with every message to `notifier`; true when the golfer's short
 // name could not name a score file.
 bool LoadSortedScores(const std::filesystem::path& dir, const tb::GolferRec& golfer,
-                      tb::ScoreList& scores, tb::Notifier& notifier);
+                      tb::ScoreList& scores, tb::Notifier& notifier,
+                      const tb::ScoreLoadVariant& variant);
 
 // The commands that write report files into the data folder.
 bool IsReportCommand(const std::string& command);

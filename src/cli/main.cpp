@@ -67,8 +67,9 @@ const tb::GolferRec* FindGolfer(const tb::GolferList& golfers, const std::string
 }
 
 bool LoadSortedScores(const std::filesystem::path& dir, const tb::GolferRec& golfer,
-                      tb::ScoreList& scores, tb::Notifier& notifier) {
-    tb::LoadGolferScores(dir, golfer.ShortName.str(), scores, notifier);
+                      tb::ScoreList& scores, tb::Notifier& notifier,
+                      const tb::ScoreLoadVariant& variant) {
+    tb::LoadGolferScores(dir, golfer.ShortName.str(), scores, notifier, variant);
     const bool damaged = !tb::IsPlainShortName(golfer.ShortName.str());
     if (damaged)
         notifier.Message("tarnbeck-cli: the short name \"" + tb::ShowNuls(golfer.ShortName.str()) +
@@ -78,7 +79,8 @@ bool LoadSortedScores(const std::filesystem::path& dir, const tb::GolferRec& gol
 }
 
 void LoadSortedScores(Context& ctx, const tb::GolferRec& golfer, tb::ScoreList& scores) {
-    if (LoadSortedScores(ctx.dir, golfer, scores, ctx.notifier)) ctx.damagedGolferList = true;
+    if (LoadSortedScores(ctx.dir, golfer, scores, ctx.notifier, tb::GolferScoresRead))
+        ctx.damagedGolferList = true;
 }
 
 } // namespace tbcli
@@ -158,7 +160,8 @@ void ComputeIndexLine(const fs::path& dir, const tb::GolferRec& golfer, tb::Scor
                       IndexLine& result) {
     try {
         BufferNotifier notifier(result.messages);
-        result.damaged = LoadSortedScores(dir, golfer, scores, notifier);
+        // Only what the index reads is taken from the files.
+        result.damaged = LoadSortedScores(dir, golfer, scores, notifier, tb::IndexFieldsRead);
         const tb::IndexResult index = tb::ComputeIndex(scores, InputFor(golfer));
         result.line = golfer.ShortName.str() + '\t' + tb::FormatIndex(index.index, 5) + '\t' +
                       golfer.LongName.str() + '\n';

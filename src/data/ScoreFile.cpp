@@ -164,6 +164,18 @@ int FindFieldEnds(std::string_view line, std::array<std::size_t, FieldCount>& en
     return closed;
 }
 
+void ClearFieldsTheIndexDoesNotRead(ScoreRec& rec) {
+    auto clear = [](auto& field) {
+        if (!field.empty()) field = std::string_view();
+    };
+    clear(rec.CourseName);
+    clear(rec.Comment);
+    for (auto& hole : rec.HoleScore)
+        clear(hole);
+    for (auto& putts : rec.Putts)
+        clear(putts);
+}
+
 // Every field of `rec` is written: from the line, or with its placeholder.
 void ParseScoreLineInto(std::string_view line, ScoreRec& rec, const ScoreLoadVariant& variant) {
     std::array<std::size_t, FieldCount> ends;
@@ -186,10 +198,15 @@ void ParseScoreLineInto(std::string_view line, ScoreRec& rec, const ScoreLoadVar
     if (closed >= 1 && rec.Date.size() == 6)
         rec.Date = std::string(static_cast<unsigned char>(rec.Date.str()[0]) >= '7' ? "19" : "20") +
                    rec.Date.str();
-    rec.CourseName = value(2);
     rec.Score = value(3);
     rec.Rating = value(4);
     rec.Slope = value(5);
+    if (variant.indexFieldsOnly) {
+        rec.AdjScore = value(43);
+        ClearFieldsTheIndexDoesNotRead(rec);
+        return;
+    }
+    rec.CourseName = value(2);
     rec.Comment = value(6);
     for (int hole = 0; hole < 18; ++hole)
         rec.HoleScore[static_cast<std::size_t>(hole)] = value(7 + hole);

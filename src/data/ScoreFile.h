@@ -19,6 +19,9 @@ struct ScoreLoadVariant {
     bool fillScoreFromAdjScore = true;
     // What AdjScore holds when a line does not supply it.
     std::string adjScorePlaceholder = "0";
+    // true: only what sorting and the index read (Date, Score, Rating, Slope,
+    // AdjScore) is taken from the lines; the other fields are left empty.
+    bool indexFieldsOnly = false;
 };
 
 // The golfer scores form's reading (and the command-line tool's).
@@ -31,6 +34,9 @@ inline const ScoreLoadVariant HubRead{false, false, "0"};
 // for a missing AGS. A comment without its closing "~" is kept, so writing
 // the list back never loses it.
 inline const ScoreLoadVariant GroupRead{false, false, "XXX"};
+// The golfer scores form's reading cut to what the index needs, for the
+// indexes of many golfers at once.
+inline const ScoreLoadVariant IndexFieldsRead{true, true, "0", true};
 // The handicap reports': a missing file is an error.
 inline const ScoreLoadVariant PrintRead{false, true, "0"};
 

@@ -190,6 +190,12 @@ TEST_F(ScoreFileTest, ParsingMatchesACharacterWalkOnRandomLines) {
              {&tb::GolferScoresRead, &tb::HubRead, &tb::GroupRead})
             ASSERT_EQ(tb::ParseScoreLine(line, *variant), ReadCharByChar(line, *variant))
                 << "round " << round;
+        // What the index reads, and nothing else.
+        tb::ScoreRec expected = ReadCharByChar(line, tb::GolferScoresRead);
+        expected.CourseName = expected.Comment = "";
+        for (int hole = 0; hole < 18; ++hole)
+            expected.HoleScore[hole] = expected.Putts[hole] = "";
+        ASSERT_EQ(tb::ParseScoreLine(line, tb::IndexFieldsRead), expected) << "round " << round;
     }
 }
 
