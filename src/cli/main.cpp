@@ -69,12 +69,11 @@ const tb::GolferRec* FindGolfer(const tb::GolferList& golfers, const std::string
 bool LoadSortedScores(const std::filesystem::path& dir, const tb::GolferRec& golfer,
                       tb::ScoreList& scores, tb::Notifier& notifier,
                       const tb::ScoreLoadVariant& variant) {
-    tb::LoadGolferScores(dir, golfer.ShortName.str(), scores, notifier, variant);
+    tb::LoadGolferScoresNewestFirst(dir, golfer.ShortName.str(), scores, notifier, variant);
     const bool damaged = !tb::IsPlainShortName(golfer.ShortName.str());
     if (damaged)
         notifier.Message("tarnbeck-cli: the short name \"" + tb::ShowNuls(golfer.ShortName.str()) +
                          "\" cannot name a score file in the data folder");
-    tb::SortScores(scores);
     return damaged;
 }
 

@@ -301,6 +301,14 @@ ScoreLoadResult LoadGolferScores(const fs::path& dir, std::string_view shortName
     return LoadScores(dir / ScoreFileName(shortName), list, notifier, variant);
 }
 
+ScoreLoadResult LoadGolferScoresNewestFirst(const fs::path& dir, std::string_view shortName,
+                                            ScoreList& list, Notifier& notifier,
+                                            const ScoreLoadVariant& variant) {
+    const ScoreLoadResult result = LoadGolferScores(dir, shortName, list, notifier, variant);
+    SortScores(list);
+    return result;
+}
+
 void SortScores(ScoreList& list) {
     const std::size_t count = list.size();
     // A list already newest first (as every saved file is) is left as it is:

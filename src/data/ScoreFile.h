@@ -65,6 +65,12 @@ ScoreLoadResult LoadScores(const std::filesystem::path& file, ScoreList& list, N
 ScoreLoadResult LoadGolferScores(const std::filesystem::path& dir, std::string_view shortName,
                                  ScoreList& list, Notifier& notifier,
                                  const ScoreLoadVariant& variant = GolferScoresRead);
+// The same, then sorted newest first (SortScores): how every reader of a
+// golfer's scores takes them.
+ScoreLoadResult LoadGolferScoresNewestFirst(const std::filesystem::path& dir,
+                                            std::string_view shortName, ScoreList& list,
+                                            Notifier& notifier,
+                                            const ScoreLoadVariant& variant = GolferScoresRead);
 void SaveGolferScores(const std::filesystem::path& dir, std::string_view shortName,
                       ScoreList& list);
 

@@ -146,8 +146,8 @@ void TGolferForm::FormShow() {
     unreadLines_ = 0;
     pendingScore_ = -1;
     MessageNotifier notifier(this);
-    const ScoreLoadResult loaded = LoadGolferScores(DataDir, ShortName(), scores_, notifier);
-    SortScores(scores_);
+    const ScoreLoadResult loaded =
+        LoadGolferScoresNewestFirst(DataDir, ShortName(), scores_, notifier);
     unreadLines_ = loaded.unreadLines;
     // A file repaired while reading differs from what is on disk.
     if (loaded.repaired) SetScoresChanged(true);

@@ -91,8 +91,7 @@ ScoreList TGPickForm::LoadAndSortScores(const GolferRec& golfer) {
     ScoreList scores;
     scores.reserve(MaxScores);
     MessageNotifier notifier(this);
-    LoadGolferScores(DataDir, golfer.ShortName.str(), scores, notifier, HubRead);
-    SortScores(scores);
+    LoadGolferScoresNewestFirst(DataDir, golfer.ShortName.str(), scores, notifier, HubRead);
     return scores;
 }
 
@@ -100,12 +99,17 @@ IndexInput TGPickForm::IndexInputFor(const GolferRec& golfer) {
     return {std::to_string(golfer.Sex), golfer.LongName.str(), IndexVariant::Hub};
 }
 
-const GolferRec* TGPickForm::StartActivity(char mode) {
+const GolferRec* TGPickForm::ChooseGolfer() {
     const int position = SelectedGolfer();
     if (position == 0) return nullptr; // no golfer to act on
     currentGolfer_ = position;
-    mode_ = mode;
     return &golfers_[position - 1];
+}
+
+const GolferRec* TGPickForm::StartActivity(char mode) {
+    const GolferRec* golfer = ChooseGolfer();
+    if (golfer) mode_ = mode;
+    return golfer;
 }
 
 void TGPickForm::IndexButtonClick() {
@@ -159,10 +163,10 @@ void TGPickForm::EditScoresButtonClick() {
 }
 
 void TGPickForm::PrintScoresButtonClick() {
-    const int position = SelectedGolfer();
-    if (position == 0) return; // no golfer to act on
-    currentGolfer_ = position; // the activity's mode stays as it was
-    const GolferRec& golfer = golfers_[position - 1];
+    // A report starts no activity: the mode stays as it was.
+    const GolferRec* chosen = ChooseGolfer();
+    if (!chosen) return;
+    const GolferRec& golfer = *chosen;
     ScoreList scores = LoadAndSortScores(golfer);
     const int choice = Dialogs::TwoChoice(
         this, "Printer or File", "Output scores to the printer or to a file?", "Printer", "File");
@@ -181,16 +185,14 @@ void TGPickForm::PrintHandicapButtonClick() {
 }
 
 void TGPickForm::Progress1Click() {
-    const int position = SelectedGolfer();
-    if (position == 0) return; // no golfer to act on
-    currentGolfer_ = position; // no activity of the list's own: the mode stays
-    const GolferRec& golfer = golfers_[position - 1];
+    // No activity of the list's own: the mode stays as it was.
+    const GolferRec* golfer = ChooseGolfer();
+    if (!golfer) return;
     // Read as the golfer's scores window reads them.
     ScoreList scores;
     MessageNotifier notifier(this);
-    LoadGolferScores(DataDir, golfer.ShortName.str(), scores, notifier);
-    SortScores(scores);
-    (new TProgressForm(golfer, std::move(scores)))->ShowFor(this);
+    LoadGolferScoresNewestFirst(DataDir, golfer->ShortName.str(), scores, notifier);
+    (new TProgressForm(*golfer, std::move(scores)))->ShowFor(this);
 }
 
 void TGPickForm::AddAScoreButtonClick() {

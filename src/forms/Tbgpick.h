@@ -68,6 +68,9 @@ private:
     void FormCreate();
     // Stores the round the score form accepted in the golfer's file.
     void StoreRound();
+    // The selected golfer becomes the current one: the golfer, or null with
+    // no golfer to act on.
+    const GolferRec* ChooseGolfer();
     // Starts the activity `mode` for the selected golfer: the golfer, or
     // null with no golfer to act on.
     const GolferRec* StartActivity(char mode);

@@ -58,8 +58,7 @@ void TGroupOfScoresForm::AddAScoreButtonClick() {
     ScoreList scores;
     scores.reserve(MaxScores);
     MessageNotifier notifier(this);
-    LoadGolferScores(DataDir, golfer.ShortName.str(), scores, notifier, GroupRead);
-    SortScores(scores);
+    LoadGolferScoresNewestFirst(DataDir, golfer.ShortName.str(), scores, notifier, GroupRead);
     if (static_cast<int>(scores.size()) >= MaxScores) {
         WarnMaximumScores(this);
         return;

@@ -21,6 +21,12 @@ protected:
     static tb::TProgressForm* Opened() {
         return qobject_cast<tb::TProgressForm*>(QApplication::activeWindow());
     }
+    // John Smith's progress from the golfer list's Activities menu.
+    static tb::TProgressForm* OpenFromTheList(tb::TGPickForm* hub) {
+        hub->GolferListBox->setCurrentRow(1);
+        ChooseMenu(hub, Qt::Key_A, Qt::Key_P);
+        return Opened();
+    }
     static QString Statistic(tb::TProgressForm* form, const QString& caption) {
         for (int row = 0; row < form->Statistics->rowCount(); ++row) {
             auto* label = qobject_cast<QLabel*>(
@@ -38,9 +44,7 @@ TEST_F(ProgressTest, BothMenusOpenTheChartAndTheStatisticsAndEscapeCloses) {
     WriteGolfers(Rounds(8) + RoundLine("19990101", "ABBEY", "90", "70.5", "125"));
     tb::TGPickForm* hub = OpenHub();
     ASSERT_TRUE(hub);
-    hub->GolferListBox->setCurrentRow(1);
-    ChooseMenu(hub, Qt::Key_A, Qt::Key_P);
-    tb::TProgressForm* form = Opened();
+    tb::TProgressForm* form = OpenFromTheList(hub);
     ASSERT_TRUE(form);
     EXPECT_EQ(form->windowTitle(), "Progress - John Smith");
     const QList<QAbstractSeries*> series = form->ChartView->chart()->series();
@@ -66,9 +70,7 @@ TEST_F(ProgressTest, TheFileMenuSavesTheChartAndTheRounds) {
     WriteGolfers(Rounds(3));
     tb::TGPickForm* hub = OpenHub();
     ASSERT_TRUE(hub);
-    hub->GolferListBox->setCurrentRow(1);
-    ChooseMenu(hub, Qt::Key_A, Qt::Key_P);
-    tb::TProgressForm* form = Opened();
+    tb::TProgressForm* form = OpenFromTheList(hub);
     ASSERT_TRUE(form);
     form->SavePng1->trigger();
     form->SavePdf1->trigger();

@@ -58,8 +58,7 @@ void AddCard(Report& report, const GolferHandicap& golfer, const CourseSummary& 
 GolferHandicap ReadGolferHandicap(const std::filesystem::path& dir, const GolferRec& golfer,
                                   Notifier& notifier) {
     ScoreList scores;
-    LoadGolferScores(dir, golfer.ShortName.str(), scores, notifier, PrintRead);
-    SortScores(scores);
+    LoadGolferScoresNewestFirst(dir, golfer.ShortName.str(), scores, notifier, PrintRead);
     GolferHandicap result;
     result.longName = golfer.LongName.str();
     const IndexResult index = ComputeIndex(scores, {std::to_string(golfer.Sex), result.longName});

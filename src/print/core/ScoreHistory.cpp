@@ -63,8 +63,7 @@ void AddScoreLines(Report& report, const ScoreList& scores, const UsedScores& us
 ScoreList LoadHistoryScores(const std::filesystem::path& dir, const GolferRec& golfer,
                             Notifier& notifier) {
     ScoreList scores;
-    LoadGolferScores(dir, golfer.ShortName.str(), scores, notifier, HubRead);
-    SortScores(scores);
+    LoadGolferScoresNewestFirst(dir, golfer.ShortName.str(), scores, notifier, HubRead);
     return scores;
 }
 
