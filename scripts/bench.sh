@@ -101,7 +101,8 @@ export XDG_RUNTIME_DIR="$xdir/runtime" TARNBECK_QUIT_WHEN_SHOWN=1 QT_QPA_PLATFOR
 export TARNBECK_INI="$xdir/tarnbeck.ini"
 start_x
 program_cmd=(env -C "$data" "$build/tarnbeck")
-bare_cmd=("$build/bench/tarnbeck-bare-window")
+# Both are started the same way, through env -C, which costs a process start.
+bare_cmd=(env -C "$data" "$build/bench/tarnbeck-bare-window")
 read -r program_us bare_us < <(paired_medians program_cmd bare_cmd)
 stop_x
 

@@ -11,11 +11,14 @@
 
 namespace tb {
 
-TCourseForm* CourseForm = nullptr;
+FormRef<TCourseForm> CourseForm;
 
 TCourseForm::TCourseForm(QWidget* parent) : TbForm(parent) {
     setWindowTitle("Course Maintenance");
     setWindowFlags(FixedDialogFlags);
+}
+
+void TCourseForm::BuildControls() {
     auto* central = new QWidget(this);
     setCentralWidget(central);
     auto* grid = new QGridLayout(central);

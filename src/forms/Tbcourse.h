@@ -37,6 +37,7 @@ public:
     void CancelButtonClick();
 
 protected:
+    void BuildControls() override;
     void FormActivate() override;
     bool FormCloseQuery() override;
 
@@ -45,6 +46,6 @@ private:
     void RecomputeTotals(bool includingTotal);
 };
 
-extern TCourseForm* CourseForm;
+extern FormRef<TCourseForm> CourseForm;
 
 } // namespace tb

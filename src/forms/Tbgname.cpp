@@ -14,11 +14,14 @@
 
 namespace tb {
 
-TGNameForm* GNameForm = nullptr;
+FormRef<TGNameForm> GNameForm;
 
 TGNameForm::TGNameForm(QWidget* parent) : TbForm(parent) {
     setWindowTitle("Golfer Name");
     setWindowFlags(FixedDialogFlags);
+}
+
+void TGNameForm::BuildControls() {
     auto* central = new QWidget(this);
     setCentralWidget(central);
 

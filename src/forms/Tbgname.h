@@ -37,10 +37,11 @@ public:
     void CancelButtonClick();
 
 protected:
+    void BuildControls() override;
     void FormActivate() override;
     bool FormCloseQuery() override;
 };
 
-extern TGNameForm* GNameForm;
+extern FormRef<TGNameForm> GNameForm;
 
 } // namespace tb

@@ -22,7 +22,7 @@
 
 namespace tb {
 
-TGolferForm* GolferForm = nullptr;
+FormRef<TGolferForm> GolferForm;
 
 namespace {
 // A value shown in the window's text, not in a box.
@@ -36,6 +36,10 @@ TEdit* ShownText(QWidget* parent) {
 } // namespace
 
 TGolferForm::TGolferForm(QWidget* parent) : TbForm(parent) {
+    FormCreate();
+}
+
+void TGolferForm::BuildControls() {
     auto* central = new QWidget(this);
     setCentralWidget(central);
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
@@ -104,13 +108,12 @@ TGolferForm::TGolferForm(QWidget* parent) : TbForm(parent) {
     Bind(&TGolferForm::Index1Click, nullptr, Index1);
     Bind(&TGolferForm::Handicap1Click, nullptr, Handicap1);
     Bind(&TGolferForm::Progress1Click, nullptr, Progress1);
-    FormCreate();
+    SetScoresChanged(false);
 }
 
 void TGolferForm::FormCreate() {
     UsePlacement("GolferForm", {422, 83, 103, 634});
     scores_.reserve(MaxScores);
-    SetScoresChanged(false);
 }
 
 void TGolferForm::SetScoresChanged(bool changed) {
@@ -318,7 +321,7 @@ void TGolferForm::Progress1Click() {
     golfer.LongName = ToCore(GolferName2->text());
     golfer.ShortName = ShortName();
     golfer.Sex = GolferSex->text() == "1" ? 1 : 0;
-    (new TProgressForm(golfer, scores_))->ShowFor(this);
+    OpenProgress(this, golfer, scores_);
 }
 
 } // namespace tb

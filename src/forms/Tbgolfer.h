@@ -65,6 +65,7 @@ public:
     bool QueryEnd() override;
 
 protected:
+    void BuildControls() override;
     void FormShow() override;
     void FormActivate() override;
     bool FormCloseQuery() override;
@@ -98,6 +99,6 @@ private:
 };
 
 // The one golfer scores form, created at start-up.
-extern TGolferForm* GolferForm;
+extern FormRef<TGolferForm> GolferForm;
 
 } // namespace tb

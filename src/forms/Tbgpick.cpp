@@ -192,7 +192,7 @@ void TGPickForm::Progress1Click() {
     ScoreList scores;
     MessageNotifier notifier(this);
     LoadGolferScoresNewestFirst(DataDir, golfer->ShortName.str(), scores, notifier);
-    (new TProgressForm(*golfer, std::move(scores)))->ShowFor(this);
+    OpenProgress(this, *golfer, std::move(scores));
 }
 
 void TGPickForm::AddAScoreButtonClick() {

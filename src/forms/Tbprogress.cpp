@@ -60,6 +60,10 @@ template <class Write> void SaveWhole(const QString& path, Write write) {
 }
 } // namespace
 
+void OpenProgress(TbForm* opener, const GolferRec& golfer, ScoreList sorted) {
+    (new TProgressForm(golfer, std::move(sorted)))->ShowFor(opener);
+}
+
 TProgressForm::TProgressForm(const GolferRec& golfer, ScoreList sorted, QWidget* parent)
     : TbForm(parent), golfer_(golfer), scores_(std::move(sorted)) {
     HandBackWhenClosed();

@@ -42,4 +42,8 @@ private:
     ScoreList scores_;
 };
 
+// Opens a new progress window for `golfer` over `sorted` (newest first),
+// handed back to `opener` when it closes.
+void OpenProgress(TbForm* opener, const GolferRec& golfer, ScoreList sorted);
+
 } // namespace tb

@@ -23,7 +23,7 @@
 
 namespace tb {
 
-TScoreForm* ScoreForm = nullptr;
+FormRef<TScoreForm> ScoreForm;
 
 namespace {
 std::string Text(const QLineEdit* edit) {
@@ -45,6 +45,10 @@ QString TodayForScoreForm() {
 TScoreForm::TScoreForm(QWidget* parent) : TbForm(parent) {
     setWindowTitle("Enter Score");
     setWindowFlags(FixedDialogFlags);
+    FormCreate();
+}
+
+void TScoreForm::BuildControls() {
     auto* central = new QWidget(this);
     setCentralWidget(central);
     auto* layout = new QVBoxLayout(central);
@@ -217,7 +221,8 @@ TScoreForm::TScoreForm(QWidget* parent) : TbForm(parent) {
     Bind(&TScoreForm::SaveExit1Click, nullptr, SaveExit1);
     Bind(&TScoreForm::Exit1Click, nullptr, Exit1);
 
-    FormCreate();
+    DateField->setText(dayCreated_);
+    FillCourseField();
     FinishFixedDialog(OkPressed, CancelButton);
 }
 
@@ -229,13 +234,12 @@ void TScoreForm::OnExit(TEdit* box, std::function<void()> handler) {
 
 void TScoreForm::FormCreate() {
     courses_.reserve(MaxCourses);
-    DateField->setText(TodayForScoreForm());
+    dayCreated_ = TodayForScoreForm();
     MessageNotifier notifier(this);
     // Made at start-up, outside any handler: a course list that cannot be
     // read is reported here and leaves the list empty.
     RunHandler(this,
                [&] { LoadCourseList(DataDir, courses_, notifier, CourseSlotFill::ScoreForm); });
-    FillCourseField();
 }
 
 void TScoreForm::FillCourseField() {

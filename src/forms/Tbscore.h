@@ -113,6 +113,7 @@ public:
     void SetPuttsTabStops();
 
 protected:
+    void BuildControls() override;
     void FormShow() override;
     void FormActivate() override;
     void FormHide() override;
@@ -141,13 +142,15 @@ private:
     void Close(const char* okPressed);
 
     CourseList courses_;
+    // The day the form was made, which the date box starts with.
+    QString dayCreated_;
     // Set while leaving Score1 at "0" jumps to ScoreTotal: the box the focus
     // was heading for never got it, so it has nothing to leave.
     bool jumping_ = false;
 };
 
 // The one score form, created at start-up.
-extern TScoreForm* ScoreForm;
+extern FormRef<TScoreForm> ScoreForm;
 
 // The warning an opener gives instead of opening the score form for a
 // golfer who has MaxScores scores.

@@ -5,10 +5,10 @@
 #include "widgets/Dialogs.h"
 #include "widgets/TbForm.h"
 
-#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QTemporaryFile>
 
@@ -62,17 +62,17 @@ bool PrintReport(QWidget* parent, const Report& report, const QString& pdfName) 
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(pdfName);
     printer.setOutputFileName(QDir(DataDir).absoluteFilePath(pdfName));
-    if (!Dialogs::ChoosePrinter(parent, printer)) return false;
+    const bool chosen = Dialogs::ChoosePrinter([&] {
+        QPrintDialog dialog(&printer, parent);
+        return dialog.exec() == QDialog::Accepted;
+    });
+    if (!chosen) return false;
     const QString target = printer.outputFileName();
     if (target.isEmpty())
         PrintLines(printer, report);
     else
         PrintToPdf(printer, report, target);
     return true;
-}
-
-std::string TodayForReports() {
-    return QDate::currentDate().toString("MM/dd/yyyy").toStdString();
 }
 
 } // namespace tb

@@ -7,8 +7,6 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 
 #include <set>
@@ -118,10 +116,9 @@ void ShowModal(QDialog& dialog) {
     dialog.exec();
 }
 
-bool ChoosePrinter(QWidget* parent, QPrinter& printer) {
+bool ChoosePrinter(const std::function<bool()>& showDialog) {
     if (scripted) return Scripted(Kind::Print, QString(), Answer::Ok) == Answer::Ok;
-    QPrintDialog dialog(&printer, parent);
-    return dialog.exec() == QDialog::Accepted;
+    return showDialog();
 }
 
 QString ChooseSaveFile(QWidget* parent, const QString& caption, const QString& proposed,

@@ -8,11 +8,11 @@
 #include <QString>
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 class QWidget;
 class QDialog;
-class QPrinter;
 
 namespace tb {
 namespace Dialogs {
@@ -56,8 +56,9 @@ void SetTwoChoiceAsker(TwoChoiceAsker asker);
 // Shows a modal dialog (the about box) centred on the screen and waits
 // until it is closed.
 void ShowModal(QDialog& dialog);
-// The platform's print dialog; false when cancelled.
-bool ChoosePrinter(QWidget* parent, QPrinter& printer);
+// The platform's print dialog, which `showDialog` shows (it lives with the
+// printing code); false when cancelled.
+bool ChoosePrinter(const std::function<bool()>& showDialog);
 // The platform's dialog for the file to save to, proposing `proposed` (a
 // path); empty when cancelled. In a script, Ok takes the proposed path.
 QString ChooseSaveFile(QWidget* parent, const QString& caption, const QString& proposed,

@@ -36,6 +36,17 @@ TbForm::TbForm(QWidget* parent) : QMainWindow(parent), serial_(++formsMade) {
     WatchActivations();
 }
 
+void TbForm::EnsureBuilt() {
+    if (built_) return;
+    built_ = true;
+    BuildControls();
+}
+
+void TbForm::setVisible(bool visible) {
+    if (visible) EnsureBuilt();
+    QMainWindow::setVisible(visible);
+}
+
 TbForm::~TbForm() {
     // A hand-over to a window that is gone is never delivered.
     if (handOverPending_) --handOversPending;

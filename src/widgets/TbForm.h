@@ -71,6 +71,11 @@ public:
     // Writes the placement now if a move or resize has not been written yet.
     void FlushPlacement();
 
+    // Builds the controls of a form that builds them late (a long-lived
+    // form reached through a FormRef), once; showing the form builds them too.
+    void EnsureBuilt();
+    void setVisible(bool visible) override;
+
     // Order of creation, oldest first.
     quint64 SerialNumber() const { return serial_; }
 
@@ -82,6 +87,9 @@ public:
     void HandBackWhenClosed();
 
 protected:
+    // The controls of a form made at start-up: built at its first use rather
+    // than at start-up, which then pays only for the main window.
+    virtual void BuildControls() {}
     virtual void FormShow() {}
     virtual void FormActivate() {}
     virtual void FormHide() {}
@@ -154,6 +162,27 @@ private:
     bool placementAlwaysWritten_ = false;
     bool handsBackWhenClosed_ = false;
     QTimer* placementTimer_ = nullptr;
+    bool built_ = false;
+};
+
+// The one reference through which the program reaches a long-lived form made
+// at start-up. The form is made then, with everything it reads at creation;
+// every use through the reference builds its controls first.
+template <class Form> class FormRef {
+public:
+    FormRef& operator=(Form* form) {
+        form_ = form;
+        return *this;
+    }
+    Form* operator->() const { return Built(); }
+    operator Form*() const { return Built(); }
+
+private:
+    Form* Built() const {
+        if (form_) form_->EnsureBuilt();
+        return form_;
+    }
+    Form* form_ = nullptr;
 };
 
 } // namespace tb

@@ -17,6 +17,7 @@
 #include "widgets/Program.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -47,6 +48,23 @@ TEST_F(MainWindowTest, ShowsItsTitleVersionAndLimits) {
     EXPECT_EQ(MainForm->EditGolfers1->text(), "Edit &Golfers");
     EXPECT_EQ(MainForm->EnterScores1->text(), "Enter &Scores");
     EXPECT_EQ(MainForm->AboutTarnbeck1->text(), "&About Tarnbeck");
+}
+
+// The score form reads the course list when it is made, as start-up does
+// (the starter list becomes the course list then), and builds its controls
+// only when it is first used.
+TEST_F(MainWindowTest, AFormMadeAtStartUpReadsAtOnceAndBuildsItsControlsAtFirstUse) {
+    std::filesystem::copy_file(TARNBECK_SOURCE_DIR "/resources/sample.vxc", dir / "sample.vxc");
+    auto* made = new tb::TScoreForm();
+    EXPECT_TRUE(std::filesystem::exists(dir / "courses.vxc"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "sample.vxc"));
+    EXPECT_TRUE(made->findChildren<QLineEdit*>().isEmpty());
+
+    delete static_cast<tb::TScoreForm*>(tb::ScoreForm);
+    tb::ScoreForm = made;
+    EXPECT_EQ(tb::ScoreForm->CourseField->count(), int(made->Courses().size()));
+    EXPECT_GT(made->Courses().size(), 0u);
+    EXPECT_EQ(tb::ScoreForm->DateField->text(), tb::TodayForScoreForm());
 }
 
 TEST_F(MainWindowTest, OpensAtTheDefaultPlaceWithoutSettings) {

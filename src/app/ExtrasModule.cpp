@@ -1,0 +1,24 @@
+// The entry points of tarnbeck-extras.so (see ExtrasModule.h). Each one has
+// the type the loader looks it up as.
+
+#include "ExtrasModule.h"
+
+#include "forms/Tbprogress.h"
+#include "print/ReportPrinter.h"
+
+#include <type_traits>
+#include <utility>
+
+extern "C" {
+
+bool TarnbeckPrintReport(QWidget* parent, const tb::Report& report, const QString& pdfName) {
+    return tb::PrintReport(parent, report, pdfName);
+}
+
+void TarnbeckOpenProgress(tb::TbForm* opener, const tb::GolferRec& golfer, tb::ScoreList* sorted) {
+    tb::OpenProgress(opener, golfer, std::move(*sorted));
+}
+}
+
+static_assert(std::is_same_v<decltype(&TarnbeckPrintReport), tb::extras::PrintReportEntry>);
+static_assert(std::is_same_v<decltype(&TarnbeckOpenProgress), tb::extras::OpenProgressEntry>);

@@ -1,0 +1,51 @@
+// A program linked as the real one is: printing and the progress chart come
+// from the module it loads at first use, and both work from there.
+
+#include "app/TarnbeckApplication.h"
+#include "forms/Tbprogress.h"
+#include "print/ReportPrinter.h"
+#include "widgets/Dialogs.h"
+#include "widgets/TbForm.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+TEST(ExtrasModule, PrintsAReportAndOpensAProgressWindowThroughTheModule) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    tb::Dialogs::StartScript();
+
+    ASSERT_TRUE(tb::PrintReport(nullptr, {{"Score history"}}, "report.pdf"));
+    QFile pdf(dir.filePath("report.pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.readAll().startsWith("%PDF"));
+
+    tb::TbForm opener;
+    opener.show();
+    tb::GolferRec golfer;
+    golfer.LongName = "Smith, John";
+    golfer.ShortName = "SMITH";
+    tb::OpenProgress(&opener, golfer, {});
+    QTRY_VERIFY(std::any_of(QApplication::topLevelWidgets().cbegin(),
+                            QApplication::topLevelWidgets().cend(), [](QWidget* window) {
+                                return window->isVisible() && window->inherits("tb::TProgressForm");
+                            }));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    ::testing::InitGoogleTest(&argc, argv);
+    tb::TarnbeckApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
