@@ -8,6 +8,7 @@
 
 #include <fcntl.h>
 #include <filesystem>
+#include <ostream>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -31,6 +32,11 @@ struct LauncherCase {
     // Files after the run and their contents; nullptr for no such file.
     std::vector<std::pair<std::string, const char*>> after;
 };
+
+// Shown as its name in test names and failures.
+void PrintTo(const LauncherCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 const char* const Display = "QT_QPA_PLATFORM=offscreen";
 const char* const Remembered = ".config/tarnbeck/data-folder";
