@@ -36,11 +36,11 @@ fail() {
     exit 1
 }
 
-# This script's own folder, through any symbolic links to it.
+# The folder above this script's own (bin/), through any symbolic links to it.
 self=$(readlink -f -- "$0" 2>/dev/null) || self=$0
-here=$(dirname -- "$self")
-program=${TARNBECK_PROGRAM:-$here/../lib/tarnbeck/tarnbeck}
-sample=${TARNBECK_SAMPLE:-$here/../share/tarnbeck/sample.vxc}
+prefix=$(dirname -- "$(dirname -- "$self")")
+program=${TARNBECK_PROGRAM:-$prefix/lib/tarnbeck/tarnbeck}
+sample=${TARNBECK_SAMPLE:-$prefix/share/tarnbeck/sample.vxc}
 
 # For the message on a machine without a display: how to start this again.
 again=${TARNBECK_COMMAND:-$name${*:+ $*}}
