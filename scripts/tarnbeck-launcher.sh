@@ -11,7 +11,8 @@
 # Installed as bin/tarnbeck, it finds the program in ../lib/tarnbeck/ and the
 # starter list in ../share/tarnbeck/, beside itself. scripts/run.sh runs it
 # on a checkout's build with TARNBECK_PROGRAM and TARNBECK_SAMPLE, which
-# name the two instead.
+# name the two instead, and TARNBECK_COMMAND, the command to suggest when
+# there is no display.
 #
 # The remembered folder is kept apart from the program's settings file
 # (tarnbeck.ini, which holds window placements only), in
