@@ -6,10 +6,12 @@
 #include "widgets/Program.h"
 
 #include "QuitWhenExposed.h"
+#include "VersionOption.h"
 
 #include <cstdlib>
 
 int main(int argc, char** argv) {
+    if (tb::PrintVersionIfAsked(argc, argv)) return 0;
     tb::IgnoreFileSizeSignal();
     tb::TarnbeckApplication app(argc, argv);
     tb::CreateForms();

@@ -11,6 +11,7 @@
 #include "data/ShortNames.h"
 #include "handicap/HandicapIndex.h"
 #include "handicap/ScoreListLine.h"
+#include "tarnbeck/Version.h"
 
 #include <algorithm>
 #include <atomic>
@@ -26,6 +27,7 @@ namespace tbcli {
 
 const char* const Usage =
     "usage: tarnbeck-cli [--dir DIR] COMMAND [ARGS]\n"
+    "       tarnbeck-cli --help | --version\n"
     "commands:\n"
     "  golfers        list the golfers: long name, short name, sex (0 male, 1 female)\n"
     "  courses        list the courses: name, rating, slope, par, the 18 hole pars\n"
@@ -211,6 +213,15 @@ int RunCommand(Context& ctx, int argc, char** argv) {
     if (next >= args.size()) return UsageError("");
     const std::string command = args[next++];
     const std::size_t argCount = args.size() - next;
+
+    if (command == "--help" || command == "--version") {
+        if (argCount != 0) return UsageError(command + " takes no arguments");
+        if (command == "--help")
+            std::cout << Usage;
+        else
+            std::cout << "tarnbeck-cli " << tb::Version << '\n';
+        return 0;
+    }
 
     if (command == "golfers" || command == "courses" || command == "indexes") {
         if (argCount != 0) return UsageError(command + " takes no arguments");
