@@ -4,6 +4,8 @@
 #   bin/tarnbeck                    the launcher (scripts/tarnbeck-launcher.sh)
 #   bin/tarnbeck-cli                the command-line tool
 #   lib/tarnbeck/tarnbeck           the windowed program, started by the launcher
+#   lib/tarnbeck/tarnbeck-extras.so printing and the progress chart, which the
+#                                   program loads from its own folder
 #   share/tarnbeck/sample.vxc       the starter course list
 #   share/applications/tarnbeck.desktop, share/icons/hicolor/.../tarnbeck.*
 #   share/man/man1/tarnbeck.1, tarnbeck-cli.1
@@ -30,6 +32,7 @@ if(TARNBECK_GUI)
       "CMAKE_INSTALL_BINDIR is ${CMAKE_INSTALL_BINDIR}, CMAKE_INSTALL_DATADIR ${CMAKE_INSTALL_DATADIR}")
   endif()
   install(TARGETS tarnbeck RUNTIME DESTINATION lib/tarnbeck)
+  install(TARGETS tarnbeck-extras LIBRARY DESTINATION lib/tarnbeck)
   install(PROGRAMS scripts/tarnbeck-launcher.sh DESTINATION ${CMAKE_INSTALL_BINDIR}
     RENAME tarnbeck)
   install(FILES resources/sample.vxc DESTINATION ${CMAKE_INSTALL_DATADIR}/tarnbeck)
