@@ -10,6 +10,8 @@
 #include "widgets/Dialogs.h"
 #include "widgets/Latin1.h"
 
+#include <QIcon>
+
 #include <exception>
 
 // The logo lives in the forms library; a static library's resources must be
@@ -24,6 +26,10 @@ TarnbeckApplication::TarnbeckApplication(int& argc, char** argv) : QApplication(
     InitTarnbeckResources();
     // No display name: the window system would append it to every caption.
     setApplicationName("Tarnbeck");
+    // The desktop shows the program's own icon for its windows, and matches
+    // them with its menu entry (tarnbeck.desktop).
+    setWindowIcon(QIcon(":/tarnbeck.png"));
+    setDesktopFileName("tarnbeck");
     RegisterTwoChoiceDialog();
 }
 

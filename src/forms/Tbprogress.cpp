@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QChart>
 #include <QChartView>
+#include <QDate>
 #include <QDateTimeAxis>
 #include <QDir>
 #include <QFormLayout>
@@ -148,6 +149,8 @@ void TProgressForm::BuildChart() {
     dates->setTitleText("Date");
     // A fortnight on either side, so that no point sits on the plot's edge.
     constexpr qint64 Fortnight = 14LL * 24 * 3600 * 1000;
+    // Without a dated round the axis stands around today.
+    if (!first) widenDates(QDate::currentDate().startOfDay().toMSecsSinceEpoch());
     if (first && last)
         dates->setRange(QDateTime::fromMSecsSinceEpoch(*first - Fortnight),
                         QDateTime::fromMSecsSinceEpoch(*last + Fortnight));
