@@ -18,22 +18,22 @@
 namespace tb {
 
 namespace {
+[[noreturn]] void Unavailable() {
+    throw std::runtime_error("Printing and charts are not available: " + std::string(dlerror()));
+}
+
 void* LoadedModule() {
     static void* module = nullptr;
     if (module) return module;
     const QString path = QCoreApplication::applicationDirPath() + '/' + extras::ModuleFileName;
     module = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
-    if (!module)
-        throw std::runtime_error("Printing and charts are not available: " +
-                                 std::string(dlerror()));
+    if (!module) Unavailable();
     return module;
 }
 
 template <typename Entry> Entry Lookup(const char* name) {
     void* entry = dlsym(LoadedModule(), name);
-    if (!entry)
-        throw std::runtime_error("Printing and charts are not available: " +
-                                 std::string(dlerror()));
+    if (!entry) Unavailable();
     return reinterpret_cast<Entry>(entry);
 }
 } // namespace

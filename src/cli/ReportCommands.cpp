@@ -4,13 +4,13 @@
 
 #include "Cli.h"
 #include "data/CourseFile.h"
+#include "data/Text.h"
 #include "handicap/CourseHandicap.h"
 #include "handicap/HandicapIndex.h"
 #include "print/core/CourseHandicapSheet.h"
 #include "print/core/HandicapReports.h"
 #include "print/core/ScoreHistory.h"
 
-#include <ctime>
 #include <optional>
 
 namespace tbcli {
@@ -35,16 +35,6 @@ bool ParseReportArgs(const std::vector<std::string>& words, ReportArgs& parsed) 
         parsed.course = words[++i];
     }
     return true;
-}
-
-// Today as "mm/dd/yyyy", the date the handicap reports are made.
-std::string Today() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    char text[16];
-    std::strftime(text, sizeof text, "%m/%d/%Y", &local);
-    return text;
 }
 
 // The first course in list order with exactly this name, or null.
@@ -85,7 +75,7 @@ int HandicapList(Context& ctx, const ReportArgs& args) {
         chosen.push_back(*golfer);
     }
     const auto handicaps = tb::ReadGolferHandicaps(ctx.dir, chosen, ctx.notifier);
-    tb::WriteHandicapList(ctx.dir, *course, handicaps, Today());
+    tb::WriteHandicapList(ctx.dir, *course, handicaps, tb::TodayForDisplay());
     return Created(tb::HandicapListCreatedMessage);
 }
 
@@ -117,7 +107,7 @@ int CourseHandicap(Context& ctx, const ReportArgs& args) {
     const tb::CourseSummary* course = FindCourse(courses, *args.course);
     if (!course) return Unknown("course", *args.course);
     tb::WriteCourseHandicap(ctx.dir, golfer->ShortName.str(),
-                            SheetFor(*golfer, *course, index.index), Today());
+                            SheetFor(*golfer, *course, index.index), tb::TodayForDisplay());
     return Created(tb::CourseHandicapCreatedMessage(golfer->ShortName.str()));
 }
 

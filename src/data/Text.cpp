@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <limits>
 
 namespace tb {
@@ -41,6 +42,15 @@ std::string DateForDisplay(std::string_view date) {
         return Copy(date, 3, 2) + "/" + Copy(date, 5, 2) +
                (static_cast<unsigned char>(date[0]) >= '7' ? "/19" : "/20") + Copy(date, 1, 2);
     return "99/99/9999";
+}
+
+std::string TodayForDisplay() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[16];
+    std::strftime(text, sizeof text, "%m/%d/%Y", &local);
+    return text;
 }
 
 std::string DateForStorage(std::string_view date) {

@@ -19,6 +19,9 @@ std::string PadLeft(std::string_view text, int width);
 
 // YYYYMMDD (or YYMMDD) to MM/DD/YYYY; anything else gives "99/99/9999".
 std::string DateForDisplay(std::string_view date);
+// Today's local date as MM/DD/YYYY: the date reports carry and the score
+// form starts with.
+std::string TodayForDisplay();
 // MM/DD/YYYY to YYYYMMDD, taken by position and not checked.
 std::string DateForStorage(std::string_view date);
 

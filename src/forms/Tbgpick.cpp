@@ -253,7 +253,7 @@ bool TGPickForm::FormCloseQuery() {
 }
 
 bool TGPickForm::QueryEnd() {
-    return !ScoreForm || !ScoreForm->KeepsOpenerOpen(this);
+    return FormCloseQuery();
 }
 
 void TGPickForm::ExitButtonClick() {

@@ -2,6 +2,7 @@
 
 #include "Tbabout.h"
 #include "data/CourseFile.h"
+#include "data/Text.h"
 #include "handicap/CourseHandicap.h"
 #include "print/ReportPrinter.h"
 #include "print/core/CourseHandicapSheet.h"
@@ -150,11 +151,11 @@ void THandicapForm::PrintButtonClick() {
         ToCore(IndexField->text()), ToCore(Hdcp1->text()), ToCore(Hdcp2->text())};
     const std::string shortName = ToCore(GolferShortName->text());
     if (choice == 1) {
-        if (PrintReport(this, CourseHandicapReport(sheet, TodayForReports()),
+        if (PrintReport(this, CourseHandicapReport(sheet, TodayForDisplay()),
                         ToQt(shortName + "-handicap.pdf")))
             Dialogs::Message(this, "Printing completed.");
     } else if (choice == 2) {
-        WriteCourseHandicap(DataDir, shortName, sheet, TodayForReports());
+        WriteCourseHandicap(DataDir, shortName, sheet, TodayForDisplay());
         Dialogs::Message(this, ToQt(CourseHandicapCreatedMessage(shortName)));
     }
 }

@@ -2,6 +2,7 @@
 
 #include "data/CourseFile.h"
 #include "data/GolferFile.h"
+#include "data/Text.h"
 #include "print/ReportPrinter.h"
 #include "print/core/HandicapReports.h"
 #include "widgets/Dialogs.h"
@@ -225,9 +226,9 @@ void TPrintHandicapsDlg::PrintListButtonClick() {
     if (choice != 1 && choice != 2) return;
     const std::vector<GolferHandicap> handicaps = ReadHandicaps(golfers);
     if (choice == 2) {
-        WriteHandicapList(DataDir, course, handicaps, TodayForReports());
+        WriteHandicapList(DataDir, course, handicaps, TodayForDisplay());
         Dialogs::Message(this, HandicapListCreatedMessage);
-    } else if (PrintReport(this, HandicapListReport(course, handicaps, TodayForReports()),
+    } else if (PrintReport(this, HandicapListReport(course, handicaps, TodayForDisplay()),
                            "handicap-list.pdf")) {
         Dialogs::Message(this, "Printing completed.");
     }
@@ -238,7 +239,7 @@ void TPrintHandicapsDlg::PrintCardsButtonClick() {
     std::vector<GolferRec> golfers;
     if (!ReportInputs(course, golfers)) return;
     const std::vector<GolferHandicap> handicaps = ReadHandicaps(golfers);
-    if (PrintReport(this, HandicapCardsReport(course, handicaps, TodayForReports()),
+    if (PrintReport(this, HandicapCardsReport(course, handicaps, TodayForDisplay()),
                     "handicap-cards.pdf"))
         Dialogs::Message(this, "Printing completed.");
 }

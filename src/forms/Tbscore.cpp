@@ -13,7 +13,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDate>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -39,7 +38,7 @@ void WarnMaximumScores(QWidget* parent) {
 }
 
 QString TodayForScoreForm() {
-    return QDate::currentDate().toString("MM/dd/yyyy");
+    return ToQt(TodayForDisplay());
 }
 
 TScoreForm::TScoreForm(QWidget* parent) : TbForm(parent) {

@@ -7,14 +7,18 @@
 
 namespace tb {
 
+bool IsUsedScore(const UsedScores& used, int position) {
+    return std::find(used.begin(), used.end(), position) != used.end();
+}
+
+char ScoreMark(const ScoreRec& rec, int position, const UsedScores& used) {
+    if (IsUsedScore(used, position)) return '*';
+    return IsCompleteScore(rec) ? ' ' : 'I';
+}
+
 std::string ScoreListLine(const ScoreRec& rec, int position, const UsedScores& used) {
-    char mark = ' ';
-    if (std::find(used.begin(), used.end(), position) != used.end())
-        mark = '*';
-    else if (!IsCompleteScore(rec))
-        mark = 'I';
     // Pieces in column order; each is appended on its own.
-    const std::string pieces[] = {std::string(1, mark),
+    const std::string pieces[] = {std::string(1, ScoreMark(rec, position, used)),
                                   " ",
                                   PadRight(std::to_string(position), 3),
                                   " ",

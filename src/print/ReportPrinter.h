@@ -17,7 +17,4 @@ namespace tb {
 // Throws InOutError.
 bool PrintReport(QWidget* parent, const Report& report, const QString& pdfName);
 
-// Today's date as the reports show it, mm/dd/yyyy.
-std::string TodayForReports();
-
 } // namespace tb

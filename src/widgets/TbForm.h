@@ -176,6 +176,8 @@ public:
     }
     Form* operator->() const { return Built(); }
     operator Form*() const { return Built(); }
+    // Whether there is a form, without building it.
+    explicit operator bool() const { return form_ != nullptr; }
 
 private:
     Form* Built() const {

@@ -69,13 +69,9 @@ TEST_F(IndexDetailsTest, TheDetailsLandOnTheirLinesAndTheListKeepsItsGolfer) {
 TEST_F(IndexDetailsTest, TheCourseHandicapFollowsTheCoursePickedWithTheKeys) {
     dir.Write("courses.vxc", ScoreCourses);
     WriteGolfers(Rounds(3)); // fewer than 5 scores: the index is 36.4
-    tb::TGPickForm* hub = OpenHub();
-    ASSERT_TRUE(hub);
-    hub->GolferListBox->setCurrentRow(1);
-    Click(hub->HandicapButton);
-    Settle();
-    auto* form = qobject_cast<tb::THandicapForm*>(QApplication::activeWindow());
+    tb::THandicapForm* form = OpenCourseHandicapForSmith();
     ASSERT_TRUE(form);
+    tb::TGPickForm* hub = tb::GPickForm;
     EXPECT_EQ(form->windowTitle(), "Course Handicap - John Smith");
     EXPECT_EQ(form->IndexField->text(), "36.4");
     EXPECT_EQ(form->Hdcp1->text(), "Please select a course.");

@@ -121,12 +121,7 @@ TEST_F(ReportsTest, TheHandicapReportsMoveGolfersAndCheckTheirInputs) {
 }
 
 TEST_F(ReportsTest, TheCourseHandicapSheetNeedsACourse) {
-    tb::TGPickForm* hub = OpenHub();
-    ASSERT_TRUE(hub);
-    hub->GolferListBox->setCurrentRow(1);
-    Click(hub->HandicapButton);
-    Settle();
-    auto* form = qobject_cast<tb::THandicapForm*>(QApplication::activeWindow());
+    tb::THandicapForm* form = OpenCourseHandicapForSmith();
     ASSERT_TRUE(form);
     Click(form->PrintButton);
     EXPECT_EQ(Shown().back(), "You must select a course first.");

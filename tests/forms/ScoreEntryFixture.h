@@ -6,6 +6,7 @@
 #include "FormTest.h"
 
 #include "forms/Tbgpick.h"
+#include "forms/Tbhcp.h"
 #include "forms/Tbmain.h"
 #include "forms/Tbscore.h"
 
@@ -61,6 +62,17 @@ protected:
         Click(tb::MainForm->EnterScoresButton);
         Settle();
         return tb::GPickForm;
+    }
+
+    // The course handicap window for John Smith (row 1), opened from the hub.
+    tb::THandicapForm* OpenCourseHandicapForSmith() {
+        tb::TGPickForm* hub = OpenHub();
+        EXPECT_TRUE(hub);
+        if (!hub) return nullptr;
+        hub->GolferListBox->setCurrentRow(1);
+        Click(hub->HandicapButton);
+        Settle();
+        return qobject_cast<tb::THandicapForm*>(QApplication::activeWindow());
     }
 
     // "Add a Score" for the golfer in `row` of the hub's list.

@@ -3,6 +3,7 @@
 #include "../../data/ScoreFile.h"
 #include "../../data/Text.h"
 #include "../../handicap/CourseHandicap.h"
+#include "../../handicap/ScoreListLine.h"
 
 #include <algorithm>
 
@@ -23,17 +24,12 @@ std::string AlignRight(long long value, std::size_t width) {
     return AlignRight(std::to_string(value), width);
 }
 
-bool IsUsed(const GolferHandicap& golfer, int position) {
-    const UsedScores& used = golfer.usedScores;
-    return std::find(used.begin(), used.end(), position) != used.end();
-}
-
 // The score at a 1-based list position, "*" after it when the index uses it;
 // 4 spaces past the golfer's last score.
 std::string CardCell(const GolferHandicap& golfer, int position) {
     if (position > static_cast<int>(golfer.recentScores.size())) return std::string(4, ' ');
     const std::string& score = golfer.recentScores[static_cast<std::size_t>(position - 1)];
-    return AlignRight(score + (IsUsed(golfer, position) ? "*" : " "), 4);
+    return AlignRight(score + (IsUsedScore(golfer.usedScores, position) ? "*" : " "), 4);
 }
 
 std::string CardRow(const GolferHandicap& golfer, int first) {

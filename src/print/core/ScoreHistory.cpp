@@ -2,6 +2,7 @@
 
 #include "../../data/ScoreFile.h"
 #include "../../data/Text.h"
+#include "../../handicap/ScoreListLine.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -37,11 +38,6 @@ Extended LineDifferential(const ScoreRec& rec) {
     }
 }
 
-char Mark(const ScoreRec& rec, int position, const UsedScores& used) {
-    if (std::find(used.begin(), used.end(), position) != used.end()) return '*';
-    return IsCompleteScore(rec) ? ' ' : 'I';
-}
-
 // The details as far as the index line, two lines after the last
 // differential used.
 void AddIndexDetails(Report& report, const IndexDetails& details, int used) {
@@ -69,7 +65,7 @@ ScoreList LoadHistoryScores(const std::filesystem::path& dir, const GolferRec& g
 
 std::string ScoreHistoryLine(const ScoreRec& rec, int position, const UsedScores& used) {
     // Pieces in column order; each is appended on its own.
-    const std::string pieces[] = {std::string(1, Mark(rec, position, used)),
+    const std::string pieces[] = {std::string(1, ScoreMark(rec, position, used)),
                                   PadLeft(std::to_string(position), 3),
                                   " - ",
                                   DateForDisplay(rec.Date.str()),
