@@ -16,6 +16,7 @@ namespace tbcli {
 inline constexpr int ExitUnknown = 1; // no golfer or course of that name
 inline constexpr int ExitUsage = 2;
 inline constexpr int ExitInOutError = 3;
+inline constexpr int ExitFolderInUse = 4; // restore refused: a program holds the folder
 
 class StderrNotifier : public tb::Notifier {
 public:
@@ -60,5 +61,10 @@ int RunReportCommand(Context& ctx, const std::string& command,
 bool IsProgressCommand(const std::string& command);
 int RunProgressCommand(Context& ctx, const std::string& command,
                        const std::vector<std::string>& words);
+
+// The commands that list and restore the kept versions of the data files.
+bool IsBackupCommand(const std::string& command);
+int RunBackupCommand(Context& ctx, const std::string& command,
+                     const std::vector<std::string>& words);
 
 } // namespace tbcli

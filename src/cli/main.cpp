@@ -42,7 +42,12 @@ const char* const Usage =
     "  handicap-list --course NAME SHORT [SHORT ...]\n"
     "                 the golfers' course handicaps at the course NAME, hdcplist.vxo\n"
     "  course-handicap SHORT --course NAME\n"
-    "                 a golfer's course handicap at the course NAME, SHORT.vxh\n";
+    "                 a golfer's course handicap at the course NAME, SHORT.vxh\n"
+    "backups of the data files (FILE: SHORT.vxp, golfers.vxc, courses.vxc, strokeidx.vxc):\n"
+    "  backups FILE   the kept versions of FILE, newest first: identifier, time kept, size\n"
+    "  restore FILE ID\n"
+    "                 puts the version ID of FILE back, keeping the current one; refused\n"
+    "                 (exit 4) while Tarnbeck runs on the data folder\n";
 
 int UsageError(const std::string& problem) {
     if (!problem.empty()) std::cerr << "tarnbeck-cli: " << problem << '\n';
@@ -240,6 +245,9 @@ int RunCommand(Context& ctx, int argc, char** argv) {
     if (IsProgressCommand(command))
         return RunProgressCommand(ctx, command,
                                   std::vector<std::string>(args.begin() + next, args.end()));
+    if (IsBackupCommand(command))
+        return RunBackupCommand(ctx, command,
+                                std::vector<std::string>(args.begin() + next, args.end()));
     if (IsReportCommand(command))
         return RunReportCommand(ctx, command,
                                 std::vector<std::string>(args.begin() + next, args.end()));

@@ -1,5 +1,6 @@
 #include "CourseFile.h"
 
+#include "Backups.h"
 #include "Text.h"
 #include "TextFile.h"
 
@@ -146,7 +147,8 @@ void SaveCourseList(const fs::path& dir, const CourseList& list) {
     lines.reserve(list.size());
     for (const CourseRec& course : list)
         lines.push_back(FormatCourseLine(course));
-    SaveLines(dir / CourseFileName, lines);
+    KeepReplacedVersion keep(dir / CourseFileName, BackupFor::Save);
+    SaveLines(dir / CourseFileName, lines, &keep);
 }
 
 void LoadCourseSummaries(const fs::path& dir, CourseSummaryList& list, Notifier& notifier) {

@@ -1,5 +1,6 @@
 #include "GolferFile.h"
 
+#include "Backups.h"
 #include "Errors.h"
 #include "ScoreFile.h"
 #include "ShortNames.h"
@@ -169,7 +170,8 @@ void SaveGolfers(const fs::path& dir, const GolferList& list) {
             CreateEmptyFile(file);
             created.push_back(file); // only what this save made is removed
         }
-        SaveLines(dir / GolferFileName, lines);
+        KeepReplacedVersion keep(dir / GolferFileName, BackupFor::Save);
+        SaveLines(dir / GolferFileName, lines, &keep);
     } catch (const InOutError&) {
         for (const fs::path& file : created)
             ::unlink(file.c_str());

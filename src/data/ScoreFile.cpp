@@ -1,5 +1,6 @@
 #include "ScoreFile.h"
 
+#include "Backups.h"
 #include "Errors.h"
 #include "ShortNames.h"
 #include "Text.h"
@@ -341,7 +342,9 @@ void SaveScores(const fs::path& file, ScoreList& list) {
             SetField(rec, field, CutAtNul(GetField(rec, field)));
         lines.push_back(FormatScoreLine(rec));
     }
-    SaveLines(FindFileNoCase(file.parent_path(), file.filename().string()), lines);
+    const fs::path target = FindFileNoCase(file.parent_path(), file.filename().string());
+    KeepReplacedVersion keep(target, BackupFor::Save);
+    SaveLines(target, lines, &keep);
     list = std::move(cut);
 }
 

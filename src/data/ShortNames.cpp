@@ -1,5 +1,6 @@
 #include "ShortNames.h"
 
+#include "Backups.h"
 #include "ScoreFile.h"
 #include "TextFile.h"
 
@@ -97,7 +98,9 @@ bool RenameScoreFile(const fs::path& dir, std::string_view oldShortName,
 void DeleteScoreFile(const fs::path& dir, std::string_view shortName) {
     if (!IsPlainShortName(shortName)) return;
     const fs::path file = FindFileNoCase(dir, ScoreFileName(shortName));
-    ::unlink(file.c_str()); // a missing or protected file is not reported
+    // The rounds are kept in the backups first; a missing file, or one that
+    // cannot be deleted, is not reported.
+    DeleteKeepingBackup(file);
 }
 
 } // namespace tb

@@ -55,8 +55,10 @@ std::string ProposeShortName(const std::filesystem::path& dir, std::string_view 
 bool RenameScoreFile(const std::filesystem::path& dir, std::string_view oldShortName,
                      std::string_view newShortName);
 
-// Deletes the score file of `shortName`, found in any letter case. A file
-// that is missing or cannot be deleted is left as it is, without a word.
+// Deletes the score file of `shortName`, found in any letter case, after
+// keeping it in the backups (InOutError when it cannot be kept: the file then
+// stays). A file that is missing or cannot be deleted is left as it is,
+// without a word.
 void DeleteScoreFile(const std::filesystem::path& dir, std::string_view shortName);
 
 } // namespace tb

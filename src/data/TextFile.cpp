@@ -177,7 +177,27 @@ fs::path SaveTarget(const fs::path& path, mode_t& mode) {
 }
 } // namespace
 
-void SaveLines(const fs::path& path, const std::vector<std::string>& lines) {
+namespace {
+// Writes all of `bytes` to `fd`, going on after short and interrupted writes.
+// Returns 0, or the errno of the write that failed.
+int WriteAll(FileOps& ops, int fd, std::string_view bytes) {
+    const char* data = bytes.data();
+    std::size_t left = bytes.size();
+    while (left > 0) {
+        long n = ops.Write(fd, data, left);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        if (n == 0) return ENOSPC;
+        data += n;
+        left -= static_cast<std::size_t>(n);
+    }
+    return 0;
+}
+} // namespace
+
+void SaveBytes(const fs::path& path, std::string_view bytes, ReplacedVersion* replaced) {
     FileOps& ops = CurrentFileOps();
     mode_t mode = 0;
     const fs::path target = SaveTarget(path, mode);
@@ -191,35 +211,49 @@ void SaveLines(const fs::path& path, const std::vector<std::string>& lines) {
     if (fd < 0) ThrowIoError(errno);
     const std::string tempPath = pattern;
     bool open = true;
-    auto fail = [&](int error) {
+    auto removeTemporary = [&] {
         if (open) ::close(fd);
         ::unlink(tempPath.c_str());
+    };
+    auto fail = [&](int error) {
+        removeTemporary();
         ThrowIoError(error);
     };
     ::fchmod(fd, mode);
 
-    std::string buffer;
-    for (const std::string& line : lines) {
-        buffer.assign(line);
-        buffer += "\r\n";
-        const char* data = buffer.data();
-        std::size_t left = buffer.size();
-        while (left > 0) {
-            long n = ops.Write(fd, data, left);
-            if (n < 0) {
-                if (errno == EINTR) continue;
-                fail(errno);
-            }
-            if (n == 0) fail(ENOSPC);
-            data += n;
-            left -= static_cast<std::size_t>(n);
-        }
-    }
+    if (const int error = WriteAll(ops, fd, bytes)) fail(error);
     if (ops.Fsync(fd) != 0) fail(errno);
     open = false;
     if (ops.Close(fd) != 0) fail(errno);
-    if (ops.Rename(tempPath.c_str(), target.c_str()) != 0) fail(errno);
+    if (replaced) {
+        try {
+            replaced->Keep();
+        } catch (...) {
+            removeTemporary();
+            throw;
+        }
+    }
+    if (ops.Rename(tempPath.c_str(), target.c_str()) != 0) {
+        const int error = errno;
+        if (replaced) replaced->Undo();
+        fail(error);
+    }
     SyncDirectory(dir);
+    if (replaced) replaced->Done();
+}
+
+void SaveLines(const fs::path& path, const std::vector<std::string>& lines,
+               ReplacedVersion* replaced) {
+    std::size_t size = 0;
+    for (const std::string& line : lines)
+        size += line.size() + 2;
+    std::string bytes;
+    bytes.reserve(size);
+    for (const std::string& line : lines) {
+        bytes += line;
+        bytes += "\r\n";
+    }
+    SaveBytes(path, bytes, replaced);
 }
 
 bool FileExists(const fs::path& path) {

@@ -44,14 +44,32 @@ private:
     FileOps* previous_;
 };
 
-// Replaces the file with the given lines, each ended by CR LF. The content is
-// written in full to a temporary file beside it, synced and closed, and only
-// then renamed over the old file. A symbolic link stays a link: its target
-// gets the new content. An existing file that is not a regular file, or
-// that the user may not write, is refused ("File access denied"). On any
-// failure the old file is untouched, the temporary file is removed and
-// InOutError is thrown.
-void SaveLines(const std::filesystem::path& path, const std::vector<std::string>& lines);
+// What a save does with the version it replaces: `Keep` runs once the new
+// content is safely written beside the file and just before it replaces it
+// (an exception stops the save, the old file untouched); `Undo` takes back
+// what `Keep` did when the replacing then fails; `Done` follows a save that
+// replaced the file.
+class ReplacedVersion {
+public:
+    virtual ~ReplacedVersion() = default;
+    virtual void Keep() = 0;
+    virtual void Undo() = 0;
+    virtual void Done() = 0;
+};
+
+// Replaces the file with exactly these bytes. The content is written in full
+// to a temporary file beside it, synced and closed, and only then renamed
+// over the old file. A symbolic link stays a link: its target gets the new
+// content. An existing file that is not a regular file, or that the user may
+// not write, is refused ("File access denied"); the new file keeps the old
+// one's mode. On any failure the old file is untouched, the temporary file is
+// removed and InOutError is thrown.
+void SaveBytes(const std::filesystem::path& path, std::string_view bytes,
+               ReplacedVersion* replaced = nullptr);
+
+// The same with the given lines, each ended by CR LF.
+void SaveLines(const std::filesystem::path& path, const std::vector<std::string>& lines,
+               ReplacedVersion* replaced = nullptr);
 
 bool FileExists(const std::filesystem::path& path);
 

@@ -1,5 +1,6 @@
 #include "Tbmain.h"
 
+#include "RestoreBackupWindow.h"
 #include "Tbabout.h"
 #include "Tbcmaint.h"
 #include "Tbgmaint.h"
@@ -56,6 +57,8 @@ TMainForm::TMainForm(QWidget* parent) : TbForm(parent) {
     setTabOrder(EnterScoresButton, ExitButton);
 
     QMenu* file = menuBar()->addMenu("&File");
+    RestoreFromBackup1 = file->addAction("Restore from &Backup...");
+    file->addSeparator();
     Exit1 = file->addAction("E&xit");
     QMenu* edit = menuBar()->addMenu("&Edit");
     EditGolfers1 = edit->addAction("Edit &Golfers");
@@ -74,6 +77,7 @@ TMainForm::TMainForm(QWidget* parent) : TbForm(parent) {
     Bind(&TMainForm::Help2Click, nullptr, Help2);
     Bind(&TMainForm::ExitButtonClick, ExitButton);
     Bind(&TMainForm::Exit1Click, nullptr, Exit1);
+    Bind(&TMainForm::RestoreFromBackup1Click, nullptr, RestoreFromBackup1);
 
     FormCreate();
 }
@@ -103,6 +107,10 @@ void TMainForm::EditCoursesButtonClick() {
 void TMainForm::EnterScoresButtonClick() {
     GPickForm = new TGPickForm();
     GPickForm->ShowFor(this);
+}
+
+void TMainForm::RestoreFromBackup1Click() {
+    OpenRestoreWindow(this);
 }
 
 void TMainForm::Image1Click() {

@@ -31,6 +31,7 @@ public:
     TButton* EnterScoresButton;
     TButton* ExitButton;
     QLineEdit* VersionField;
+    QAction* RestoreFromBackup1;
     QAction* Exit1;
     QAction* EditGolfers1;
     QAction* EditCourses1;
@@ -41,6 +42,7 @@ public:
     void EditGolferButtonClick();
     void EditCoursesButtonClick();
     void EnterScoresButtonClick();
+    void RestoreFromBackup1Click();
     void Image1Click();
     void Help2Click();
     void ExitButtonClick();
