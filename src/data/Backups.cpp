@@ -30,10 +30,14 @@ std::function<BackupTime()>& Clock() {
     return clock;
 }
 
+char LowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+}
+
 bool EndsWithNoCase(std::string_view text, std::string_view ending) {
     if (text.size() < ending.size()) return false;
     return std::equal(ending.begin(), ending.end(), text.end() - ending.size(),
-                      [](char a, char b) { return (a >= 'A' && a <= 'Z' ? a + 32 : a) == b; });
+                      [](char a, char b) { return LowerAscii(a) == LowerAscii(b); });
 }
 
 fs::path FolderOf(const fs::path& dir, const std::string& name) {

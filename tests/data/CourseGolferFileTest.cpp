@@ -266,7 +266,7 @@ TEST_F(GolferFileTest, SaveWritesIdenticalLinesAndCreatesOnlyMissingScoreFiles) 
               "ADAMS~ADAMS~0~\r\nBAKER~SMITH~0~\r\nSMITH, JOHN~SMITHJ~1~\r\n" +
                   std::string(40, 'X') + "~XXXXXXXX~0~\r\n");
     EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"ADAMS.vxp", "SMITH.VXP", "SMITHJ.vxp",
-                                                       "XXXXXXXX.vxp", "golfers.vxc"}));
+                                                       "XXXXXXXX.vxp", "backups", "golfers.vxc"}));
     EXPECT_EQ(dir.Read("ADAMS.vxp"), "20010101~A~80~70.0~113~\r\n");
     EXPECT_EQ(dir.Read("SMITH.VXP"), "20020202~B~81~70.0~113~\r\n");
     EXPECT_EQ(dir.Read("SMITHJ.vxp"), "");

@@ -118,7 +118,8 @@ TEST(OddFiles, ASaveWritesThroughASymbolicLinkToItsTarget) {
     EXPECT_TRUE(fs::is_symlink(dir / "NEW.vxp"));
     EXPECT_EQ(dir.Read("real/courses.vxc"), tb::FormatCourseLine(courses[0]) + "\r\n");
     EXPECT_EQ(dir.Read("real/new.vxp"), tb::FormatScoreLine(scores[0]) + "\r\n");
-    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"NEW.vxp", "courses.vxc", "real"}));
+    EXPECT_EQ(dir.Entries(),
+              (std::vector<std::string>{"NEW.vxp", "backups", "courses.vxc", "real"}));
     EXPECT_EQ(tbtest::TempDir::EntriesOf(dir / "real"),
               (std::vector<std::string>{"courses.vxc", "new.vxp"}));
 }
@@ -195,6 +196,7 @@ TEST(OddFiles, AShortNameThatIsNoPlainFileNameNamesNoFile) {
     const fs::path dir = outside / "data";
     outside.Write("up.vxp", Round + "\r\n");
     outside.Write("data/OLD.vxp", "");
+    outside.Write("data/golfers.vxc", "");
     const std::vector<std::string> names = {
         "", ".", "..", "../up", outside.path().string() + "/up", "..\\up", "UP\tX", "UP\x7F"};
     for (const std::string& name : names) {
@@ -222,7 +224,7 @@ TEST(OddFiles, AShortNameThatIsNoPlainFileNameNamesNoFile) {
         EXPECT_EQ(outside.Read("up.vxp"), Round + "\r\n");
         EXPECT_EQ(outside.Entries(), (std::vector<std::string>{"data", "up.vxp"}));
         EXPECT_EQ(tbtest::TempDir::EntriesOf(dir),
-                  (std::vector<std::string>{"OLD.vxp", "golfers.vxc"}));
+                  (std::vector<std::string>{"OLD.vxp", "backups", "golfers.vxc"}));
     }
     for (const char* plain : {"SMITH", "a.b", "...", "x y"})
         EXPECT_TRUE(tb::IsPlainShortName(plain)) << plain;

@@ -433,7 +433,7 @@ TEST_F(GolferMaintenanceTest, FailedSaveKeepsTheFilesAndTheChanges) {
 
     EXPECT_EQ(dir.Read("BAKER.vxp"), "") << "made by the save";
     EXPECT_EQ(DataFiles(), (std::vector<std::string>{"ADAMS.vxp", "BAKER.vxp", "MARY_O_N.vxp",
-                                                     "SMITH.VXP", "golfers.vxc"}));
+                                                     "SMITH.VXP", "backups", "golfers.vxc"}));
     EXPECT_FALSE(form->Modified());
     EXPECT_FALSE(form->SaveButton->isEnabled());
     EXPECT_TRUE(Shown().empty());

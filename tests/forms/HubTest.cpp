@@ -389,8 +389,8 @@ TEST_F(HubTest, ARoundSurvivesAFailedSaveAndIsStoredOnTheRetry) {
 
     EXPECT_FALSE(form()->isVisible());
     EXPECT_EQ(QApplication::activeWindow(), hub);
-    EXPECT_EQ(DataFiles(),
-              (std::vector<std::string>{"ADAMS.vxp", "SMITH.vxp", "courses.vxc", "golfers.vxc"}));
+    EXPECT_EQ(DataFiles(), (std::vector<std::string>{"ADAMS.vxp", "SMITH.vxp", "backups",
+                                                     "courses.vxc", "golfers.vxc"}));
     EXPECT_TRUE(Shown().empty());
 }
 

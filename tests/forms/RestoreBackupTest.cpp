@@ -51,14 +51,16 @@ TEST_F(RestoreBackupTest, ShowsAVersionAndRestoresItOnYesOnly) {
     const QStringList shown = window->ContentsMemo->toPlainText().split('\n');
     ASSERT_EQ(shown.size(), 4) << window->ContentsMemo->toPlainText().toStdString();
     EXPECT_EQ(shown[0], tb::ScoreListHeader);
-    EXPECT_TRUE(shown[1].contains("01/02/2026   85") && shown[1].endsWith("OAK")) << shown[1];
-    EXPECT_TRUE(shown[2].contains("12/30/2025   90")) << shown[2];
+    EXPECT_TRUE(shown[1].contains("01/02/2026   85") && shown[1].contains("OAK"))
+        << shown[1].toStdString();
+    EXPECT_TRUE(shown[2].contains("12/30/2025   90")) << shown[2].toStdString();
     EXPECT_EQ(shown[3], tb::ScoreListLegend);
 
     tb::Dialogs::QueueAnswer(Answer::No);
     Press(window->VersionsListBox, Qt::Key_Return);
     ASSERT_EQ(Shown().size(), 1u);
-    EXPECT_TRUE(Shown()[0].startsWith("Put back SMITH.vxp as it was kept at ")) << Shown()[0];
+    EXPECT_TRUE(Shown()[0].startsWith("Put back SMITH.vxp as it was kept at "))
+        << Shown()[0].toStdString();
     EXPECT_EQ(dir.Read("SMITH.vxp"), "");
 
     tb::Dialogs::QueueAnswer(Answer::Yes);
