@@ -206,8 +206,7 @@ bool IsBackedUpFileName(std::string_view name) {
     for (const char* list : BackedUpLists)
         if (name == list) return true;
     if (!EndsWithNoCase(name, ScoreFileEnding)) return false;
-    const std::string_view shortName = name.substr(0, name.size() - ScoreFileEnding.size());
-    return IsPlainShortName(shortName) && shortName.find('.') == std::string_view::npos;
+    return IsPlainShortName(name.substr(0, name.size() - ScoreFileEnding.size()));
 }
 
 std::vector<std::string> FilesWithBackups(const fs::path& dir) {

@@ -139,7 +139,8 @@ std::vector<std::string> TRestoreForm::VersionLines(const std::string& file,
                                                     const BackupVersion& version) {
     const auto path = BackupVersionPath(DataDir, file, version.id);
     if (!IsScoreFile(file)) return ReadLines(path);
-    // The rounds as the golfer's scores list shows them, with its marks.
+    // The rounds as the golfer's scores list shows them, with its marks
+    // (which scores make the index does not depend on the golfer's sex).
     ScoreList scores;
     MessageNotifier notifier(this);
     LoadScores(path, scores, notifier);
