@@ -62,11 +62,13 @@ bool PrepareCourseFile(const fs::path& dir, Notifier& notifier) {
     return true;
 }
 
-int ReadCourses(const fs::path& dir, CourseList& list, Notifier& notifier, CourseSlotFill fill) {
+int ReadCourses(const fs::path& dir, CourseList& list, Notifier& notifier, CourseSlotFill fill,
+                FileVersion* version) {
     list.clear();
     list.reserve(MaxCourses);
+    if (version) *version = {};
     if (!PrepareCourseFile(dir, notifier)) return 0;
-    const std::vector<std::string> lines = ReadLines(dir / CourseFileName);
+    const std::vector<std::string> lines = ReadLinesWithVersion(dir / CourseFileName, version);
     const std::size_t count = std::min(lines.size(), static_cast<std::size_t>(MaxCourses));
     for (std::size_t i = 0; i < count; ++i)
         list.push_back(ParseCourseLine(lines[i], fill));
@@ -129,11 +131,16 @@ std::string FormatCourseLine(const CourseRec& course) {
     return line;
 }
 
-int LoadCourseList(const fs::path& dir, CourseList& list, Notifier& notifier, CourseSlotFill fill) {
-    const int unread = ReadCourses(dir, list, notifier, fill);
+int LoadCourseList(const fs::path& dir, CourseList& list, Notifier& notifier, CourseSlotFill fill,
+                   FileVersion* version) {
+    const int unread = ReadCourses(dir, list, notifier, fill, version);
     SortCourseList(list);
     return unread;
 }
+
+const ListKind<CourseRec> CoursesKind{FormatCourseLine,
+                                      [](const CourseRec& course) { return course.Name.str(); },
+                                      "course", "courses", MaxCourses};
 
 void SortCourseList(CourseList& list) {
     for (std::size_t i = list.size(); i >= 2; --i)

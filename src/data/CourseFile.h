@@ -4,6 +4,7 @@
 
 #include "Notifier.h"
 #include "Records.h"
+#include "Store.h"
 
 #include <filesystem>
 #include <string>
@@ -31,10 +32,13 @@ std::string FormatCourseLine(const CourseRec& course);
 // dir/sample.vxc is renamed to it first; if that fails the user is told
 // "Error renaming sample courses file!" and the list stays empty. Gives the
 // number of lines past the first MaxCourses, which are not read (the user is
-// told of them).
+// told of them). `version`, when given, is set to what was read.
 int LoadCourseList(const std::filesystem::path& dir, CourseList& list, Notifier& notifier,
-                   CourseSlotFill fill = CourseSlotFill::Placeholders);
+                   CourseSlotFill fill = CourseSlotFill::Placeholders,
+                   FileVersion* version = nullptr);
 void SortCourseList(CourseList& list);
+// The course list as the store compares it; a changed course keeps its name.
+extern const ListKind<CourseRec> CoursesKind;
 // Replaces dir/courses.vxc with the list; throws InOutError, file untouched.
 void SaveCourseList(const std::filesystem::path& dir, const CourseList& list);
 

@@ -119,15 +119,16 @@ std::string FormatGolferLine(const GolferRec& golfer) {
            std::to_string(golfer.Sex) + "~";
 }
 
-int LoadGolfers(const fs::path& dir, GolferList& list, Notifier& notifier) {
+int LoadGolfers(const fs::path& dir, GolferList& list, Notifier& notifier, FileVersion* version) {
     list.clear();
     list.reserve(MaxGolfers);
     fs::path file = dir / GolferFileName;
     if (!FileExists(file)) {
+        if (version) *version = {};
         ScanScoreFiles(dir, list, notifier);
         return 0;
     }
-    const std::vector<std::string> lines = ReadLines(file);
+    const std::vector<std::string> lines = ReadLinesWithVersion(file, version);
     const std::size_t count = std::min(lines.size(), static_cast<std::size_t>(MaxGolfers));
     for (std::size_t i = 0; i < count; ++i)
         list.push_back(ParseGolferLine(lines[i]));
@@ -136,6 +137,10 @@ int LoadGolfers(const fs::path& dir, GolferList& list, Notifier& notifier) {
         TellTooMany(notifier, std::string("The golfer file \"") + GolferFileName + "\"");
     return unread;
 }
+
+const ListKind<GolferRec> GolfersKind{
+    FormatGolferLine, [](const GolferRec& golfer) { return UpperAscii(golfer.ShortName.str()); },
+    "golfer", "golfers", MaxGolfers};
 
 void SortGolfers(GolferList& list) {
     // A list already in order (as golfer maintenance saves it) is left as it
@@ -177,6 +182,68 @@ void SaveGolfers(const fs::path& dir, const GolferList& list) {
             ::unlink(file.c_str());
         throw;
     }
+}
+
+} // namespace tb
+
+namespace tb {
+
+void ScoreFileChanges::AddRename(const std::string& from, const std::string& to) {
+    for (auto it = renames.begin(); it != renames.end(); ++it) {
+        if (it->to != from) continue;
+        // Renamed back to the name it has on disk: nothing left to do.
+        if (it->from == to)
+            renames.erase(it);
+        else
+            it->to = to;
+        return;
+    }
+    renames.push_back({from, to});
+}
+
+void ScoreFileChanges::AddDeletion(const std::string& shortName) {
+    const std::string onDisk = NameOnDisk(shortName);
+    std::erase_if(renames, [&](const Rename& rename) { return rename.to == shortName; });
+    deletions.push_back(onDisk);
+}
+
+std::string ScoreFileChanges::NameOnDisk(const std::string& shortName) const {
+    for (const Rename& rename : renames)
+        if (rename.to == shortName) return rename.from;
+    return shortName;
+}
+
+namespace {
+std::string RenameFailure(const ScoreFileChanges::Rename& rename) {
+    return "Unable to rename golfer file \"" + ScoreFileName(rename.from) + "\" to \"" +
+           ScoreFileName(rename.to) + "\".";
+}
+
+bool NamedInList(const GolferList& list, const std::string& shortName) {
+    const std::string wanted = UpperAscii(shortName);
+    return std::any_of(list.begin(), list.end(), [&](const GolferRec& golfer) {
+        return UpperAscii(golfer.ShortName.str()) == wanted;
+    });
+}
+} // namespace
+
+void SaveGolfersWithFiles(const fs::path& dir, const GolferList& list,
+                          const ScoreFileChanges& changes) {
+    std::vector<ScoreFileChanges::Rename> done;
+    try {
+        for (const ScoreFileChanges::Rename& rename : changes.renames) {
+            if (!RenameScoreFile(dir, rename.from, rename.to))
+                throw InOutError(RenameFailure(rename));
+            done.push_back(rename);
+        }
+        SaveGolfers(dir, list);
+    } catch (const InOutError&) {
+        for (auto it = done.rbegin(); it != done.rend(); ++it)
+            RenameScoreFile(dir, it->to, it->from);
+        throw;
+    }
+    for (const std::string& shortName : changes.deletions)
+        if (!NamedInList(list, shortName)) DeleteScoreFile(dir, shortName);
 }
 
 } // namespace tb

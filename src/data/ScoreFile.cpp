@@ -276,6 +276,7 @@ ScoreLoadResult LoadScores(const fs::path& file, ScoreList& list, Notifier& noti
         return MissingScoreFile(fileName, list, notifier, variant);
     }
     result.fileRead = true;
+    result.version = VersionOfBytes(content);
     const std::vector<std::string_view> lines = SplitLines(content);
     const std::size_t count = std::min(lines.size(), static_cast<std::size_t>(MaxScores));
     result.unreadLines = static_cast<int>(lines.size() - count);
@@ -351,6 +352,15 @@ void SaveScores(const fs::path& file, ScoreList& list) {
 void SaveGolferScores(const fs::path& dir, std::string_view shortName, ScoreList& list) {
     if (!IsPlainShortName(shortName)) ThrowIoError(ENOENT);
     SaveScores(dir / ScoreFileName(shortName), list);
+}
+
+const ListKind<ScoreRec> RoundsKind{FormatScoreLine,
+                                    [](const ScoreRec& rec) { return rec.Date.str(); }, "round",
+                                    "rounds", MaxScores};
+
+fs::path GolferScoreFile(const fs::path& dir, std::string_view shortName) {
+    if (!IsPlainShortName(shortName)) ThrowIoError(ENOENT);
+    return FindFileNoCase(dir, ScoreFileName(shortName));
 }
 
 bool IsCompleteScore(const ScoreRec& rec) {

@@ -3,6 +3,7 @@
 
 #include "Notifier.h"
 #include "Records.h"
+#include "Store.h"
 
 #include <filesystem>
 #include <string>
@@ -51,6 +52,7 @@ struct ScoreLoadResult {
     bool fileRead = false; // false: the file could not be opened (list empty)
     bool repaired = false; // an empty Score was filled from AdjScore: save is due
     int unreadLines = 0;   // lines past the MaxScores read (a save would drop them)
+    FileVersion version;   // what was read (exists = false: no file)
 };
 
 // Replaces `list` with the rounds of `file` (found whatever the case of its
@@ -73,6 +75,12 @@ ScoreLoadResult LoadGolferScoresNewestFirst(const std::filesystem::path& dir,
                                             const ScoreLoadVariant& variant = GolferScoresRead);
 void SaveGolferScores(const std::filesystem::path& dir, std::string_view shortName,
                       ScoreList& list);
+// The golfer's score file as it is named in `dir` (whatever the case of its
+// name). A short name that names no file is an input/output error.
+std::filesystem::path GolferScoreFile(const std::filesystem::path& dir, std::string_view shortName);
+
+// A golfer's rounds as the store compares them; a changed round keeps its date.
+extern const ListKind<ScoreRec> RoundsKind;
 
 // Newest first: the exchange sort on Date whose order among equal dates the
 // index computation relies on.

@@ -74,18 +74,24 @@ bool SameFile(const fs::path& a, const fs::path& b) {
 }
 } // namespace
 
-bool RenameScoreFile(const fs::path& dir, std::string_view oldShortName,
-                     std::string_view newShortName) {
+bool CanRenameScoreFile(const fs::path& dir, std::string_view oldShortName,
+                        std::string_view newShortName) {
     if (!IsPlainShortName(oldShortName) || !IsPlainShortName(newShortName)) return false;
     const fs::path from = FindFileNoCase(dir, ScoreFileName(oldShortName));
     if (!FileExists(from)) return false;
-    const fs::path to = dir / ScoreFileName(newShortName);
-    if (from == to) return true;
     // A file answering to the new name in another case would take over the
     // golfer's scores on a case-blind system: refuse it as well. The old
     // file itself may answer to it when only the case of the name changes.
     const fs::path clash = FindFileNoCase(dir, ScoreFileName(newShortName));
-    if (FileExists(clash) && !SameFile(clash, from)) return false;
+    return !FileExists(clash) || SameFile(clash, from);
+}
+
+bool RenameScoreFile(const fs::path& dir, std::string_view oldShortName,
+                     std::string_view newShortName) {
+    if (!CanRenameScoreFile(dir, oldShortName, newShortName)) return false;
+    const fs::path from = FindFileNoCase(dir, ScoreFileName(oldShortName));
+    const fs::path to = dir / ScoreFileName(newShortName);
+    if (from == to) return true;
     if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
         return true;
     if (errno != EINVAL && errno != ENOSYS) return false;

@@ -54,6 +54,10 @@ std::string ProposeShortName(const std::filesystem::path& dir, std::string_view 
 // (other than the old file itself), or when the rename fails.
 bool RenameScoreFile(const std::filesystem::path& dir, std::string_view oldShortName,
                      std::string_view newShortName);
+// Whether RenameScoreFile would succeed now, as far as it can be told
+// without renaming: the old file is there and nothing answers to the new name.
+bool CanRenameScoreFile(const std::filesystem::path& dir, std::string_view oldShortName,
+                        std::string_view newShortName);
 
 // Deletes the score file of `shortName`, found in any letter case, after
 // keeping it in the backups (InOutError when it cannot be kept: the file then

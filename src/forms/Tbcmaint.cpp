@@ -5,6 +5,9 @@
 #include "widgets/Dialogs.h"
 #include "widgets/Latin1.h"
 #include "widgets/Placement.h"
+#include "widgets/SaveCheck.h"
+
+#include <algorithm>
 
 #include <QAction>
 #include <QListWidget>
@@ -35,7 +38,9 @@ TCMaintForm::TCMaintForm(QWidget* parent)
 
 void TCMaintForm::FormCreate() {
     MessageNotifier notifier(this);
-    SetUnreadLines(LoadCourseList(DataDir, courses_, notifier));
+    SetUnreadLines(
+        LoadCourseList(DataDir, courses_, notifier, CourseSlotFill::Placeholders, &readVersion_));
+    read_ = courses_;
     FillListBox();
     SetModified(false);
 }
@@ -94,6 +99,7 @@ void TCMaintForm::ModifyButtonClick() {
     currentCourse_ = row + 1;
     CourseForm->ClearResult();
     const CourseRec& course = courses_[row];
+    editing_ = course;
     CourseForm->CourseName->setText(ToQt(course.Name));
     CourseForm->RatingField->setText(ToQt(course.Rating));
     CourseForm->SlopeField->setText(ToQt(course.Slope));
@@ -120,10 +126,41 @@ void TCMaintForm::DeleteButtonClick() {
     CourseListBox->setCurrentRow(std::min(row, CourseListBox->count() - 1));
 }
 
+CourseList TCMaintForm::ReadCoursesNow() {
+    CourseList now;
+    MessageNotifier notifier(this);
+    LoadCourseList(DataDir, now, notifier);
+    return now;
+}
+
+void TCMaintForm::FindEditedCourse() {
+    if (currentCourse_ <= 0) return;
+    const auto at = static_cast<std::size_t>(currentCourse_ - 1);
+    if (at < courses_.size() && courses_[at] == editing_) return;
+    auto found = std::find(courses_.begin(), courses_.end(), editing_);
+    currentCourse_ =
+        found == courses_.end() ? EditDropped : static_cast<int>(found - courses_.begin()) + 1;
+}
+
 void TCMaintForm::SaveButtonClick() {
     if (!MayDropUnreadLines()) return;
-    SaveCourseList(DataDir, courses_);
+    const std::filesystem::path file = std::filesystem::path(DataDir) / CourseFileName;
+    CourseList toSave = courses_;
+    if (CheckBeforeSave<CourseRec>(this, file, readVersion_, read_, toSave, CoursesKind,
+                                   [this] { return ReadCoursesNow(); }) == SaveDecision::Stop)
+        return;
+    SortCourseList(toSave);
+    SaveCourseList(DataDir, toSave);
+    const bool merged = toSave != courses_;
+    courses_ = std::move(toSave);
+    read_ = courses_;
+    readVersion_ = VersionOnDisk(file);
     Saved();
+    if (!merged) return;
+    FindEditedCourse();
+    const int row = CourseListBox->currentRow();
+    FillListBox();
+    CourseListBox->setCurrentRow(std::min(row, CourseListBox->count() - 1));
 }
 
 } // namespace tb

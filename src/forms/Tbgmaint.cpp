@@ -1,12 +1,12 @@
 #include "Tbgmaint.h"
 
 #include "Tbgname.h"
-#include "data/GolferFile.h"
 #include "data/ScoreFile.h"
 #include "data/ShortNames.h"
 #include "widgets/Dialogs.h"
 #include "widgets/Latin1.h"
 #include "widgets/Placement.h"
+#include "widgets/SaveCheck.h"
 
 #include <QAction>
 #include <QListWidget>
@@ -39,7 +39,8 @@ TGMaintForm::TGMaintForm(QWidget* parent)
 
 void TGMaintForm::FormCreate() {
     MessageNotifier notifier(this);
-    SetUnreadLines(LoadGolfers(DataDir, golfers_, notifier));
+    SetUnreadLines(LoadGolfers(DataDir, golfers_, notifier, &readVersion_));
+    read_ = golfers_;
     SortGolfers(golfers_);
     FillListBox();
     SetModified(false);
@@ -69,11 +70,13 @@ void TGMaintForm::TakeOverGolfer() {
         golfers_.emplace_back();
         currentGolfer_ = static_cast<int>(golfers_.size());
     } else {
-        const std::string& oldShortName = golfers_[currentGolfer_ - 1].ShortName;
+        const std::string oldShortName = golfers_[currentGolfer_ - 1].ShortName;
         const std::string newShortName = ToCore(GNameForm->ShortName->text());
-        if (newShortName != oldShortName && !RenameScoreFile(DataDir, oldShortName, newShortName)) {
-            Dialogs::Message(this, "ERROR: Unable to rename golfer file!  Try a different name.");
-            GNameForm->ShortName->setText(ToQt(oldShortName));
+        if (newShortName != oldShortName) {
+            if (MayRename(oldShortName, newShortName))
+                fileChanges_.AddRename(oldShortName, newShortName);
+            else
+                GNameForm->ShortName->setText(ToQt(oldShortName));
         }
     }
     GolferRec& golfer = golfers_[currentGolfer_ - 1];
@@ -81,6 +84,18 @@ void TGMaintForm::TakeOverGolfer() {
     golfer.ShortName = ToCore(GNameForm->ShortName->text());
     golfer.Sex = GNameForm->SexRadio->ItemIndex();
     SetModified(true);
+}
+
+bool TGMaintForm::MayRename(const std::string& oldShortName, const std::string& newShortName) {
+    const std::string onDisk = fileChanges_.NameOnDisk(oldShortName);
+    if (ScoresOpenElsewhere(this, onDisk)) return false;
+    // The new name must be free on disk and not promised to another golfer
+    // by a rename still to be made.
+    if (CanRenameScoreFile(DataDir, onDisk, newShortName) &&
+        fileChanges_.NameOnDisk(newShortName) == newShortName)
+        return true;
+    Dialogs::Message(this, "ERROR: Unable to rename golfer file!  Try a different name.");
+    return false;
 }
 
 bool TGMaintForm::FindEditedGolfer() {
@@ -130,22 +145,48 @@ void TGMaintForm::DeleteButtonClick() {
     if (row < 0 || row >= static_cast<int>(golfers_.size())) return;
     const std::string shortName = golfers_[row].ShortName;
     const std::string fileName = ScoreFileName(shortName);
+    if (ScoresOpenElsewhere(this, fileChanges_.NameOnDisk(shortName))) return;
     if (Dialogs::Confirm(this,
                          ToQt("Are you sure you want to delete this golfer along with score file "
                               "\"" +
                               fileName + "\"?")) != Dialogs::Answer::Yes)
         return;
-    DeleteScoreFile(DataDir, shortName);
+    // The file goes when the list is saved without the golfer.
+    fileChanges_.AddDeletion(shortName);
     golfers_.erase(golfers_.begin() + row);
     delete GolferListBox->takeItem(row);
     SetModified(true);
     GolferListBox->setCurrentRow(std::min(row, GolferListBox->count() - 1));
 }
 
+GolferList TGMaintForm::ReadGolfersNow() {
+    GolferList now;
+    MessageNotifier notifier(this);
+    LoadGolfers(DataDir, now, notifier);
+    return now;
+}
+
 void TGMaintForm::SaveButtonClick() {
+    for (const ScoreFileChanges::Rename& rename : fileChanges_.renames)
+        if (ScoresOpenElsewhere(this, rename.from)) return;
+    for (const std::string& shortName : fileChanges_.deletions)
+        if (ScoresOpenElsewhere(this, shortName)) return;
     if (!MayDropUnreadLines()) return;
-    SaveGolfers(DataDir, golfers_);
+    const std::filesystem::path file = std::filesystem::path(DataDir) / GolferFileName;
+    GolferList toSave = golfers_;
+    if (CheckBeforeSave<GolferRec>(this, file, readVersion_, read_, toSave, GolfersKind,
+                                   [this] { return ReadGolfersNow(); }) == SaveDecision::Stop)
+        return;
+    SortGolfers(toSave);
+    SaveGolfersWithFiles(DataDir, toSave, fileChanges_);
+    fileChanges_ = {};
+    golfers_ = std::move(toSave);
+    read_ = golfers_;
+    readVersion_ = VersionOnDisk(file);
     Saved();
+    const int row = GolferListBox->currentRow();
+    FillListBox();
+    GolferListBox->setCurrentRow(std::min(row, GolferListBox->count() - 1));
 }
 
 } // namespace tb

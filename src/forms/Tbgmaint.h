@@ -1,10 +1,12 @@
 #pragma once
 // Golfer maintenance: adds, changes and deletes golfers through the golfer
-// name dialog and writes the list to "golfers.vxc" on Save. The golfer's
-// score file follows at once: created when an added golfer is accepted,
-// renamed with a changed short name, deleted with the golfer. Each window
-// keeps its own list.
+// name dialog and writes the list to "golfers.vxc" on Save. An added
+// golfer's score file is made when the golfer is accepted; a changed short
+// name renames its golfer's file, and a deleted golfer's file goes, when the
+// list is saved. Each window keeps its own list; a save applies it to the
+// file as it is then (see SaveCheck.h).
 
+#include "data/GolferFile.h"
 #include "data/Records.h"
 #include "widgets/Controls.h"
 #include "widgets/MaintForm.h"
@@ -46,8 +48,15 @@ private:
     // Makes the current position that of the golfer being changed; false
     // when that golfer is no longer in the list.
     bool FindEditedGolfer();
+    // Whether the golfer's score file may take the short name `newShortName`
+    // at the next save; the user has been told when not.
+    bool MayRename(const std::string& oldShortName, const std::string& newShortName);
+    GolferList ReadGolfersNow();
 
     GolferList golfers_;
+    GolferList read_;              // the list as read, which a save compares the file with
+    FileVersion readVersion_;      // the file's version then
+    ScoreFileChanges fileChanges_; // made with the next save
     int currentGolfer_ = 0;
     GolferRec editing_; // the golfer as it was handed to the dialog
 };

@@ -10,6 +10,7 @@
 #include "widgets/Dialogs.h"
 #include "widgets/Latin1.h"
 #include "widgets/MaintForm.h"
+#include "widgets/SaveCheck.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -148,15 +149,25 @@ void TGolferForm::FormShow() {
     SetScoresChanged(false);
     unreadLines_ = 0;
     pendingScore_ = -1;
+    // A file that is there but cannot be read throws here: the window then
+    // closes at its activation, so that an empty list is never saved over it.
+    readFailed_ = true;
     MessageNotifier notifier(this);
     const ScoreLoadResult loaded =
         LoadGolferScoresNewestFirst(DataDir, ShortName(), scores_, notifier);
+    readFailed_ = false;
+    read_ = scores_;
+    readVersion_ = loaded.version;
     unreadLines_ = loaded.unreadLines;
     // A file repaired while reading differs from what is on disk.
     if (loaded.repaired) SetScoresChanged(true);
 }
 
 void TGolferForm::FormActivate() {
+    if (readFailed_) {
+        Leave();
+        return;
+    }
     RefreshList(TakeOverScore());
 }
 
@@ -251,12 +262,32 @@ void TGolferForm::DeleteButtonClick() {
     RefreshList(position);
 }
 
+ScoreList TGolferForm::ReadScoresNow() {
+    ScoreList now;
+    MessageNotifier notifier(this);
+    LoadGolferScoresNewestFirst(DataDir, ShortName(), now, notifier);
+    return now;
+}
+
 void TGolferForm::SaveButtonClick() {
+    // A round being changed is known by its place in the list, which keeping
+    // both versions of a changed file could move.
+    if (readFailed_ || RoundOpen()) return;
     if (!MayDropUnreadLines(this, ToCore(GolferName->text()), unreadLines_, "scores", MaxScores))
         return;
-    SaveGolferScores(DataDir, ShortName(), scores_);
+    const std::filesystem::path file = GolferScoreFile(DataDir, ShortName());
+    ScoreList toSave = scores_;
+    if (CheckBeforeSave<ScoreRec>(this, file, readVersion_, read_, toSave, RoundsKind,
+                                  [this] { return ReadScoresNow(); }) == SaveDecision::Stop)
+        return;
+    SortScores(toSave);
+    SaveGolferScores(DataDir, ShortName(), toSave);
+    scores_ = std::move(toSave);
+    read_ = scores_;
+    readVersion_ = VersionOnDisk(GolferScoreFile(DataDir, ShortName()));
     unreadLines_ = 0;
     SetScoresChanged(false);
+    RefreshList(SelectedPosition());
 }
 
 bool TGolferForm::ConfirmLeave() {

@@ -6,6 +6,7 @@
 // start-up; the golfer list fills the hidden boxes and shows it.
 
 #include "data/Records.h"
+#include "data/Store.h"
 #include "handicap/HandicapIndex.h"
 #include "widgets/Controls.h"
 #include "widgets/TbForm.h"
@@ -63,6 +64,9 @@ public:
 
     // Asks about unsaved changes before the program ends.
     bool QueryEnd() override;
+    TbForm* HoldsScoresOf(const std::string& shortName) override {
+        return ShowsGolfer(shortName) ? this : nullptr;
+    }
 
 protected:
     void BuildControls() override;
@@ -91,8 +95,17 @@ private:
     // The selected line's 1-based position, or 0 with none.
     int SelectedPosition() const;
     IndexInput Input() const;
+    // The golfer's score file as it is on disk now, for a save that found it
+    // changed since it was read.
+    ScoreList ReadScoresNow();
 
     ScoreList scores_;
+    // The list as read from the file, and the file's version then: what a
+    // save compares the file with.
+    ScoreList read_;
+    FileVersion readVersion_;
+    // The file could not be read: the window closes again and never saves.
+    bool readFailed_ = false;
     bool scoresChanged_ = false;
     int unreadLines_ = 0;
     int pendingScore_ = -1; // -1 none, 0 adding, n > 0 modifying position n

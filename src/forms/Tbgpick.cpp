@@ -8,6 +8,7 @@
 #include "Tbprthdp.h"
 #include "Tbscore.h"
 #include "data/ScoreFile.h"
+#include "data/Text.h"
 #include "handicap/HandicapIndex.h"
 #include "print/ReportPrinter.h"
 #include "print/core/ScoreHistory.h"
@@ -245,7 +246,7 @@ void TGPickForm::StoreRound() {
                                "calculate the index.");
         return;
     }
-    ScoreForm->StoreRoundFor(this, scoresOf_, scores_);
+    ScoreForm->StoreRoundFor(this, scoresOf_, scores_, HubRead);
 }
 
 bool TGPickForm::FormCloseQuery() {
@@ -258,6 +259,12 @@ bool TGPickForm::QueryEnd() {
 
 void TGPickForm::ExitButtonClick() {
     close();
+}
+
+TbForm* TGPickForm::HoldsScoresOf(const std::string& shortName) {
+    if (!ScoreForm || !ScoreForm->HoldsRoundFor(this)) return nullptr;
+    TScoreForm* holder = ScoreForm;
+    return UpperAscii(scoresOf_) == UpperAscii(shortName) ? holder : nullptr;
 }
 
 } // namespace tb

@@ -59,6 +59,8 @@ public:
 
     // The program may end unless a round opened here is still being typed.
     bool QueryEnd() override;
+    // The score form, while it holds a round typed here for `shortName`.
+    TbForm* HoldsScoresOf(const std::string& shortName) override;
 
 protected:
     void FormActivate() override;

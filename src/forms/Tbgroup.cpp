@@ -3,6 +3,7 @@
 #include "Tbgolfer.h"
 #include "Tbscore.h"
 #include "data/ScoreFile.h"
+#include "data/Text.h"
 #include "handicap/HandicapIndex.h"
 #include "widgets/Dialogs.h"
 #include "widgets/GolferPicker.h"
@@ -95,7 +96,7 @@ void TGroupOfScoresForm::PrepareScoreForm(const GolferRec& golfer) {
 
 void TGroupOfScoresForm::FormActivate() {
     if (mode_ == 'A' && TakeResultFrom(ScoreForm))
-        ScoreForm->StoreRoundFor(this, scoresOf_, scores_);
+        ScoreForm->StoreRoundFor(this, scoresOf_, scores_, GroupRead);
     if (GolferListBox->count() > 0)
         GolferListBox->setCurrentRow(currentGolfer_ > 0 ? currentGolfer_ - 1 : 0);
 }
@@ -110,6 +111,12 @@ bool TGroupOfScoresForm::QueryEnd() {
 
 void TGroupOfScoresForm::ExitButtonClick() {
     close();
+}
+
+TbForm* TGroupOfScoresForm::HoldsScoresOf(const std::string& shortName) {
+    if (!ScoreForm || !ScoreForm->HoldsRoundFor(this)) return nullptr;
+    TScoreForm* holder = ScoreForm;
+    return UpperAscii(scoresOf_) == UpperAscii(shortName) ? holder : nullptr;
 }
 
 } // namespace tb

@@ -9,6 +9,7 @@
 #include "widgets/Dialogs.h"
 #include "widgets/Handlers.h"
 #include "widgets/Latin1.h"
+#include "widgets/MaintForm.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -311,14 +312,24 @@ void TScoreForm::FormActivate() {
 }
 
 bool TScoreForm::SaveAddedCourse() {
-    // Saved from a copy: a failed save leaves our list as it was.
-    CourseList withNew = courses_;
-    withNew.push_back(CourseForm->CourseAsRec());
-    if (RunHandler(this, [&] { SaveCourseList(DataDir, withNew); })) return true;
+    bool appended = false;
+    if (RunHandler(this, [&] { appended = AppendCourseToFile(); }) && appended) return true;
     // The error has been shown; the course goes back to the editor as typed.
     CourseForm->ClearResult();
     CourseForm->ReopenFor(this);
     return false;
+}
+
+bool TScoreForm::AppendCourseToFile() {
+    // The file as it is now, not this form's copy: a course another window
+    // saved since stays.
+    CourseList now;
+    MessageNotifier notifier(this);
+    const int unread = LoadCourseList(DataDir, now, notifier);
+    if (!MayDropUnreadLines(this, CourseFileName, unread, "courses", MaxCourses)) return false;
+    now.push_back(CourseForm->CourseAsRec());
+    SaveCourseList(DataDir, now);
+    return true;
 }
 
 void TScoreForm::FormHide() {
@@ -412,15 +423,25 @@ bool TScoreForm::KeepsOpenerOpen(TbForm* opener) {
     return true;
 }
 
-void TScoreForm::StoreRoundFor(TbForm* opener, const std::string& shortName, ScoreList& scores) {
+void TScoreForm::StoreRoundFor(TbForm* opener, const std::string& shortName, ScoreList& scores,
+                               const ScoreLoadVariant& variant) {
     // The list changes only once the file holds the round.
-    ScoreList updated = scores;
-    updated.push_back(RoundAsScoreRec());
-    SortScores(updated);
-    if (RunHandler(opener, [&] { SaveGolferScores(DataDir, shortName, updated); })) {
+    ScoreList updated;
+    bool full = false;
+    const bool stored = RunHandler(opener, [&] {
+        MessageNotifier notifier(opener);
+        LoadGolferScores(DataDir, shortName, updated, notifier, variant);
+        full = static_cast<int>(updated.size()) >= MaxScores;
+        if (full) return;
+        updated.push_back(RoundAsScoreRec());
+        SortScores(updated);
+        SaveGolferScores(DataDir, shortName, updated);
+    });
+    if (stored && !full) {
         scores = std::move(updated);
         return;
     }
+    if (full) WarnMaximumScores(opener);
     ReopenFor(opener);
 }
 

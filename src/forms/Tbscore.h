@@ -9,6 +9,7 @@
 
 #include "data/EntryKeys.h"
 #include "data/Records.h"
+#include "data/ScoreFile.h"
 #include "widgets/Controls.h"
 #include "widgets/TbForm.h"
 
@@ -75,11 +76,14 @@ public:
     // True (after saying so and coming forward) while the form holds a round
     // opened by `opener`, which must stay to take it.
     bool KeepsOpenerOpen(TbForm* opener);
-    // Appends the accepted round to `scores`, newest first, and writes them
-    // to the golfer's score file. When that fails the error has been shown,
-    // `scores` is as it was and the round goes back to the user as typed, so
-    // that OK tries again.
-    void StoreRoundFor(TbForm* opener, const std::string& shortName, ScoreList& scores);
+    // Appends the accepted round to the golfer's score file as it is now
+    // (read again with `variant`, so that rounds stored since `scores` was
+    // read stay), newest first; `scores` becomes the file's new list. When
+    // that fails, or the file is full, the user has been told, `scores` is
+    // as it was and the round goes back to the user as typed, so that OK
+    // tries again.
+    void StoreRoundFor(TbForm* opener, const std::string& shortName, ScoreList& scores,
+                       const ScoreLoadVariant& variant);
 
     // The form's own copy of the course list, read again at every activation.
     const CourseList& Courses() const { return courses_; }
@@ -126,6 +130,9 @@ private:
     // Appends the course the editor accepted and saves the list; false
     // (after the error) when it could not be saved.
     bool SaveAddedCourse();
+    // Adds the course editor's course to the course list file as it is now;
+    // false when the user would rather not drop lines the list cannot take.
+    bool AppendCourseToFile();
     // Key handlers of the boxes; true when the key was swallowed.
     bool DateFieldKeyPress(QKeyEvent* event);
     bool ScoreKeyPress(int hole, QKeyEvent* event);

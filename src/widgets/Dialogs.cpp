@@ -92,6 +92,24 @@ Answer ConfirmCancel(QWidget* parent, const QString& text) {
                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel);
 }
 
+Answer ResolveOutsideChange(QWidget* parent, const QString& text) {
+    if (scripted) return Scripted(Kind::OutsideChange, text, Answer::Cancel);
+    QMessageBox box(QMessageBox::Warning, "Warning",
+                    text + "\n\nKeep Both applies this window's changes to the file as it is "
+                           "now.  Replace writes this window's list over it.  Cancel writes "
+                           "nothing.",
+                    QMessageBox::NoButton, parent);
+    QPushButton* keepBoth = box.addButton("&Keep Both", QMessageBox::AcceptRole);
+    QPushButton* replace = box.addButton("&Replace", QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(keepBoth);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == keepBoth) return Answer::Button1;
+    if (box.clickedButton() == replace) return Answer::Button2;
+    return Answer::Cancel;
+}
+
 void Error(QWidget* parent, const QString& text) {
     if (scripted) return void(Scripted(Kind::Error, text, Answer::Ok));
     Box(QMessageBox::Critical, parent, "Error", text, QMessageBox::Ok, QMessageBox::Ok);

@@ -27,7 +27,8 @@ enum class Kind {
     TwoChoice,
     Modal,
     Print,
-    SaveFile
+    SaveFile,
+    OutsideChange
 };
 enum class Answer { Ok, Yes, No, Cancel, Button1, Button2 };
 
@@ -43,6 +44,10 @@ Answer ConfirmWarning(QWidget* parent, const QString& text);
 Answer ConfirmDroppingData(QWidget* parent, const QString& text);
 // A question with Yes, No and Cancel.
 Answer ConfirmCancel(QWidget* parent, const QString& text);
+// A data file changed outside the window since it read it: Button1 keeps
+// both (the default), Button2 replaces the file with the window's list,
+// Cancel writes nothing.
+Answer ResolveOutsideChange(QWidget* parent, const QString& text);
 // The general error handler's box.
 void Error(QWidget* parent, const QString& text);
 // The two-choice dialog: 1, 2, or -1 for Cancel.

@@ -1,8 +1,11 @@
 #include "TbForm.h"
 
+#include "data/ScoreFile.h"
 #include "widgets/Activation.h"
 #include "widgets/Controls.h"
+#include "widgets/Dialogs.h"
 #include "widgets/Handlers.h"
+#include "widgets/Latin1.h"
 #include "widgets/Program.h"
 
 #include <QAbstractButton>
@@ -251,6 +254,21 @@ void TbForm::closeEvent(QCloseEvent* event) {
     FlushPlacement();
     event->accept();
     if (handsBackWhenClosed_) HideToOpener();
+}
+
+bool ScoresOpenElsewhere(QWidget* parent, const std::string& shortName) {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* form = qobject_cast<TbForm*>(widget);
+        TbForm* holder = form && form->isVisible() ? form->HoldsScoresOf(shortName) : nullptr;
+        if (!holder) continue;
+        Dialogs::Message(
+            parent,
+            ToQt("The scores in \"" + ScoreFileName(shortName) + "\" are open in the window \"") +
+                holder->windowTitle() + "\".  Finish with them there first, then try again.");
+        holder->BringForward();
+        return true;
+    }
+    return false;
 }
 
 } // namespace tb

@@ -20,6 +20,8 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <string>
+
 class QAbstractButton;
 #include <QLineEdit>
 class QTimer;
@@ -68,6 +70,13 @@ public:
     // Asked before the program ends: false keeps the program running (the
     // user cancelled, or saving failed). Windows with unsaved work ask.
     virtual bool QueryEnd() { return true; }
+    // The window that holds the scores of the golfer `shortName` open on
+    // behalf of this one (this window, or the score form holding a round
+    // typed here), or null. Their score file is not renamed or deleted then.
+    virtual TbForm* HoldsScoresOf(const std::string& shortName) {
+        (void)shortName;
+        return nullptr;
+    }
     // Writes the placement now if a move or resize has not been written yet.
     void FlushPlacement();
 
@@ -168,6 +177,10 @@ private:
 // The one reference through which the program reaches a long-lived form made
 // at start-up. The form is made then, with everything it reads at creation;
 // every use through the reference builds its controls first.
+// True (after saying which window holds them and bringing it forward) while
+// the scores of the golfer `shortName` are open in a window of the program.
+bool ScoresOpenElsewhere(QWidget* parent, const std::string& shortName);
+
 template <class Form> class FormRef {
 public:
     FormRef& operator=(Form* form) {

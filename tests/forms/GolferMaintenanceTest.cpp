@@ -5,6 +5,7 @@
 
 #include "FormTest.h"
 #include "SaveFailures.h"
+#include "data/Backups.h"
 
 #include "forms/Tbgmaint.h"
 #include "forms/Tbgname.h"
@@ -234,10 +235,13 @@ TEST_F(GolferMaintenanceTest, ChangedShortNameRenamesTheScoreFile) {
     Settle();
 
     EXPECT_TRUE(Shown().empty());
-    EXPECT_FALSE(dir.Exists("SMITH.VXP"));
-    EXPECT_EQ(dir.Read("SMITHJ.vxp"), "smith\r\n");
     EXPECT_EQ(form->Golfers()[2].ShortName, "SMITHJ");
     EXPECT_TRUE(form->SaveButton->isEnabled());
+    // The file follows the name when the list that names it is saved.
+    EXPECT_TRUE(dir.Exists("SMITH.VXP"));
+    Click(form->SaveButton);
+    EXPECT_FALSE(dir.Exists("SMITH.VXP"));
+    EXPECT_EQ(dir.Read("SMITHJ.vxp"), "smith\r\n");
 }
 
 TEST_F(GolferMaintenanceTest, RenameOntoAnExistingFileKeepsTheOldShortName) {
@@ -325,7 +329,7 @@ TEST_F(GolferMaintenanceTest, ChangedGolferMovesButTheSelectionKeepsItsPosition)
     EXPECT_EQ(form->Golfers()[0].Sex, 1) << "JONES keeps her sex";
 }
 
-TEST_F(GolferMaintenanceTest, DeleteAsksRemovesTheScoreFileAtOnceAndTheLine) {
+TEST_F(GolferMaintenanceTest, DeleteAsksAndRemovesTheLineTheScoreFileGoesWithTheSave) {
     WriteThreeGolfers();
     tb::TGMaintForm* form = Open();
     form->GolferListBox->setCurrentRow(2);
@@ -340,7 +344,7 @@ TEST_F(GolferMaintenanceTest, DeleteAsksRemovesTheScoreFileAtOnceAndTheLine) {
 
     tb::Dialogs::QueueAnswer(Answer::Yes);
     Click(form->DeleteButton);
-    EXPECT_FALSE(dir.Exists("SMITH.VXP")) << "gone before any Save";
+    EXPECT_TRUE(dir.Exists("SMITH.VXP")) << "kept until the list is saved";
     EXPECT_EQ(Lines(form), (QStringList{"ADAMS, AL", "JONES, ANN"}));
     EXPECT_EQ(form->GolferListBox->currentRow(), 1) << "the new last golfer";
     EXPECT_TRUE(form->SaveButton->isEnabled());
@@ -349,9 +353,13 @@ TEST_F(GolferMaintenanceTest, DeleteAsksRemovesTheScoreFileAtOnceAndTheLine) {
     form->GolferListBox->setCurrentRow(0);
     tb::Dialogs::QueueAnswer(Answer::Yes);
     form->DeleteGolfer1->trigger();
-    EXPECT_FALSE(dir.Exists("ADAMS.vxp"));
     EXPECT_EQ(Lines(form), QStringList{"JONES, ANN"});
     EXPECT_EQ(form->GolferListBox->currentRow(), 0) << "the golfer that took its place";
+    Click(form->SaveButton);
+    EXPECT_EQ(DataFiles(), (std::vector<std::string>{"JONES.vxp", "backups", "golfers.vxc"}));
+    EXPECT_EQ(tb::FilesWithBackups(dir.path()),
+              (std::vector<std::string>{"ADAMS.vxp", "SMITH.VXP", "golfers.vxc"}))
+        << "the deleted golfers' rounds are kept";
 }
 
 TEST_F(GolferMaintenanceTest, ExitWithChangesFollowsTheAnswer) {
@@ -371,7 +379,8 @@ TEST_F(GolferMaintenanceTest, ExitWithChangesFollowsTheAnswer) {
         Flush();
         EXPECT_EQ(Shown(), std::vector<QString>{SaveQuestion});
         EXPECT_EQ(dir.Read("golfers.vxc"), c.listFile);
-        EXPECT_FALSE(dir.Exists("ADAMS.vxp")) << "the deleted score file stays deleted";
+        EXPECT_EQ(dir.Exists("ADAMS.vxp"), c.answer != Answer::Yes)
+            << "the deleted golfer's file goes with the saved list only";
         ASSERT_EQ(!form.isNull(), c.staysOpen);
         if (form) {
             EXPECT_TRUE(form->isVisible());
@@ -383,11 +392,7 @@ TEST_F(GolferMaintenanceTest, ExitWithChangesFollowsTheAnswer) {
 
 TEST_F(GolferMaintenanceTest, GolferLeftWithoutScoreFileGetsAnEmptyOneAtTheNextSave) {
     WriteThreeGolfers();
-    tb::TGMaintForm* form = Open();
-    MakeChange(form);
-    tb::Dialogs::QueueAnswer(Answer::No);
-    form->Exit1->trigger();
-    Flush();
+    std::filesystem::remove(dir / "ADAMS.vxp");
     tb::TGMaintForm* next = Open();
     EXPECT_EQ(Lines(next).size(), 3);
     next->Save1->trigger();
@@ -397,9 +402,9 @@ TEST_F(GolferMaintenanceTest, GolferLeftWithoutScoreFileGetsAnEmptyOneAtTheNextS
 }
 
 // Save with a golfer added (the name dialog's OK made its score file), one
-// deleted (its file went at once) and one listed without a score file (the
-// save makes it): whatever fails, golfers.vxc and the folder stay as they
-// were, the window keeps the changes, and the next Save stores them.
+// deleted (its file goes with the save) and one listed without a score file
+// (the save makes it): whatever fails, golfers.vxc and the folder stay as
+// they were, the window keeps the changes, and the next Save stores them.
 TEST_F(GolferMaintenanceTest, FailedSaveKeepsTheFilesAndTheChanges) {
     WriteThreeGolfers();
     dir.Write("golfers.vxc", std::string(ThreeGolfers) + "BAKER, BO~BAKER~0~\r\n");
@@ -414,7 +419,7 @@ TEST_F(GolferMaintenanceTest, FailedSaveKeepsTheFilesAndTheChanges) {
     form->GolferListBox->setCurrentRow(2);
     tb::Dialogs::QueueAnswer(Answer::Yes);
     Click(form->DeleteButton);
-    ASSERT_FALSE(dir.Exists("JONES.vxp"));
+    ASSERT_TRUE(dir.Exists("JONES.vxp"));
     const QStringList edited{"ADAMS, AL", "BAKER, BO", "Mary O'Neil", "SMITH, JOHN"};
     ASSERT_EQ(Lines(form), edited);
     tb::Dialogs::ClearShown();
@@ -592,7 +597,9 @@ TEST_F(GolferMaintenanceTest, ChangeIsStoredOnTheEditedGolferAfterADeleteMeanwhi
     EXPECT_EQ(Lines(form), (QStringList{"JONES, ANN", "SMITH, JOHN"}));
     EXPECT_EQ(form->Golfers()[0].ShortName, "JONES");
     EXPECT_EQ(form->Golfers()[1].ShortName, "SMITHJ");
-    EXPECT_TRUE(dir.Exists("JONES.vxp"));
+    Click(form->SaveButton);
+    EXPECT_EQ(DataFiles(),
+              (std::vector<std::string>{"JONES.vxp", "SMITHJ.vxp", "backups", "golfers.vxc"}));
     EXPECT_EQ(dir.Read("SMITHJ.vxp"), "smith\r\n");
 }
 

@@ -238,5 +238,61 @@ TEST_F(GolferScoresTest, OneGolfersScoresAreChangedInOneWindowAtATime) {
     EXPECT_EQ(dir.Read("SMITH.vxp"), Rounds(1));
 }
 
+// Save after the file changed behind the window: the user is told what
+// changed and chooses; nothing is ever written over the other side unseen.
+TEST_F(GolferScoresTest, SaveAfterAnOutsideChangeKeepsBothReplacesOrWritesNothing) {
+    const std::string r0 = Rounds(1), r1 = Rounds(2).substr(r0.size()),
+                      r2 = Rounds(3).substr(2 * r0.size());
+    const std::string added = RoundLine("20000101", "OAK", "80", "70.5", "125");
+    const std::string r1Changed = RoundLine("19991227", "ABBEY", "85", "70.5", "125");
+    const QString told = "SMITH.vxp was changed outside this window since it was opened: ";
+    struct Case {
+        const char* name;
+        std::function<void()> outside;
+        Answer answer;
+        const char* file; // "-" for none
+        QString shown;    // the start of the question ("" for none)
+    };
+    const std::string mine = r1 + r2, keptAdded = added + r1 + r2, keptChanged = r1Changed + r2;
+    const std::string outsideAdded = r0 + r1 + r2 + added, outsideChanged = r0 + r1Changed + r2;
+    const Case cases[] = {
+        {"unchanged", [] {}, Answer::Cancel, mine.c_str(), ""},
+        {"added, keep both", [&] { dir.Write("SMITH.vxp", outsideAdded); }, Answer::Button1,
+         keptAdded.c_str(), told + "1 round added."},
+        {"added, replace", [&] { dir.Write("SMITH.vxp", outsideAdded); }, Answer::Button2,
+         mine.c_str(), told},
+        {"added, cancel", [&] { dir.Write("SMITH.vxp", outsideAdded); }, Answer::Cancel,
+         outsideAdded.c_str(), told},
+        {"changed, keep both", [&] { dir.Write("SMITH.vxp", outsideChanged); }, Answer::Button1,
+         keptChanged.c_str(), told + "1 round changed."},
+        {"deleted, saved again", [&] { std::filesystem::remove(dir / "SMITH.vxp"); }, Answer::Yes,
+         mine.c_str(), "SMITH.vxp was deleted or renamed"},
+        {"renamed, not saved",
+         [&] { std::filesystem::rename(dir / "SMITH.vxp", dir / "SMYTH.vxp"); }, Answer::No, "-",
+         "SMITH.vxp was deleted or renamed"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        tb::Dialogs::ClearShown();
+        WriteGolfers(Rounds(3));
+        std::filesystem::remove(dir / "SMYTH.vxp");
+        ASSERT_TRUE(OpenSmith());
+        tb::Dialogs::QueueAnswer(Answer::Yes);
+        Click(golfers()->DeleteButton);
+        c.outside();
+        tb::Dialogs::ClearShown();
+        tb::Dialogs::QueueAnswer(c.answer);
+        Click(golfers()->SaveButton);
+        EXPECT_EQ(dir.Exists("SMITH.vxp") ? dir.Read("SMITH.vxp") : "-", c.file);
+        EXPECT_EQ(Shown().empty() ? "" : Shown().front().left(c.shown.size()), c.shown);
+        // Cancel and No write nothing and keep the window's changes.
+        EXPECT_EQ(golfers()->SaveButton->isEnabled(),
+                  c.file != mine && c.file != keptAdded && c.file != keptChanged);
+        tb::Dialogs::QueueAnswer(Answer::No);
+        Click(golfers()->ExitButton);
+        Settle();
+    }
+}
+
 } // namespace
 } // namespace tbtest
