@@ -286,15 +286,22 @@ void KeepReplacedVersion::Done() {
     PruneBackups(file_.parent_path(), file_.filename().string(), BackupNow());
 }
 
-bool DeleteKeepingBackup(const fs::path& file) {
-    KeepReplacedVersion keep(file, BackupFor::Delete);
-    keep.Keep();
-    if (::unlink(file.c_str()) != 0) {
-        keep.Undo();
+PendingDeletion::PendingDeletion(fs::path file)
+    : file_(std::move(file)), kept_(file_, BackupFor::Delete) {
+    kept_.Keep();
+}
+
+bool PendingDeletion::Delete() {
+    if (::unlink(file_.c_str()) != 0) {
+        kept_.Undo();
         return false;
     }
-    keep.Done();
+    kept_.Done();
     return true;
+}
+
+void PendingDeletion::Cancel() {
+    kept_.Undo();
 }
 
 void RestoreBackup(const fs::path& dir, const std::string& name, const std::string& id) {

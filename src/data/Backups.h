@@ -94,10 +94,21 @@ private:
     std::vector<std::filesystem::path> madeFolders_;
 };
 
-// Deletes the file after keeping it as a backup. A missing file is left
-// missing; InOutError when it cannot be kept (the file then stays).
-// Returns false when the file could not be deleted.
-bool DeleteKeepingBackup(const std::filesystem::path& file);
+// A file to delete once the save it belongs to has gone through. It is kept
+// as a backup at once (InOutError when it cannot be, so that the save stops
+// before anything changed; nothing is kept for a missing file); then either
+// Delete deletes it (false when it could not be deleted: its backup is taken
+// back), or Cancel takes its backup back.
+class PendingDeletion {
+public:
+    explicit PendingDeletion(std::filesystem::path file);
+    bool Delete();
+    void Cancel();
+
+private:
+    std::filesystem::path file_;
+    KeepReplacedVersion kept_;
+};
 
 // Puts the kept version `id` of `name` back, byte for byte, through the safe
 // save, keeping the current version first. InOutError ("File not found" for an

@@ -230,20 +230,30 @@ bool NamedInList(const GolferList& list, const std::string& shortName) {
 void SaveGolfersWithFiles(const fs::path& dir, const GolferList& list,
                           const ScoreFileChanges& changes) {
     std::vector<ScoreFileChanges::Rename> done;
+    // The files to delete are kept in the backups before the list is
+    // written, so that one that cannot be kept stops the save while it can
+    // still be undone.
+    std::vector<PendingDeletion> deletions;
     try {
         for (const ScoreFileChanges::Rename& rename : changes.renames) {
             if (!RenameScoreFile(dir, rename.from, rename.to))
                 throw InOutError(RenameFailure(rename));
             done.push_back(rename);
         }
+        for (const std::string& shortName : changes.deletions)
+            if (!NamedInList(list, shortName) && IsPlainShortName(shortName))
+                deletions.emplace_back(FindFileNoCase(dir, ScoreFileName(shortName)));
         SaveGolfers(dir, list);
     } catch (const InOutError&) {
+        for (auto it = deletions.rbegin(); it != deletions.rend(); ++it)
+            it->Cancel();
         for (auto it = done.rbegin(); it != done.rend(); ++it)
             RenameScoreFile(dir, it->to, it->from);
         throw;
     }
-    for (const std::string& shortName : changes.deletions)
-        if (!NamedInList(list, shortName)) DeleteScoreFile(dir, shortName);
+    // A file that cannot be deleted stays, as it always has, without a word.
+    for (PendingDeletion& deletion : deletions)
+        deletion.Delete();
 }
 
 } // namespace tb

@@ -64,9 +64,11 @@ struct ScoreFileChanges {
 
 // Saves the list with its score-file changes, in an order that loses
 // nothing on failure: the renames first, then the list (SaveGolfers), then
-// the deletions of files no golfer of the list names. A failed rename or
-// list write undoes the renames made and throws InOutError; nothing has been
-// deleted then. A file that cannot be deleted stays, without a word.
+// the deletions of files no golfer of the list names, each kept in the
+// backups before the list is written. A failed rename, a file to delete that
+// cannot be kept, or a failed list write undoes the renames made and throws
+// InOutError; nothing has been deleted then. A file that cannot be deleted
+// stays, without a word.
 void SaveGolfersWithFiles(const std::filesystem::path& dir, const GolferList& list,
                           const ScoreFileChanges& changes);
 

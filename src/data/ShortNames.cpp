@@ -106,7 +106,7 @@ void DeleteScoreFile(const fs::path& dir, std::string_view shortName) {
     const fs::path file = FindFileNoCase(dir, ScoreFileName(shortName));
     // The rounds are kept in the backups first; a missing file, or one that
     // cannot be deleted, is not reported.
-    DeleteKeepingBackup(file);
+    PendingDeletion(file).Delete();
 }
 
 } // namespace tb

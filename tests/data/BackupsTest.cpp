@@ -105,6 +105,12 @@ TEST(Backups, NoSaveWithoutItsBackup) {
     }
     EXPECT_EQ(dir.Read("SMITH.vxp"), OldBytes);
     EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"SMITH.vxp", tb::BackupFolderName}));
+
+    // A golfer deleted from the list: nothing is written, the list included.
+    tb::ScoreFileChanges changes;
+    changes.AddDeletion("SMITH");
+    EXPECT_THROW(tb::SaveGolfersWithFiles(dir.path(), {}, changes), tb::InOutError);
+    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"SMITH.vxp", tb::BackupFolderName}));
 }
 
 // Saves four a day, at 00, 06, 12 and 18 UTC, for 40 days, then one a year on.
