@@ -19,8 +19,9 @@ int FindBackedUpFile(const Context& ctx, const std::string& file, std::string& n
         return UsageError("not a data file: " + file +
                           " (a score file SHORT.vxp, golfers.vxc, courses.vxc or strokeidx.vxc)");
     name = tb::BackedUpName(ctx.dir, file);
-    if (name.empty() || tb::ListBackups(ctx.dir, name).empty()) return Unknown("file", file);
-    return 0;
+    if (!name.empty() && !tb::ListBackups(ctx.dir, name).empty()) return 0;
+    std::cerr << "no backups of " << file << '\n';
+    return ExitUnknown;
 }
 
 int ListVersions(Context& ctx, const std::string& file) {
