@@ -10,7 +10,10 @@
 
 #include <gtest/gtest.h>
 
-#include <regex>
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <sstream>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -22,6 +25,14 @@ std::string LockFor(pid_t pid, const std::string& program) {
     char host[256] = {};
     ::gethostname(host, sizeof host - 1);
     return std::to_string(pid) + "\n" + program + "\n" + host + "\n";
+}
+
+// Whether `text` has the shape of `pattern`, in which "9" stands for a digit.
+bool Shaped(const std::string& text, const std::string& pattern) {
+    return text.size() == pattern.size() &&
+           std::equal(text.begin(), text.end(), pattern.begin(), [](char t, char p) {
+               return p == '9' ? std::isdigit(static_cast<unsigned char>(t)) != 0 : t == p;
+           });
 }
 
 pid_t EndedProcess() {
@@ -40,22 +51,28 @@ TEST(BackupCli, ListsAndRestoresVersionsUnlessTheFolderIsHeld) {
 
     const tbtest::CliRun list = RunIn(dir, {"backups", "courses.vxc"});
     ASSERT_EQ(list.code, 0) << list.err;
-    const std::regex line(R"((\d{8}-\d{6}-\d{3}(-\d+)?)\t\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\t(\d+)\n)");
-    std::smatch newest, oldest;
-    const std::string second = list.out.substr(list.out.find('\n') + 1);
-    ASSERT_TRUE(std::regex_search(list.out, newest, line, std::regex_constants::match_continuous));
-    ASSERT_TRUE(std::regex_match(second, oldest, line)) << list.out;
-    EXPECT_EQ(newest[3], "0");
-    EXPECT_EQ(oldest[3], std::to_string(original.size()));
-    EXPECT_GT(newest[1].str(), oldest[1].str());
+    std::istringstream out(list.out);
+    std::vector<std::array<std::string, 3>> lines; // identifier, time, size
+    for (std::array<std::string, 3> f;
+         std::getline(out, f[0], '\t') && std::getline(out, f[1], '\t') && std::getline(out, f[2]);)
+        lines.push_back(f);
+    ASSERT_EQ(lines.size(), 2u) << list.out;
+    for (const auto& fields : lines) {
+        EXPECT_TRUE(Shaped(fields[0].substr(0, 19), "99999999-999999-999")) << fields[0];
+        EXPECT_TRUE(Shaped(fields[1], "9999-99-99 99:99:99")) << fields[1];
+    }
+    const std::string oldest = lines[1][0];
+    EXPECT_EQ(lines[0][2], "0");
+    EXPECT_EQ(lines[1][2], std::to_string(original.size()));
+    EXPECT_GT(lines[0][0], oldest);
 
     EXPECT_EQ(RunIn(dir, {"backups", "SMITH.vxp"}).code, 1);
     EXPECT_EQ(RunIn(dir, {"restore", "courses.vxc", "20000101-000000-000"}).code, 1);
     EXPECT_EQ(RunIn(dir, {"backups", "../courses.vxc"}).code, 2);
-    EXPECT_EQ(RunIn(dir, {"restore", "SMITH.vxo", oldest[1]}).code, 2);
+    EXPECT_EQ(RunIn(dir, {"restore", "SMITH.vxo", oldest}).code, 2);
 
     dir.Write(tb::FolderLockFileName, LockFor(::getpid(), "core_tests"));
-    const tbtest::CliRun held = RunIn(dir, {"restore", "courses.vxc", oldest[1]});
+    const tbtest::CliRun held = RunIn(dir, {"restore", "courses.vxc", oldest});
     EXPECT_EQ(held.code, 4);
     EXPECT_NE(held.err.find("(process " + std::to_string(::getpid()) + " on host "),
               std::string::npos)
@@ -63,7 +80,7 @@ TEST(BackupCli, ListsAndRestoresVersionsUnlessTheFolderIsHeld) {
     EXPECT_EQ(dir.Read("courses.vxc"), "");
 
     dir.Write(tb::FolderLockFileName, LockFor(EndedProcess(), "tarnbeck"));
-    const tbtest::CliRun restored = RunIn(dir, {"restore", "courses.vxc", oldest[1]});
+    const tbtest::CliRun restored = RunIn(dir, {"restore", "courses.vxc", oldest});
     EXPECT_EQ(restored.code, 0) << restored.err;
     EXPECT_EQ(dir.Read("courses.vxc"), original);
     EXPECT_EQ(tb::ListBackups(dir.path(), "courses.vxc").size(), 3u);
