@@ -149,8 +149,8 @@ void TGolferForm::FormShow() {
     SetScoresChanged(false);
     unreadLines_ = 0;
     pendingScore_ = -1;
-    // A file that is there but cannot be read throws here: the window then
-    // closes at its activation, so that an empty list is never saved over it.
+    // A file that is there but cannot be read throws here, and the window
+    // does not open (ShowFor): an empty list is never saved over it.
     readFailed_ = true;
     MessageNotifier notifier(this);
     const ScoreLoadResult loaded =
@@ -164,10 +164,6 @@ void TGolferForm::FormShow() {
 }
 
 void TGolferForm::FormActivate() {
-    if (readFailed_) {
-        Leave();
-        return;
-    }
     RefreshList(TakeOverScore());
 }
 

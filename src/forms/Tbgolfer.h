@@ -104,7 +104,7 @@ private:
     // save compares the file with.
     ScoreList read_;
     FileVersion readVersion_;
-    // The file could not be read: the window closes again and never saves.
+    // The file could not be read: the window does not open, and never saves.
     bool readFailed_ = false;
     bool scoresChanged_ = false;
     int unreadLines_ = 0;
