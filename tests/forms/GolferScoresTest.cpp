@@ -170,6 +170,23 @@ TEST_F(GolferScoresTest, AChangedRoundWhoseCourseLeftTheListKeepsItsCourse) {
     EXPECT_EQ(dir.Read("SMITH.vxp").substr(0, 38), "19990505~OLD LINKS~82~69.0~110~~0~0~0~");
 }
 
+TEST_F(GolferScoresTest, ARoundStoredWithoutACourseIsChangedInItsGolfersOwnFile) {
+    // J.SMITH's file, not J's, though the short name holds a ".".
+    dir.Write("golfers.vxc", "J~J~0~\r\nJ Smith~J.SMITH~0~\r\n");
+    dir.Write("J.vxp", Rounds(1));
+    dir.Write("J.SMITH.vxp", RoundLine("19990505", "", "85", "70.0", "120", "83"));
+    ASSERT_TRUE(OpenSmith());
+    Click(golfers()->ModifyButton);
+    Settle();
+    EXPECT_EQ(form()->ScoreTotal->text() + form()->AdjScore->text(), "8583");
+    ChooseCourse(0);
+    Click(form()->OKButton);
+    Settle();
+    Click(golfers()->SaveButton);
+    EXPECT_EQ(dir.Read("J.SMITH.vxp"), RoundLine("19990505", "ABBEY", "85", "70.5", "125", "83"));
+    EXPECT_EQ(dir.Read("J.vxp"), Rounds(1));
+}
+
 TEST_F(GolferScoresTest, AFailedSaveKeepsTheFileAndTheChanges) {
     WriteGolfers(Rounds(3));
     ASSERT_TRUE(OpenSmith());

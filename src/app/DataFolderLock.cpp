@@ -1,0 +1,48 @@
+#include "DataFolderLock.h"
+
+#include "widgets/Dialogs.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace tb {
+
+QString DataFolderLockPath(const QString& dir) {
+    return QDir(dir).absoluteFilePath(DataFolderLockName);
+}
+
+QString HeldMessage(const QLockFile& lock) {
+    const QString running = "Tarnbeck is already running on this data folder";
+    qint64 pid = 0;
+    QString host, application;
+    if (!lock.getLockInfo(&pid, &host, &application)) return running + ".";
+    const QString since = QFileInfo(lock.fileName()).lastModified().toString("HH:mm");
+    return running + QString(" (process %1 on host %2, since %3).").arg(pid).arg(host, since);
+}
+
+namespace {
+void SayOnStderr(const QString& text) {
+    std::fprintf(stderr, "tarnbeck: %s\n", text.toLocal8Bit().constData());
+}
+} // namespace
+
+bool LockDataFolder(QLockFile& lock) {
+    // Never stale by age, however long the other program runs; stale only
+    // when its process is gone from this host.
+    lock.setStaleLockTime(0);
+    if (lock.tryLock(0)) return true;
+    if (lock.error() != QLockFile::LockFailedError) {
+        SayOnStderr("the data folder cannot be locked; a second copy of Tarnbeck started on it "
+                    "would not be stopped.");
+        return true;
+    }
+    const QString message = HeldMessage(lock);
+    SayOnStderr(message);
+    // Started from the desktop menu, the box is all the user sees.
+    Dialogs::Warning(nullptr, message);
+    return false;
+}
+
+} // namespace tb
