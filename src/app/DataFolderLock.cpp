@@ -18,6 +18,7 @@ QString HeldMessage(const QLockFile& lock) {
     qint64 pid = 0;
     QString host, application;
     if (!lock.getLockInfo(&pid, &host, &application)) return running + ".";
+    // The file is written once, when the holder took the folder.
     const QString since = QFileInfo(lock.fileName()).lastModified().toString("HH:mm");
     return running + QString(" (process %1 on host %2, since %3).").arg(pid).arg(host, since);
 }
@@ -29,8 +30,13 @@ void SayOnStderr(const QString& text) {
 } // namespace
 
 bool LockDataFolder(QLockFile& lock) {
-    // Never stale by age, however long the other program runs; stale only
-    // when its process is gone from this host.
+    // QLockFile writes the holder's process id, program and host name into
+    // the file and keeps the file locked while the holder runs. A lock is
+    // stale, and is then removed and taken here, only when its holder ran on
+    // this host and its process is gone (or the id now names another
+    // program). Its age plays no part: a program may run for days. A lock
+    // from another host (a shared folder) is never stale here; when that
+    // program died, the user removes the file once sure none runs there.
     lock.setStaleLockTime(0);
     if (lock.tryLock(0)) return true;
     if (lock.error() != QLockFile::LockFailedError) {

@@ -1,5 +1,5 @@
-// The program as separate processes on one data folder: a second one is
-// refused while the first runs; a killed program's lock is taken over.
+// Programs on one data folder: a second is refused while the first runs; the
+// lock a killed one leaves is taken over, and given up when the program ends.
 
 #include "support/TempDir.h"
 
@@ -9,37 +9,28 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-namespace {
-
-// The program in `dir`, ended once a window is drawn unless it is to stay.
-void RunProgram(QProcess& program, const tbtest::TempDir& dir, bool stays = false) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    if (!stays) env.insert("TARNBECK_QUIT_WHEN_SHOWN", "1");
-    program.setProcessEnvironment(env);
-    program.setWorkingDirectory(QString::fromStdString(dir.path().string()));
-    program.start(TARNBECK_PROGRAM_PATH, {});
-    EXPECT_TRUE(stays || program.waitForFinished(30000));
-}
-
 TEST(DataFolderLock, ASecondProgramIsRefusedAndADeadProgramsLockTakenOver) {
-    tbtest::TempDir dir;
-    const QString lock = QString::fromStdString((dir / "tarnbeck.lock").string());
+    tbtest::TempDir temp;
+    const QString dir = QString::fromStdString(temp.path().string()), lock = dir + "/tarnbeck.lock";
+    const auto start = [&](QProcess& program, bool quitWhenShown) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        if (quitWhenShown) env.insert("TARNBECK_QUIT_WHEN_SHOWN", "1"); // once a window is drawn
+        program.setProcessEnvironment(env);
+        program.setWorkingDirectory(dir);
+        program.start(TARNBECK_PROGRAM_PATH, {});
+        return !quitWhenShown || program.waitForFinished(30000);
+    };
     QProcess first, second, third;
-    RunProgram(first, dir, true);
+    start(first, false);
     ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo(lock).size() > 0; }, 30000));
-    RunProgram(second, dir);
-    EXPECT_EQ(second.exitCode(), 1);
+    EXPECT_TRUE(start(second, true) && second.exitCode() == 1);
     const QString held =
-        "Tarnbeck is already running on this data folder (process %1 on host %2, since %3).";
+        QString("(process %1 on host %2, since %3).")
+            .arg(first.processId())
+            .arg(QSysInfo::machineHostName(), QFileInfo(lock).lastModified().toString("HH:mm"));
     EXPECT_TRUE(QString(second.readAllStandardError())
-                    .contains(held.arg(first.processId())
-                                  .arg(QSysInfo::machineHostName(),
-                                       QFileInfo(lock).lastModified().toString("HH:mm"))));
+                    .contains("Tarnbeck is already running on this data folder " + held));
     first.kill();
     ASSERT_TRUE(first.waitForFinished(30000) && QFileInfo::exists(lock));
-    RunProgram(third, dir);
-    EXPECT_EQ(third.exitCode(), 0);
-    EXPECT_FALSE(QFileInfo::exists(lock));
+    EXPECT_TRUE(start(third, true) && third.exitCode() == 0 && !QFileInfo::exists(lock));
 }
-
-} // namespace
