@@ -134,6 +134,8 @@ void TScoreForm::BuildControls() {
     // file, so that a round reads back as it was typed: a hole's score and
     // putts 2, the total 3 (and the AGS below). The sums, which are not
     // stored, take 3 for nine holes and 4 for the putts of 18 holes of 99.
+    // A sum or step beyond a box shows as the largest value it can (SetNumber):
+    // 18 holes of 99 give the total 999, which is what the file can keep.
     for (TEdit* hole : Score)
         hole->setMaxLength(2);
     for (TEdit* hole : Putts)
