@@ -124,7 +124,9 @@ void TGolferForm::SetScoresChanged(bool changed) {
 
 std::string TGolferForm::ShortName() const {
     const std::string fileName = ToCore(GolferName->text());
-    return fileName.substr(0, fileName.find('.'));
+    const std::string ending = ScoreFileName("");
+    if (!fileName.ends_with(ending)) return fileName;
+    return fileName.substr(0, fileName.size() - ending.size());
 }
 
 bool TGolferForm::ShowsGolfer(const std::string& shortName) const {
@@ -332,7 +334,9 @@ void TGolferForm::Index1Click() {
 
 void TGolferForm::Handicap1Click() {
     auto* form = new THandicapForm();
-    form->GolferShortName->setText(ToQt(Copy(ShortName(), 1, 13)));
+    // The course handicap window is given the short name up to its first ".".
+    const std::string shortName = ShortName();
+    form->GolferShortName->setText(ToQt(Copy(shortName.substr(0, shortName.find('.')), 1, 13)));
     form->GolferName->setText(GolferName2->text());
     form->IndexField->setText(IndexField->text());
     form->ShowFor(this);

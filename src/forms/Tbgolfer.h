@@ -77,7 +77,8 @@ protected:
 private:
     void FormCreate();
     void SetScoresChanged(bool changed);
-    // The golfer's short name: the score file's name up to its first ".".
+    // The golfer's short name: the score file's name without its ".vxp"
+    // ending. It may hold a "." itself (J.SMITH reads J.SMITH.vxp).
     std::string ShortName() const;
     // Takes over the round the score form accepted for this window; the
     // list line to select afterwards (1-based), or 0 for the first.

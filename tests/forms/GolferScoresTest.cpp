@@ -172,6 +172,21 @@ TEST_F(GolferScoresTest, AChangedRoundWhoseCourseLeftTheListKeepsItsCourse) {
     EXPECT_EQ(dir.Read("SMITH.vxp").substr(0, 38), "19990505~OLD LINKS~82~69.0~110~~0~0~0~");
 }
 
+TEST_F(GolferScoresTest, ARoundStoredWithoutACourseIsChangedInTheFileOfAShortNameWithADot) {
+    dir.Write("golfers.vxc", "J~J~0~\r\nJ Smith~J.SMITH~0~\r\n");
+    dir.Write("J.vxp", Rounds(1));
+    dir.Write("J.SMITH.vxp", RoundLine("19990505", "", "85", "70.0", "120", "83"));
+    ASSERT_TRUE(OpenSmith());
+    Click(golfers()->ModifyButton);
+    Settle();
+    ChooseCourse(0); // the round as stored, and the course's rating and slope
+    Click(form()->OKButton);
+    Settle();
+    Click(golfers()->SaveButton);
+    EXPECT_EQ(dir.Read("J.SMITH.vxp") + dir.Read("J.vxp"),
+              RoundLine("19990505", "ABBEY", "85", "70.5", "125", "83") + Rounds(1));
+}
+
 TEST_F(GolferScoresTest, AFailedSaveKeepsTheFileAndTheChanges) {
     WriteGolfers(Rounds(3));
     ASSERT_TRUE(OpenSmith());
