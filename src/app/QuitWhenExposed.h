@@ -1,6 +1,7 @@
 #pragma once
-// For timing a start-up: ends the program once `window` has been drawn on the
-// screen (its first expose, handled), with exit code 0.
+// For timing a start-up: ends the program once a window has been drawn on
+// the screen (its first expose, handled), with exit code 0 from the event
+// loop.
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -13,9 +14,10 @@ class QuitOnExpose : public QObject {
 public:
     using QObject::QObject;
     bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* window = static_cast<QWindow*>(watched);
-        // The expose is drawn while it is handled; quit right after.
-        if (event->type() == QEvent::Expose && window->isExposed())
+        // The expose is drawn while it is handled; quit right after. Every
+        // running event loop ends, a message box's included.
+        if (event->type() == QEvent::Expose && watched->isWindowType() &&
+            static_cast<QWindow*>(watched)->isExposed())
             QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
         return false;
     }
@@ -23,6 +25,11 @@ public:
 
 inline void QuitWhenExposed(QWindow* window) {
     if (window) window->installEventFilter(new QuitOnExpose(window));
+}
+
+// The same for whichever window of the program is drawn first.
+inline void QuitWhenAnyWindowExposed() {
+    qApp->installEventFilter(new QuitOnExpose(qApp));
 }
 
 } // namespace tb

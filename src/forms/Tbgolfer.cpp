@@ -124,7 +124,9 @@ void TGolferForm::SetScoresChanged(bool changed) {
 
 std::string TGolferForm::ShortName() const {
     const std::string fileName = ToCore(GolferName->text());
-    return fileName.substr(0, fileName.find('.'));
+    const std::string ending = ScoreFileName("");
+    if (!fileName.ends_with(ending)) return fileName;
+    return fileName.substr(0, fileName.size() - ending.size());
 }
 
 bool TGolferForm::ShowsGolfer(const std::string& shortName) const {
@@ -149,8 +151,8 @@ void TGolferForm::FormShow() {
     SetScoresChanged(false);
     unreadLines_ = 0;
     pendingScore_ = -1;
-    // A file that is there but cannot be read throws here: the window then
-    // closes at its activation, so that an empty list is never saved over it.
+    // A file that is there but cannot be read throws here, and the window
+    // does not open (ShowFor): an empty list is never saved over it.
     readFailed_ = true;
     MessageNotifier notifier(this);
     const ScoreLoadResult loaded =
@@ -164,10 +166,6 @@ void TGolferForm::FormShow() {
 }
 
 void TGolferForm::FormActivate() {
-    if (readFailed_) {
-        Leave();
-        return;
-    }
     RefreshList(TakeOverScore());
 }
 
@@ -336,7 +334,9 @@ void TGolferForm::Index1Click() {
 
 void TGolferForm::Handicap1Click() {
     auto* form = new THandicapForm();
-    form->GolferShortName->setText(ToQt(Copy(ShortName(), 1, 13)));
+    // The course handicap window is given the short name up to its first ".".
+    const std::string shortName = ShortName();
+    form->GolferShortName->setText(ToQt(Copy(shortName.substr(0, shortName.find('.')), 1, 13)));
     form->GolferName->setText(GolferName2->text());
     form->IndexField->setText(IndexField->text());
     form->ShowFor(this);

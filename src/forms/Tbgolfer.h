@@ -77,7 +77,8 @@ protected:
 private:
     void FormCreate();
     void SetScoresChanged(bool changed);
-    // The golfer's short name: the score file's name up to its first ".".
+    // The golfer's short name: the score file's name without its ".vxp"
+    // ending. It may hold a "." itself (J.SMITH reads J.SMITH.vxp).
     std::string ShortName() const;
     // Takes over the round the score form accepted for this window; the
     // list line to select afterwards (1-based), or 0 for the first.
@@ -104,7 +105,7 @@ private:
     // save compares the file with.
     ScoreList read_;
     FileVersion readVersion_;
-    // The file could not be read: the window closes again and never saves.
+    // The file could not be read: the window does not open, and never saves.
     bool readFailed_ = false;
     bool scoresChanged_ = false;
     int unreadLines_ = 0;

@@ -74,7 +74,7 @@ TGPickForm::TGPickForm(QWidget* parent) : TbForm(parent) {
 
 void TGPickForm::FormCreate() {
     UsePlacement("GPickForm", {385, 113, 103, 572});
-    LoadGolfersInto(golfers_, GolferListBox, this);
+    LoadGolfersInto(golfers_, GolferListBox, this, golfersVersion_);
     mode_ = 'N';
 }
 
@@ -232,6 +232,7 @@ void TGPickForm::FormActivate() {
     // A round accepted on a score form opened here is stored whatever
     // activity was started since: it goes to the golfer it was typed for.
     if (TakeResultFrom(ScoreForm)) StoreRound();
+    ReloadGolfersIfChanged(golfers_, GolferListBox, this, golfersVersion_, currentGolfer_);
     if (GolferListBox->count() > 0)
         GolferListBox->setCurrentRow(currentGolfer_ > 0 ? currentGolfer_ - 1 : 0);
 }

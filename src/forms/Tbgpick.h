@@ -5,6 +5,7 @@
 // the golfer's score file. A new window is made for each "Enter Scores".
 
 #include "data/Records.h"
+#include "data/Store.h"
 #include "handicap/HandicapIndex.h"
 #include "widgets/Controls.h"
 #include "widgets/TbForm.h"
@@ -87,7 +88,8 @@ private:
     // form was opened, and the short name whose score file they came from.
     ScoreList scores_;
     std::string scoresOf_;
-    int currentGolfer_ = 0; // 1-based; 0 until a golfer has been chosen
+    int currentGolfer_ = 0;      // 1-based; 0 until a golfer has been chosen
+    FileVersion golfersVersion_; // golfers.vxc as the list was read
     char mode_ = 'N';
 };
 

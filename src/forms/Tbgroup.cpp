@@ -38,7 +38,7 @@ TGroupOfScoresForm::TGroupOfScoresForm(QWidget* parent) : TbForm(parent) {
 
 void TGroupOfScoresForm::FormCreate() {
     UsePlacement("GroupOfScoresForm", {383, 116, 112, 547});
-    LoadGolfersInto(golfers_, GolferListBox, this);
+    LoadGolfersInto(golfers_, GolferListBox, this, golfersVersion_);
     mode_ = 'N';
     groupCount_ = 0;
 }
@@ -97,6 +97,7 @@ void TGroupOfScoresForm::PrepareScoreForm(const GolferRec& golfer) {
 void TGroupOfScoresForm::FormActivate() {
     if (mode_ == 'A' && TakeResultFrom(ScoreForm))
         ScoreForm->StoreRoundFor(this, scoresOf_, scores_, GroupRead);
+    ReloadGolfersIfChanged(golfers_, GolferListBox, this, golfersVersion_, currentGolfer_);
     if (GolferListBox->count() > 0)
         GolferListBox->setCurrentRow(currentGolfer_ > 0 ? currentGolfer_ - 1 : 0);
 }

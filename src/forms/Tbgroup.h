@@ -6,6 +6,7 @@
 // its golfer's score file at once. A new window is made for each group.
 
 #include "data/Records.h"
+#include "data/Store.h"
 #include "widgets/Controls.h"
 #include "widgets/TbForm.h"
 
@@ -50,7 +51,8 @@ private:
     // The round being added: the scores it goes into and whose they are.
     ScoreList scores_;
     std::string scoresOf_;
-    int currentGolfer_ = 0; // 1-based; 0 until a golfer has been chosen
+    int currentGolfer_ = 0;      // 1-based; 0 until a golfer has been chosen
+    FileVersion golfersVersion_; // golfers.vxc as the list was read
     char mode_ = 'N';
     int groupCount_ = 0;
 };

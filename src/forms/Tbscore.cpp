@@ -29,6 +29,19 @@ namespace {
 std::string Text(const QLineEdit* edit) {
     return ToCore(edit->text());
 }
+
+// Writes a whole number into a number box. A number longer than the box
+// takes becomes the largest (or, negative, the smallest) number the box can
+// show: a box never cuts a number into another one.
+void SetNumber(QLineEdit* box, const std::string& number) {
+    const std::size_t width = static_cast<std::size_t>(box->maxLength());
+    if (number.size() <= width) {
+        box->setText(ToQt(number));
+        return;
+    }
+    const bool negative = number.starts_with('-');
+    box->setText(ToQt((negative ? "-" : "") + std::string(width - (negative ? 1 : 0), '9')));
+}
 } // namespace
 
 void WarnMaximumScores(QWidget* parent) {
@@ -118,17 +131,19 @@ void TScoreForm::BuildControls() {
     PuttsOut = box(3, 10, "0");
     PuttsIn = box(3, 20, "0");
     PuttsTotal = box(3, 21, "");
-    // Each box takes no more characters than its field keeps, so that no
-    // sum leaves the range of whole numbers: a hole's score and putts 2,
-    // nine holes' sums 3, the totals 4 (18 holes of 99).
+    // Each box takes no more characters than its field keeps in the score
+    // file, so that a round reads back as it was typed: a hole's score and
+    // putts 2, the total 3 (and the AGS below). The sums, which are not
+    // stored, take 3 for nine holes and 4 for the putts of 18 holes of 99.
+    // A sum or step beyond a box shows as the largest value it can (SetNumber):
+    // 18 holes of 99 give the total 999, which is what the file can keep.
     for (TEdit* hole : Score)
         hole->setMaxLength(2);
     for (TEdit* hole : Putts)
         hole->setMaxLength(2);
-    for (TEdit* sum : {ScoreOut, ScoreIn, PuttsOut, PuttsIn})
+    for (TEdit* sum : {ScoreOut, ScoreIn, PuttsOut, PuttsIn, ScoreTotal})
         sum->setMaxLength(3);
-    for (TEdit* total : {ScoreTotal, PuttsTotal})
-        total->setMaxLength(4);
+    PuttsTotal->setMaxLength(4);
     DateField->setMaxLength(10); // MM/DD/YYYY
     for (TEdit* par : Par)
         par->SetReadOnlyGrey();
@@ -146,6 +161,7 @@ void TScoreForm::BuildControls() {
         shown->SetReadOnlyGrey();
         shown->setFixedWidth(60);
     }
+    AdjScore->setMaxLength(3);
     results->addWidget(new QLabel("Adjusted Gross Score:", central));
     results->addWidget(AdjScore);
     results->addWidget(new QLabel("Score Differential:", central));
@@ -265,10 +281,11 @@ void TScoreForm::FormShow() {
             ShowCourse(static_cast<int>(i));
             break;
         }
-    } else {
+    } else if (!showsStoredRound_) {
         ClearScoreForm();
         CoursePicked->setText("0");
     }
+    showsStoredRound_ = false;
 }
 
 void TScoreForm::FormActivate() {
@@ -394,6 +411,11 @@ ScoreRec TScoreForm::RoundAsScoreRec() const {
 }
 
 void TScoreForm::ShowStoredRound(const ScoreRec& rec) {
+    // No course's pars or results of an earlier round stay beside this one;
+    // the showing that follows keeps what is written here, also for a round
+    // stored without a course.
+    ClearScoreForm();
+    showsStoredRound_ = true;
     DateField->setText(ToQt(DateForDisplay(rec.Date.str())));
     CourseField->setCurrentIndex(-1);
     CourseName2->setText(ToQt(rec.CourseName));
@@ -406,8 +428,6 @@ void TScoreForm::ShowStoredRound(const ScoreRec& rec) {
         Score[hole]->setText(ToQt(rec.HoleScore[hole]));
         Putts[hole]->setText(ToQt(rec.Putts[hole]));
     }
-    for (TEdit* sum : {ScoreOut, ScoreIn, PuttsOut, PuttsIn, PuttsTotal})
-        sum->setText("0");
     AdjScore->setText(ToQt(rec.AdjScore));
 }
 
@@ -508,11 +528,11 @@ bool TScoreForm::IsEnter(QKeyEvent* event) {
 bool TScoreForm::StepKey(TEdit* box, QKeyEvent* event) {
     const QString key = event->text();
     if (key == "+" || key == "=") {
-        box->setText(ToQt(StepNumber(Text(box), StepDirection::Forwards)));
+        SetNumber(box, StepNumber(Text(box), StepDirection::Forwards));
         return true;
     }
     if (key == "-" || key == "_") {
-        box->setText(ToQt(StepNumber(Text(box), StepDirection::Backwards)));
+        SetNumber(box, StepNumber(Text(box), StepDirection::Backwards));
         return true;
     }
     return false;
@@ -577,7 +597,7 @@ void TScoreForm::ScoreTotalExit() {
     std::array<std::string, 18> holes;
     for (int hole = 0; hole < 18; ++hole)
         holes[hole] = Text(Score[hole]);
-    AdjScore->setText(ToQt(AdjustedGrossScore(Text(ScoreTotal), holes, Text(IndexField))));
+    SetNumber(AdjScore, AdjustedGrossScore(Text(ScoreTotal), holes, Text(IndexField)));
     UpdateDifferential();
 }
 
@@ -588,27 +608,27 @@ void TScoreForm::AdjScoreExit() {
 // ---- Sums and results -----------------------------------------------------
 
 void TScoreForm::UpdateScoreOut() {
-    ScoreOut->setText(ToQt(SumText(TextsOf(Score, 1, 9))));
+    SetNumber(ScoreOut, SumText(TextsOf(Score, 1, 9)));
 }
 
 void TScoreForm::UpdateScoreIn() {
-    ScoreIn->setText(ToQt(SumText(TextsOf(Score, 10, 18))));
+    SetNumber(ScoreIn, SumText(TextsOf(Score, 10, 18)));
 }
 
 void TScoreForm::UpdatePuttsOut() {
-    PuttsOut->setText(ToQt(SumText(TextsOf(Putts, 1, 9))));
+    SetNumber(PuttsOut, SumText(TextsOf(Putts, 1, 9)));
 }
 
 void TScoreForm::UpdatePuttsIn() {
-    PuttsIn->setText(ToQt(SumText(TextsOf(Putts, 10, 18))));
+    SetNumber(PuttsIn, SumText(TextsOf(Putts, 10, 18)));
 }
 
 void TScoreForm::UpdatePuttsTotal() {
-    PuttsTotal->setText(ToQt(SumText({Text(PuttsOut), Text(PuttsIn)})));
+    SetNumber(PuttsTotal, SumText({Text(PuttsOut), Text(PuttsIn)}));
 }
 
 void TScoreForm::UpdateScoreTotal() {
-    ScoreTotal->setText(ToQt(SumText({Text(ScoreOut), Text(ScoreIn)})));
+    SetNumber(ScoreTotal, SumText({Text(ScoreOut), Text(ScoreIn)}));
     ScoreTotalExit(); // the AGS, then the differential
 }
 

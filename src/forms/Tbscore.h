@@ -154,6 +154,9 @@ private:
     // Set while leaving Score1 at "0" jumps to ScoreTotal: the box the focus
     // was heading for never got it, so it has nothing to leave.
     bool jumping_ = false;
+    // Set from ShowStoredRound until the form is shown: the showing keeps
+    // the stored round's boxes even when it names no course.
+    bool showsStoredRound_ = false;
 };
 
 // The one score form, created at start-up.

@@ -43,13 +43,27 @@ QListWidget* MakeListBesideButtons(QWidget* central, const std::vector<TButton*>
     return list;
 }
 
-void LoadGolfersInto(GolferList& golfers, QListWidget* list, QWidget* window) {
+void LoadGolfersInto(GolferList& golfers, QListWidget* list, QWidget* window,
+                     FileVersion& version) {
     golfers.reserve(MaxGolfers);
     MessageNotifier notifier(window);
-    LoadGolfers(DataDir, golfers, notifier);
+    LoadGolfers(DataDir, golfers, notifier, &version);
     SortGolfers(golfers);
+    list->clear();
     for (const GolferRec& golfer : golfers)
         list->addItem(ToQt(golfer.LongName));
+}
+
+void ReloadGolfersIfChanged(GolferList& golfers, QListWidget* list, QWidget* window,
+                            FileVersion& version, int& position) {
+    if (VersionOnDisk(std::filesystem::path(DataDir) / GolferFileName) == version) return;
+    const bool chosen = position > 0 && position <= static_cast<int>(golfers.size());
+    const std::string shortName = chosen ? golfers[position - 1].ShortName.str() : "";
+    LoadGolfersInto(golfers, list, window, version);
+    auto found = std::find_if(golfers.begin(), golfers.end(), [&](const GolferRec& golfer) {
+        return chosen && golfer.ShortName == shortName;
+    });
+    position = found == golfers.end() ? 0 : static_cast<int>(found - golfers.begin()) + 1;
 }
 
 } // namespace tb

@@ -4,6 +4,7 @@
 // column of buttons of one width, in that tab order.
 
 #include "data/Records.h"
+#include "data/Store.h"
 #include "widgets/Controls.h"
 
 #include <vector>
@@ -17,7 +18,13 @@ namespace tb {
 QListWidget* MakeListBesideButtons(QWidget* central, const std::vector<TButton*>& buttons);
 
 // Reads and sorts the golfer list into `golfers` and lists their long
-// names in `list`; messages go to `window`.
-void LoadGolfersInto(GolferList& golfers, QListWidget* list, QWidget* window);
+// names in `list`; messages go to `window`. `version` becomes what was read.
+void LoadGolfersInto(GolferList& golfers, QListWidget* list, QWidget* window, FileVersion& version);
+// Reads the golfer list again when golfers.vxc is no longer what was read
+// (golfer maintenance saved, or another program): a changed short name or a
+// deleted golfer shows at once. `position` (1-based, 0 none) follows its
+// golfer by short name, or becomes 0 when the golfer is gone.
+void ReloadGolfersIfChanged(GolferList& golfers, QListWidget* list, QWidget* window,
+                            FileVersion& version, int& position);
 
 } // namespace tb

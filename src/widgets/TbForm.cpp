@@ -60,6 +60,13 @@ void TbForm::ShowFor(TbForm* opener) {
     // Before showing: the window system may activate the window at once.
     HandOver();
     show();
+    // A showing whose FormShow failed (its error has been shown) opens
+    // nothing: the window would stand empty for what could not be read.
+    if (showFailed_) {
+        hide();
+        if (opener) opener->BringForward();
+        return;
+    }
     BringForward();
 }
 
@@ -219,7 +226,8 @@ bool TbForm::event(QEvent* event) {
 }
 
 void TbForm::showEvent(QShowEvent* event) {
-    if (!event->spontaneous() && !reopening_) RunHandler(this, [this] { FormShow(); });
+    if (!event->spontaneous() && !reopening_)
+        showFailed_ = !RunHandler(this, [this] { FormShow(); });
     QMainWindow::showEvent(event);
 }
 

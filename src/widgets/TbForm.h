@@ -50,6 +50,7 @@ public:
     ~TbForm() override;
 
     // Shows this form modelessly for `opener` and asks for it to be active.
+    // When its FormShow fails, the error is shown and the form stays hidden.
     void ShowFor(TbForm* opener);
     // Shows this form again for `opener` holding everything it holds:
     // FormShow does not run, so nothing is reset (a result that could not be
@@ -161,6 +162,7 @@ private:
     QPointer<QLineEdit> okPressed_;
     quint64 serial_;
     bool reopening_ = false;
+    bool showFailed_ = false; // the last FormShow threw
     // A hand-over FormActivate is due (delivered by a queued call).
     bool handOverPending_ = false;
     // The activation this form asked for is still to come; when it comes it

@@ -375,5 +375,25 @@ TEST_F(CourseMaintenanceTest, EditorIsAFixedSizeDialog) {
     EXPECT_EQ(CourseForm->minimumSize(), CourseForm->maximumSize());
 }
 
+// A course added elsewhere while this window was open (the score form's Add
+// Course, another program) stays when this window saves its own changes.
+TEST_F(CourseMaintenanceTest, SaveKeepsACourseAddedElsewhereMeanwhile) {
+    dir.Write("courses.vxc", TwoCourses);
+    tb::TCMaintForm* form = Open();
+    const std::string added = "NEW~70.0~120~72~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~4~\r\n";
+    dir.Write("courses.vxc", TwoCourses + added);
+    form->CourseListBox->setCurrentRow(0);
+    tb::Dialogs::QueueAnswer(Answer::Yes);
+    Click(form->DeleteButton);
+    tb::Dialogs::ClearShown();
+    tb::Dialogs::QueueAnswer(Answer::Button1);
+    Click(form->SaveButton);
+    EXPECT_EQ(Shown(), std::vector<QString>{"courses.vxc was changed outside this window since it "
+                                            "was opened: 1 course added."});
+    EXPECT_EQ(dir.Read("courses.vxc"),
+              std::string(TwoCourses).substr(std::string(TwoCourses).find("MOOR")) + added);
+    EXPECT_EQ(Lines(form), (QStringList{"MOOR", "NEW"}));
+}
+
 } // namespace
 } // namespace tbtest

@@ -29,7 +29,7 @@ TEST_F(FileLimitsTest, EveryNumberBoxTakesNoMoreThanItsFieldKeeps) {
         {form()->Score[0], 2},
         {form()->Putts[17], 2},
         {form()->ScoreOut, 3},
-        {form()->ScoreTotal, 4},
+        {form()->ScoreTotal, 3},
         {form()->DateField, 10},
         {tb::CourseForm->CourseName, 30},
         {tb::CourseForm->RatingField, 4},

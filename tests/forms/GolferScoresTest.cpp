@@ -4,9 +4,11 @@
 
 #include "SaveFailures.h"
 #include "ScoreEntryFixture.h"
+#include "forms/Tbgmaint.h"
 #include "forms/Tbgolfer.h"
 #include "forms/Tbhcp.h"
 #include "forms/Tbindex.h"
+#include "forms/Tbmain.h"
 
 namespace tbtest {
 namespace {
@@ -170,6 +172,21 @@ TEST_F(GolferScoresTest, AChangedRoundWhoseCourseLeftTheListKeepsItsCourse) {
     EXPECT_EQ(dir.Read("SMITH.vxp").substr(0, 38), "19990505~OLD LINKS~82~69.0~110~~0~0~0~");
 }
 
+TEST_F(GolferScoresTest, ARoundStoredWithoutACourseIsChangedInTheFileOfAShortNameWithADot) {
+    dir.Write("golfers.vxc", "J~J~0~\r\nJ Smith~J.SMITH~0~\r\n");
+    dir.Write("J.vxp", Rounds(1));
+    dir.Write("J.SMITH.vxp", RoundLine("19990505", "", "85", "70.0", "120", "83"));
+    ASSERT_TRUE(OpenSmith());
+    Click(golfers()->ModifyButton);
+    Settle();
+    ChooseCourse(0); // the round as stored, and the course's rating and slope
+    Click(form()->OKButton);
+    Settle();
+    Click(golfers()->SaveButton);
+    EXPECT_EQ(dir.Read("J.SMITH.vxp") + dir.Read("J.vxp"),
+              RoundLine("19990505", "ABBEY", "85", "70.5", "125", "83") + Rounds(1));
+}
+
 TEST_F(GolferScoresTest, AFailedSaveKeepsTheFileAndTheChanges) {
     WriteGolfers(Rounds(3));
     ASSERT_TRUE(OpenSmith());
@@ -292,6 +309,42 @@ TEST_F(GolferScoresTest, SaveAfterAnOutsideChangeKeepsBothReplacesOrWritesNothin
         Click(golfers()->ExitButton);
         Settle();
     }
+}
+
+// A golfer whose scores are open is neither renamed nor deleted: golfer
+// maintenance names the window and brings it forward.
+TEST_F(GolferScoresTest, GolferMaintenanceLeavesAGolferWhoseScoresAreOpen) {
+    WriteGolfers(Rounds(1));
+    ASSERT_TRUE(OpenSmith());
+    Click(tb::MainForm->EditGolferButton);
+    Settle();
+    tb::TGMaintForm* maintenance = tb::GMaintForm;
+    ASSERT_TRUE(maintenance);
+    maintenance->GolferListBox->setCurrentRow(1);
+    Click(maintenance->DeleteButton);
+    EXPECT_EQ(Shown(), std::vector<QString>{"The scores in \"SMITH.vxp\" are open in the window "
+                                            "\"Golfer - John Smith\".  Finish with them there "
+                                            "first, then try again."});
+    EXPECT_EQ(maintenance->Golfers().size(), 2u);
+    Settle();
+    EXPECT_EQ(QApplication::activeWindow(), golfers());
+}
+
+// A score file that is there but cannot be read is never taken for an empty
+// list: the window says why and closes again, so nothing can be saved over it.
+TEST_F(GolferScoresTest, AScoreFileThatCannotBeReadIsNeverSavedOver) {
+    WriteGolfers();
+    std::filesystem::remove(dir / "SMITH.vxp");
+    std::filesystem::create_directory(dir / "SMITH.vxp");
+    tb::TGPickForm* hub = OpenHub();
+    ASSERT_TRUE(hub);
+    DoubleClick(hub->GolferListBox, 1);
+    Settle();
+    EXPECT_FALSE(golfers()->isVisible());
+    EXPECT_EQ(Shown().size(), 1u);
+    EXPECT_EQ(QApplication::activeWindow(), hub)
+        << (QApplication::activeWindow() ? QApplication::activeWindow()->windowTitle().toStdString()
+                                         : "none");
 }
 
 } // namespace

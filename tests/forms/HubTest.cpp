@@ -126,6 +126,38 @@ TEST_F(HubTest, AWholeRoundTypedWithEnterReachesTheScoreFile) {
               FivesAndTwos("19990105", "OAK HOLLOW", "71.2", "121", "windy") + OlderRound);
 }
 
+// A round stored for the golfer while this one was typed (by another window
+// or program) stays: the new round goes into the file as it is then.
+TEST_F(HubTest, ARoundIsAddedToTheScoreFileAsItIsWhenOkIsPressed) {
+    WriteGolfers(OlderRound);
+    ASSERT_TRUE(OpenForSmith());
+    const std::string storedMeanwhile = RoundLine("19990301", "ABBEY", "80", "70.5", "125", "80");
+    dir.Write("SMITH.vxp", storedMeanwhile + OlderRound);
+    TypeWholeRound(1, "1/5/99");
+    Click(form()->OKButton);
+    Settle();
+    EXPECT_EQ(dir.Read("SMITH.vxp"),
+              storedMeanwhile + FivesAndTwos("19990105", "OAK HOLLOW", "71.2", "121", "windy") +
+                  OlderRound);
+}
+
+// The list follows golfer maintenance's saves (or another program's): a
+// golfer whose short name changed is found under the new name at once.
+TEST_F(HubTest, TheListIsReadAgainWhenTheGolferFileChanged) {
+    WriteGolfers();
+    tb::TGPickForm* hub = OpenHub();
+    ASSERT_TRUE(hub);
+    dir.Write("golfers.vxc", "John Smith~SMYTH~0~\r\nAnn Adams~ADAMS~1~\r\nBo Baker~BAKER~0~\r\n");
+    std::filesystem::rename(dir / "SMITH.vxp", dir / "SMYTH.vxp");
+    dir.Write("BAKER.vxp", "");
+    ASSERT_TRUE(Activate(tb::MainForm));
+    ASSERT_TRUE(Activate(hub));
+    EXPECT_EQ(hub->GolferListBox->count(), 3);
+    AddAScore(hub, 2);
+    EXPECT_TRUE(form()->isVisible());
+    EXPECT_TRUE(Shown().empty());
+}
+
 // An index asked for another golfer while a round is being typed reads that
 // golfer's scores on its own: the round still goes to its golfer's file.
 TEST_F(HubTest, ARoundTypedWhileAnotherGolfersIndexIsShownReachesItsOwnFile) {

@@ -198,6 +198,10 @@ TEST_F(ScoreFormTest, StepKeysChangeNumberBoxesAndAreNeverTyped) {
     EXPECT_EQ(form()->PuttsOut->text(), "0");
     Keys("_");
     EXPECT_EQ(form()->PuttsOut->text(), "-1");
+    form()->Putts[4]->setFocus();
+    form()->Putts[4]->setText("98");
+    Keys("++");
+    EXPECT_EQ(form()->Putts[4]->text(), "99") << "a step stops at what the box can show";
 }
 
 TEST_F(ScoreFormTest, StepKeyOnLettersIsAnErrorAndTheBoxKeepsItsText) {
@@ -543,7 +547,7 @@ TEST_F(ScoreFormTest, TheRoundIsMappedWithEveryTextCutToItsField) {
     // The boxes keep what the fields keep: two characters a hole.
     EXPECT_EQ(round.HoleScore[0], "12");
     EXPECT_EQ(round.Putts[17], "-1");
-    EXPECT_EQ(round.Score, "1234");
+    EXPECT_EQ(round.Score, "123");
     EXPECT_EQ(round.Rating, "71.2");
     EXPECT_EQ(round.Slope, "121");
     EXPECT_EQ(round.Comment.size(), 100u);
