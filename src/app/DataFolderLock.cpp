@@ -1,5 +1,6 @@
 #include "DataFolderLock.h"
 
+#include "data/FolderLock.h"
 #include "widgets/Dialogs.h"
 
 #include <QDir>
@@ -10,7 +11,7 @@
 namespace tb {
 
 QString DataFolderLockPath(const QString& dir) {
-    return QDir(dir).absoluteFilePath(DataFolderLockName);
+    return QDir(dir).absoluteFilePath(FolderLockFileName);
 }
 
 QString HeldMessage(const QLockFile& lock) {

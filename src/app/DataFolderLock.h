@@ -10,11 +10,8 @@
 
 namespace tb {
 
-// The lock file's name in the data folder. It is no data file: the score
-// file scan (*.vxp) passes it by.
-inline constexpr const char* DataFolderLockName = "tarnbeck.lock";
-
-// The lock file of the data folder `dir`, as an absolute path.
+// The lock file (FolderLockFileName, which the command-line tool reads) of
+// the data folder `dir`, as an absolute path.
 QString DataFolderLockPath(const QString& dir);
 
 // Takes `lock`, the data folder's lock file. When another program holds it,
