@@ -50,7 +50,8 @@ TRestoreForm::TRestoreForm(QWidget* parent) : TbForm(parent) {
     VersionsLabel->setBuddy(VersionsListBox);
     ContentsLabel->setBuddy(ContentsMemo);
     const QFontMetrics metrics(fixed);
-    VersionsListBox->setMinimumWidth(metrics.horizontalAdvance(QString(36, '0')));
+    // A version's line (36 characters) with the list's frame and margins.
+    VersionsListBox->setMinimumWidth(metrics.horizontalAdvance(QString(40, '0')));
     ContentsMemo->setMinimumWidth(metrics.horizontalAdvance(QString(72, '0')));
 
     auto* lists = new QGridLayout;
@@ -146,7 +147,8 @@ std::vector<std::string> TRestoreForm::VersionLines(const std::string& file,
     LoadScores(path, scores, notifier);
     SortScores(scores);
     const IndexResult index = ComputeIndex(scores, IndexInput{});
-    std::vector<std::string> lines{ScoreListHeader};
+    // The header stands over the dates: past the mark and the number.
+    std::vector<std::string> lines{std::string(6, ' ') + ScoreListHeader};
     for (std::size_t i = 0; i < scores.size(); ++i)
         lines.push_back(ScoreListLine(scores[i], static_cast<int>(i) + 1, index.usedScores));
     lines.push_back(ScoreListLegend);

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace {
 
 // Records are plain strings here: the line is the string, the key its first letter.
@@ -64,17 +66,6 @@ TEST(Store, KeepBothAppliesThisWindowsChangesToTheFileAsItIsNow) {
                   std::string(prefix) + c.told)
             << c.name;
     }
-}
-
-TEST(Store, VersionsTellMissingUnchangedAndChangedFiles) {
-    tbtest::TempDir dir;
-    EXPECT_FALSE(tb::VersionOnDisk(dir / "X.vxp").exists);
-    dir.Write("X.vxp", "a~\r\n");
-    tb::FileVersion read;
-    EXPECT_EQ(tb::ReadLinesWithVersion(dir / "X.vxp", &read), std::vector<std::string>{"a~"});
-    EXPECT_EQ(tb::VersionOnDisk(dir / "X.vxp"), read);
-    dir.Write("X.vxp", "b~\r\n");
-    EXPECT_NE(tb::VersionOnDisk(dir / "X.vxp"), read);
 }
 
 // Renames and deletions go with the golfer list's save: all of them, or,

@@ -44,7 +44,7 @@ TEST_F(RestoreBackupTest, ShowsAVersionAndRestoresItOnYesOnly) {
     EXPECT_EQ(window->VersionsListBox->count(), 1);
     const QStringList shown = window->ContentsMemo->toPlainText().split('\n');
     ASSERT_EQ(shown.size(), 4) << window->ContentsMemo->toPlainText().toStdString();
-    EXPECT_EQ(shown[0], tb::ScoreListHeader);
+    EXPECT_EQ(shown[0], QString(6, QChar(' ')) + tb::ScoreListHeader);
     EXPECT_TRUE(shown[1].contains("01/02/2026   85") && shown[1].contains("OAK"))
         << shown[1].toStdString();
     EXPECT_TRUE(shown[2].contains("12/30/2025   90")) << shown[2].toStdString();
