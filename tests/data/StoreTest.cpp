@@ -68,6 +68,17 @@ TEST(Store, KeepBothAppliesThisWindowsChangesToTheFileAsItIsNow) {
     }
 }
 
+TEST(Store, VersionsTellMissingUnchangedAndChangedFiles) {
+    tbtest::TempDir dir;
+    EXPECT_FALSE(tb::VersionOnDisk(dir / "X.vxp").exists);
+    dir.Write("X.vxp", "a~\r\n");
+    tb::FileVersion read;
+    EXPECT_EQ(tb::ReadLinesWithVersion(dir / "X.vxp", &read), std::vector<std::string>{"a~"});
+    EXPECT_EQ(tb::VersionOnDisk(dir / "X.vxp"), read);
+    dir.Write("X.vxp", "b~\r\n");
+    EXPECT_NE(tb::VersionOnDisk(dir / "X.vxp"), read);
+}
+
 // Renames and deletions go with the golfer list's save: all of them, or,
 // when the list cannot be written, none.
 TEST(Store, ScoreFilesMoveWithTheGolferListSave) {
