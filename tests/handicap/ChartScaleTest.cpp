@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -29,19 +28,16 @@ TEST(ChartScale, PlacesRealDaysUpToToday) {
 
 TEST(ChartScale, TicksAtWholeOrHalfNumbersAroundTheValues) {
     const struct {
-        double smallest, largest, low, high, step;
-    } cases[] = {{14.9, 14.9, 14.5, 15.5, 0.5}, {0, 2, -0.5, 2.5, 0.5}, {-3.2, 4, -4, 5, 1},
-                 {11.0, 26.5, 10, 28, 2},       {8.3, 36.4, 5, 40, 5},  {20, 95, 10, 100, 10}};
+        double smallest, largest, low, high, step, decimals;
+    } cases[] = {{14.9, 14.9, 14.5, 15.5, 0.5, 1}, {0, 2, -0.5, 2.5, 0.5, 1},
+                 {-3.2, 4, -4, 5, 1, 0},           {11.0, 26.5, 10, 28, 2, 0},
+                 {8.3, 36.4, 5, 40, 5, 0},         {20, 95, 10, 100, 10, 0}};
     for (const auto& c : cases) {
-        const tb::AxisTicks ticks = tb::ValueTicks(c.smallest, c.largest);
-        EXPECT_EQ(std::vector({ticks.low, ticks.high, ticks.step}),
-                  std::vector({c.low, c.high, c.step}))
+        const tb::AxisTicks t = tb::ValueTicks(c.smallest, c.largest);
+        EXPECT_EQ(
+            std::vector({t.low, t.high, t.step, 1.0 * t.decimals, t.low + t.intervals * t.step}),
+            std::vector({c.low, c.high, c.step, c.decimals, c.high}))
             << c.smallest << ".." << c.largest;
-        for (int i = 0; i <= ticks.intervals; ++i) { // each label shows its tick exactly
-            char label[32];
-            std::snprintf(label, sizeof label, "%.*f", ticks.decimals, ticks.low + i * ticks.step);
-            EXPECT_EQ(std::stod(label), ticks.low + i * ticks.step) << label;
-        }
     }
 }
 
