@@ -131,6 +131,7 @@ TProgressForm::TProgressForm(const GolferRec& golfer, ScoreList sorted, QWidget*
     ChartView->setMinimumSize(480, 320);
     NotShown = new QLabel(ChartPanel);
     NotShown->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    NotShown->setContentsMargins(9, 0, 9, 6); // about where the chart's own frame begins
     auto* chartColumn = new QVBoxLayout(ChartPanel);
     chartColumn->setContentsMargins(0, 0, 0, 0);
     chartColumn->addWidget(ChartView, 1);
@@ -295,6 +296,11 @@ void TProgressForm::SavePdf1Click() {
         pdf.setTitle(ChartView->chart()->title());
         QPainter painter;
         if (!painter.begin(&pdf)) return false;
+        // The page is drawn at the writer's resolution: the panel fills it.
+        const QRect page = pdf.pageLayout().paintRectPixels(pdf.resolution());
+        const double scale = std::min(page.width() / static_cast<double>(ChartPanel->width()),
+                                      page.height() / static_cast<double>(ChartPanel->height()));
+        painter.scale(scale, scale);
         ChartPanel->render(&painter);
         return painter.end();
     });
