@@ -301,7 +301,10 @@ void TProgressForm::SavePdf1Click() {
         const double scale = std::min(page.width() / static_cast<double>(ChartPanel->width()),
                                       page.height() / static_cast<double>(ChartPanel->height()));
         painter.scale(scale, scale);
-        ChartPanel->render(&painter);
+        // The chart's scene drawn as lines and text (the legend included),
+        // the list of rounds not shown under it.
+        ChartView->render(&painter, QRectF(ChartView->geometry()));
+        if (!NotShown->isHidden()) NotShown->render(&painter, NotShown->pos(), {}, {});
         return painter.end();
     });
 }
