@@ -3,6 +3,7 @@
 #include "data/CourseFile.h"
 #include "data/Errors.h"
 #include "data/Text.h"
+#include "handicap/ChartScale.h"
 #include "handicap/HandicapIndex.h"
 #include "handicap/Progress.h"
 #include "print/core/CsvExport.h"
@@ -32,11 +33,63 @@
 namespace tb {
 
 namespace {
-// A stored date on the time axis; none for a date that is no date.
-std::optional<qint64> DateOnAxis(const std::string& stored) {
-    const QDate date = QDate::fromString(ToQt(DateForDisplay(stored)), "MM/dd/yyyy");
-    if (!date.isValid()) return std::nullopt;
-    return date.startOfDay().toMSecsSinceEpoch();
+std::chrono::year_month_day Today() {
+    const QDate today = QDate::currentDate();
+    return {std::chrono::year{today.year()},
+            std::chrono::month{static_cast<unsigned>(today.month())},
+            std::chrono::day{static_cast<unsigned>(today.day())}};
+}
+
+QString WhyNotShown(DatePlacement placement) {
+    switch (placement) {
+    case DatePlacement::NoDate:
+        return "no date";
+    case DatePlacement::NotADay:
+        return "not a day";
+    case DatePlacement::AfterToday:
+        return "later than today";
+    case DatePlacement::Placed:
+        break;
+    }
+    return {};
+}
+
+// The rounds not shown listed one a line up to this many; the rest counted.
+constexpr int MostListed = 6;
+
+// How far the points reach, in time and in value.
+struct Extent {
+    std::optional<qint64> first, last;
+    std::optional<double> low, high;
+    void Add(qint64 at, double value) {
+        first = first ? std::min(*first, at) : at;
+        last = last ? std::max(*last, at) : at;
+        low = low ? std::min(*low, value) : value;
+        high = high ? std::max(*high, value) : value;
+    }
+};
+
+QDateTimeAxis* DateAxis(const Extent& extent) {
+    auto* dates = new QDateTimeAxis;
+    dates->setFormat("MM/yyyy");
+    dates->setTitleText("Date");
+    // A fortnight on either side, so that no point sits on the plot's edge.
+    // Without a dated round the axis stands around today.
+    constexpr qint64 Fortnight = 14LL * 24 * 3600 * 1000;
+    const qint64 today = QDate::currentDate().startOfDay().toMSecsSinceEpoch();
+    dates->setRange(QDateTime::fromMSecsSinceEpoch(extent.first.value_or(today) - Fortnight),
+                    QDateTime::fromMSecsSinceEpoch(extent.last.value_or(today) + Fortnight));
+    return dates;
+}
+
+QValueAxis* ValueAxis(const Extent& extent) {
+    const AxisTicks ticks = ValueTicks(extent.low.value_or(0), extent.high.value_or(1));
+    auto* values = new QValueAxis;
+    values->setTitleText("Index");
+    values->setLabelFormat(QString("%.%1f").arg(ticks.decimals));
+    values->setRange(ticks.low, ticks.high);
+    values->setTickCount(ticks.intervals + 1);
+    return values;
 }
 
 QString OneDecimal(const std::optional<double>& value) {
@@ -66,15 +119,23 @@ void OpenProgress(TbForm* opener, const GolferRec& golfer, ScoreList sorted) {
 }
 
 TProgressForm::TProgressForm(const GolferRec& golfer, ScoreList sorted, QWidget* parent)
-    : TbForm(parent), golfer_(golfer), scores_(std::move(sorted)) {
+    : TbForm(parent), golfer_(golfer), scores_(std::move(sorted)), today_(Today()) {
     HandBackWhenClosed();
     setWindowTitle("Progress - " + ToQt(golfer_.LongName));
     auto* central = new QWidget(this);
     setCentralWidget(central);
 
-    ChartView = new QChartView(central);
+    ChartPanel = new QWidget(central);
+    ChartView = new QChartView(ChartPanel);
     ChartView->setRenderHint(QPainter::Antialiasing);
     ChartView->setMinimumSize(480, 320);
+    NotShown = new QLabel(ChartPanel);
+    NotShown->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    NotShown->setContentsMargins(9, 0, 9, 6); // about where the chart's own frame begins
+    auto* chartColumn = new QVBoxLayout(ChartPanel);
+    chartColumn->setContentsMargins(0, 0, 0, 0);
+    chartColumn->addWidget(ChartView, 1);
+    chartColumn->addWidget(NotShown);
     Statistics = new QFormLayout;
     CloseButton = new TButton("Close", central);
     auto* side = new QVBoxLayout;
@@ -82,7 +143,7 @@ TProgressForm::TProgressForm(const GolferRec& golfer, ScoreList sorted, QWidget*
     side->addStretch();
     side->addWidget(CloseButton, 0, Qt::AlignRight);
     auto* layout = new QHBoxLayout(central);
-    layout->addWidget(ChartView, 1);
+    layout->addWidget(ChartPanel, 1);
     layout->addLayout(side);
 
     QMenu* file = menuBar()->addMenu("&File");
@@ -100,31 +161,28 @@ TProgressForm::TProgressForm(const GolferRec& golfer, ScoreList sorted, QWidget*
     SetCancelButton(CloseButton);
     UsePlacement("ProgressForm", {520, 120, 110, 960});
     BuildChart();
+    ListNotShown();
     ShowStatistics();
+}
+
+std::optional<qint64> TProgressForm::DateOnAxis(const std::string& stored) const {
+    const PlacedDate placed = PlaceDate(stored, today_);
+    if (placed.placement != DatePlacement::Placed) return std::nullopt;
+    const QDate day(static_cast<int>(placed.day.year()), static_cast<unsigned>(placed.day.month()),
+                    static_cast<unsigned>(placed.day.day()));
+    return day.startOfDay().toMSecsSinceEpoch();
 }
 
 void TProgressForm::BuildChart() {
     auto* chart = new QChart;
-    chart->setTitle("Index after each day of play");
+    chart->setTitle(ToQt(golfer_.LongName) + ": index after each day of play");
+    Extent extent;
     auto* history = new QLineSeries;
     history->setName("Index");
-    double low = 0, high = 1;
-    bool any = false;
-    std::optional<qint64> first, last;
-    auto widenDates = [&](qint64 at) {
-        first = first ? std::min(*first, at) : at;
-        last = last ? std::max(*last, at) : at;
-    };
-    auto widen = [&](double value) {
-        low = any ? std::min(low, value) : value;
-        high = any ? std::max(high, value) : value;
-        any = true;
-    };
     for (const IndexPoint& point : IndexHistory(scores_, std::to_string(golfer_.Sex))) {
         if (const auto at = DateOnAxis(point.date)) {
             history->append(static_cast<qreal>(*at), static_cast<double>(point.index));
-            widen(static_cast<double>(point.index));
-            widenDates(*at);
+            extent.Add(*at, static_cast<double>(point.index));
         }
     }
     // The rounds whose differentials make today's index, at their differential.
@@ -139,25 +197,13 @@ void TProgressForm::BuildChart() {
         if (const auto at = DateOnAxis(round.Date)) {
             const double differential = static_cast<double>(StoredScoreDifferential(round));
             used->append(static_cast<qreal>(*at), differential);
-            widen(differential);
+            extent.Add(*at, differential);
         }
     }
     chart->addSeries(history);
     chart->addSeries(used);
-    auto* dates = new QDateTimeAxis;
-    dates->setFormat("MM/yyyy");
-    dates->setTitleText("Date");
-    // A fortnight on either side, so that no point sits on the plot's edge.
-    constexpr qint64 Fortnight = 14LL * 24 * 3600 * 1000;
-    // Without a dated round the axis stands around today.
-    if (!first) widenDates(QDate::currentDate().startOfDay().toMSecsSinceEpoch());
-    if (first && last)
-        dates->setRange(QDateTime::fromMSecsSinceEpoch(*first - Fortnight),
-                        QDateTime::fromMSecsSinceEpoch(*last + Fortnight));
-    auto* values = new QValueAxis;
-    values->setTitleText("Index");
-    values->setLabelFormat("%.1f");
-    values->setRange(std::floor(low) - 1, std::ceil(high) + 1);
+    QDateTimeAxis* dates = DateAxis(extent);
+    QValueAxis* values = ValueAxis(extent);
     chart->addAxis(dates, Qt::AlignBottom);
     chart->addAxis(values, Qt::AlignLeft);
     for (QAbstractSeries* series :
@@ -170,6 +216,28 @@ void TProgressForm::BuildChart() {
     QChart* empty = ChartView->chart();
     ChartView->setChart(chart);
     delete empty;
+}
+
+// The rounds whose dates the chart cannot place, by their dates as stored:
+// they count in the statistics and the index, yet have no place on the chart.
+void TProgressForm::ListNotShown() {
+    QStringList lines;
+    int more = 0;
+    for (const ScoreRec& round : scores_) {
+        const DatePlacement placement = PlaceDate(round.Date.str(), today_).placement;
+        if (placement == DatePlacement::Placed) continue;
+        if (lines.size() == MostListed) {
+            ++more;
+            continue;
+        }
+        lines << QString("\"%1\" (%2): %3")
+                     .arg(ToQt(round.Date.str()), ToQt(CutAtNul(round.CourseName.str())),
+                          WhyNotShown(placement));
+    }
+    if (more > 0) lines << QString("and %1 more").arg(more);
+    if (!lines.isEmpty()) lines.prepend("Rounds not shown, their dates as stored:");
+    NotShown->setText(lines.join('\n'));
+    NotShown->setVisible(!lines.isEmpty());
 }
 
 void TProgressForm::ShowStatistics() {
@@ -213,7 +281,8 @@ void TProgressForm::SavePng1Click() {
     const QString path = Dialogs::ChooseSaveFile(this, "Save Chart as PNG",
                                                  Proposed("-progress.png"), "PNG images (*.png)");
     if (path.isEmpty()) return;
-    const QPixmap picture = ChartView->grab();
+    QImage picture = ChartPanel->grab().toImage();
+    picture.setText("Title", ChartView->chart()->title());
     SaveWhole(path, [&](QSaveFile& file) { return picture.save(&file, "PNG"); });
 }
 
@@ -224,10 +293,18 @@ void TProgressForm::SavePdf1Click() {
     SaveWhole(path, [&](QSaveFile& file) {
         QPdfWriter pdf(&file);
         pdf.setPageOrientation(QPageLayout::Landscape);
-        pdf.setTitle(windowTitle());
+        pdf.setTitle(ChartView->chart()->title());
         QPainter painter;
         if (!painter.begin(&pdf)) return false;
-        ChartView->render(&painter);
+        // The page is drawn at the writer's resolution: the panel fills it.
+        const QRect page = pdf.pageLayout().paintRectPixels(pdf.resolution());
+        const double scale = std::min(page.width() / static_cast<double>(ChartPanel->width()),
+                                      page.height() / static_cast<double>(ChartPanel->height()));
+        painter.scale(scale, scale);
+        // The chart's scene drawn as lines and text (the legend included),
+        // the list of rounds not shown under it.
+        ChartView->render(&painter, QRectF(ChartView->geometry()));
+        if (!NotShown->isHidden()) NotShown->render(&painter, NotShown->pos(), {}, {});
         return painter.end();
     });
 }

@@ -9,9 +9,13 @@
 #include "widgets/Controls.h"
 #include "widgets/TbForm.h"
 
+#include <chrono>
+#include <optional>
+
 class QAction;
 class QChartView;
 class QFormLayout;
+class QLabel;
 
 namespace tb {
 
@@ -21,7 +25,11 @@ public:
     // `sorted`: the golfer's scores, newest first.
     TProgressForm(const GolferRec& golfer, ScoreList sorted, QWidget* parent = nullptr);
 
+    // The chart and, under it, the rounds whose dates it cannot place: what
+    // a saved PNG or PDF shows.
+    QWidget* ChartPanel;
     QChartView* ChartView;
+    QLabel* NotShown;
     QFormLayout* Statistics;
     TButton* CloseButton;
     QAction* SavePng1;
@@ -35,11 +43,15 @@ public:
 
 private:
     void BuildChart();
+    void ListNotShown();
     void ShowStatistics();
+    // A stored date on the time axis; none for one the chart cannot place.
+    std::optional<qint64> DateOnAxis(const std::string& stored) const;
     QString Proposed(const QString& suffix) const;
 
     GolferRec golfer_;
     ScoreList scores_;
+    std::chrono::year_month_day today_;
 };
 
 // Opens a new progress window for `golfer` over `sorted` (newest first),

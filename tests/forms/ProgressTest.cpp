@@ -7,11 +7,15 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QDateTimeAxis>
 #include <QFormLayout>
 #include <QImage>
 #include <QLabel>
 #include <QLineSeries>
 #include <QScatterSeries>
+#include <QValueAxis>
+
+#include <cmath>
 
 namespace tbtest {
 namespace {
@@ -83,6 +87,30 @@ TEST_F(ProgressTest, TheFileMenuSavesTheChartAndTheRounds) {
     tb::Dialogs::QueueAnswer(tb::Dialogs::Answer::Cancel);
     form->ExportCsv1->trigger();
     EXPECT_FALSE(dir.Exists("SMITH.csv"));
+    form->close();
+    Settle();
+}
+
+TEST_F(ProgressTest, TheChartNamesTheGolferAndListsTheDatesItCannotPlace) {
+    WriteGolfers(Rounds(8) + RoundLine("690101", "OAK", "90", "70.5", "125") +
+                 RoundLine("20250230", "ELM", "90", "70.5", "125"));
+    tb::TProgressForm* form = OpenFromTheList(OpenHub());
+    ASSERT_TRUE(form);
+    QChart* chart = form->ChartView->chart();
+    EXPECT_EQ(chart->title(), "John Smith: index after each day of play");
+    EXPECT_EQ(form->NotShown->text(), "Rounds not shown, their dates as stored:\n"
+                                      "\"20690101\" (OAK): later than today\n"
+                                      "\"20250230\" (ELM): not a day");
+    EXPECT_EQ(Statistic(form, "Rounds:"), "10 (10 complete)");
+    // The time axis ends a fortnight after the last round placed (12/28/1999).
+    EXPECT_EQ(static_cast<QDateTimeAxis*>(chart->axes(Qt::Horizontal).at(0))->max().date(),
+              QDate(2000, 1, 11));
+    auto* values = static_cast<QValueAxis*>(chart->axes(Qt::Vertical).at(0));
+    const double step = (values->max() - values->min()) / (values->tickCount() - 1);
+    EXPECT_EQ(std::fmod(values->min(), step), 0.0) << values->min() << " by " << step;
+    form->SavePng1->trigger();
+    EXPECT_EQ(QImage(QString::fromStdString((dir / "SMITH-progress.png").string())).text("Title"),
+              chart->title());
     form->close();
     Settle();
 }
