@@ -269,7 +269,8 @@ void KeepReplacedVersion::Keep() {
         kept_ = WriteVersion(folder, bytes, st.st_mode & 0666);
     } catch (const InOutError& error) {
         Undo();
-        throw InOutError(BackupErrorText(name, purpose_, error.what()), error.ErrnoValue());
+        throw InOutError(BackupErrorText(name, purpose_, error.Text()), error.ErrnoValue(),
+                         error.File().empty() ? file_ : error.File());
     }
 }
 

@@ -62,6 +62,11 @@ bool PrepareCourseFile(const fs::path& dir, Notifier& notifier) {
     return true;
 }
 
+void PlaceStarterCourses(const fs::path& dir, std::string_view starter) {
+    if (FileExists(dir / CourseFileName) || FileExists(dir / SampleCourseFileName)) return;
+    SaveBytes(dir / SampleCourseFileName, starter);
+}
+
 int ReadCourses(const fs::path& dir, CourseList& list, Notifier& notifier, CourseSlotFill fill,
                 FileVersion* version) {
     list.clear();
