@@ -62,11 +62,6 @@ bool PrepareCourseFile(const fs::path& dir, Notifier& notifier) {
     return true;
 }
 
-void PlaceStarterCourses(const fs::path& dir, std::string_view starter) {
-    if (FileExists(dir / CourseFileName) || FileExists(dir / SampleCourseFileName)) return;
-    SaveBytes(dir / SampleCourseFileName, starter);
-}
-
 int ReadCourses(const fs::path& dir, CourseList& list, Notifier& notifier, CourseSlotFill fill,
                 FileVersion* version) {
     list.clear();
@@ -134,6 +129,11 @@ std::string FormatCourseLine(const CourseRec& course) {
     for (const auto& par : course.Par)
         line += par.str() + "~";
     return line;
+}
+
+void PlaceStarterCourses(const fs::path& dir, std::string_view starter) {
+    if (FileExists(dir / CourseFileName) || FileExists(dir / SampleCourseFileName)) return;
+    SaveBytes(dir / SampleCourseFileName, starter);
 }
 
 int LoadCourseList(const fs::path& dir, CourseList& list, Notifier& notifier, CourseSlotFill fill,

@@ -36,7 +36,7 @@ std::string IoErrorOf(const std::function<void()>& action) {
     try {
         action();
     } catch (const tb::InOutError& e) {
-        return e.what();
+        return e.Text();
     }
     return "(no error)";
 }
@@ -268,3 +268,39 @@ TEST(OddFiles, AScoreFileThatCannotBeMadeLeavesTheGolferListAsItWas) {
 }
 
 } // namespace
+
+// An error about a file says, under the program's words, the file's name and
+// the system's reason.
+TEST(ErrorTexts, NameTheFileAndTheSystemsReason) {
+    tbtest::TempDir dir;
+    struct FailingWrites : tb::FileOps {
+        int error = 0;
+        long Write(int, const char*, std::size_t) override {
+            errno = error;
+            return -1;
+        }
+    } writes;
+    tb::ScopedFileOps failing(writes);
+    std::filesystem::create_directory(dir.path() / "courses.vxc");
+    const auto save = [&] { tb::SaveLines(dir.path() / "golfers.vxc", {"A~A~0~"}); };
+    const struct {
+        std::function<void()> action;
+        int writeError;
+        std::string shown;
+    } cases[] = {
+        {[&] { tb::ReadLines(dir.path() / "SMITH.vxp"); }, 0,
+         "File not found\nSMITH.vxp: No such file or directory"},
+        {[&] { tb::SaveCourseList(dir.path(), {}); }, 0, "File access denied\ncourses.vxc: Is a directory"},
+        {save, EFBIG, "Disk full\ngolfers.vxc: File too large"},
+        {save, ENOSPC, "Disk full\ngolfers.vxc: No space left on device"},
+    };
+    for (const auto& c : cases) {
+        writes.error = c.writeError;
+        try {
+            c.action();
+            ADD_FAILURE() << "no error for " << c.shown;
+        } catch (const tb::InOutError& e) {
+            EXPECT_EQ(e.what(), c.shown);
+        }
+    }
+}

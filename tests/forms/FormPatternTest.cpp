@@ -9,8 +9,10 @@
 #include "forms/Tbmain.h"
 #include "widgets/Controls.h"
 #include "widgets/Handlers.h"
+#include "widgets/Paste.h"
 #include "widgets/TbForm.h"
 
+#include <QClipboard>
 #include <QDialog>
 #include <QLineEdit>
 #include <QPointer>
@@ -292,6 +294,41 @@ TEST_F(FormPatternTest, CommentRefusesTildeLineBreaksAndExtraCharacters) {
     Press(memo, Qt::Key_Return);
     Type(memo, "cdefg");
     EXPECT_EQ(memo->toPlainText(), "abcde");
+}
+
+// Whatever is pasted is kept as the files can hold it, or the user is told.
+TEST_F(FormPatternTest, APasteKeepsWhatTheFilesCanHoldAndSaysWhatChanged) {
+    const QString replaced = tb::PasteReplacedText, tilde = tb::TildeRefusedText;
+    struct Case {
+        bool memo;
+        QString pasted, kept, told;
+    };
+    const Case cases[] = {
+        {false, QString::fromUtf8("Wei \u5f20\u4f1f \U0001F600 Li"), "Wei ?? ? Li", replaced},
+        {true, QString::fromUtf8("\u5f20 pasted"), "? pasted", replaced},
+        {false, "pasted\r\nwith newline", "pasted with newline", ""},
+        {true, "pasted\nwith\r\nnewline", "pasted with newline", ""},
+        {false, "a~b", "", tilde},
+        {true, "a~b", "", tilde},
+        {true, QString(30, 'x'), QString(25, 'x'), tb::PasteCutText(25)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pasted.toStdString());
+        CountingForm form;
+        tb::TEdit* edit = nullptr;
+        tb::TMemo* memo = nullptr;
+        QWidget* box = c.memo ? static_cast<QWidget*>(memo = new tb::TMemo(25, &form))
+                              : (edit = new tb::TEdit(&form));
+        if (edit) edit->RefuseUnstorable();
+        form.setCentralWidget(box);
+        Activate(&form);
+        box->setFocus();
+        tb::Dialogs::ClearShown();
+        QApplication::clipboard()->setText(c.pasted);
+        QTest::keySequence(box, QKeySequence::Paste);
+        EXPECT_EQ(memo ? memo->toPlainText() : edit->text(), c.kept);
+        EXPECT_EQ(Shown(), c.told.isEmpty() ? std::vector<QString>{} : std::vector{c.told});
+    }
 }
 
 } // namespace

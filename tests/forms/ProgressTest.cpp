@@ -1,6 +1,7 @@
 // A golfer's progress window: opened from the golfer list and from the
 // golfer's scores, its chart and statistics, and what its File menu saves.
 
+#include "SaveFailures.h"
 #include "ScoreEntryFixture.h"
 #include "forms/Tbgolfer.h"
 #include "forms/Tbprogress.h"
@@ -83,6 +84,30 @@ TEST_F(ProgressTest, TheFileMenuSavesTheChartAndTheRounds) {
     tb::Dialogs::QueueAnswer(tb::Dialogs::Answer::Cancel);
     form->ExportCsv1->trigger();
     EXPECT_FALSE(dir.Exists("SMITH.csv"));
+    form->close();
+    Settle();
+}
+
+// A file-size limit is told in one wording, naming the file, whatever the
+// window writes.
+TEST_F(ProgressTest, AFileSizeLimitIsToldAlikeForEveryFile) {
+    WriteGolfers(Rounds(3));
+    tb::TGPickForm* hub = OpenHub();
+    ASSERT_TRUE(hub);
+    tb::TProgressForm* form = OpenFromTheList(hub);
+    ASSERT_TRUE(form);
+    const std::pair<QAction*, QString> saves[] = {{form->SavePng1, "SMITH-progress.png"},
+                                                  {form->SavePdf1, "SMITH-progress.pdf"},
+                                                  {form->ExportCsv1, "SMITH.csv"}};
+    tb::WritePendingPlacements();
+    for (const auto& [save, file] : saves) {
+        tb::Dialogs::ClearShown();
+        {
+            FileSizeLimit limit(16);
+            save->trigger();
+        }
+        EXPECT_EQ(tb::Dialogs::ShownDialogs().back().text, "Disk full\n" + file + ": File too large");
+    }
     form->close();
     Settle();
 }
