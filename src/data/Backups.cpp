@@ -269,8 +269,9 @@ void KeepReplacedVersion::Keep() {
         kept_ = WriteVersion(folder, bytes, st.st_mode & 0666);
     } catch (const InOutError& error) {
         Undo();
+        // The file named below is the one that failed, when it is known.
         throw InOutError(BackupErrorText(name, purpose_, error.Text()), error.ErrnoValue(),
-                         error.File().empty() ? file_ : error.File());
+                         error.File());
     }
 }
 
