@@ -164,7 +164,9 @@ void TEdit::dropEvent(QDropEvent* event) {
         QLineEdit::dropEvent(event);
         return;
     }
-    event->acceptProposedAction();
+    // Copied, never moved: text refused here must stay where it came from.
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
     setCursorPosition(cursorPositionAt(event->position().toPoint()));
     PasteText(dropped);
 }
