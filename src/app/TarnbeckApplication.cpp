@@ -1,5 +1,6 @@
 #include "TarnbeckApplication.h"
 
+#include "data/CourseFile.h"
 #include "forms/Tb2choic.h"
 #include "forms/Tbabout.h"
 #include "forms/Tbcourse.h"
@@ -8,8 +9,11 @@
 #include "forms/Tbmain.h"
 #include "forms/Tbscore.h"
 #include "widgets/Dialogs.h"
+#include "widgets/Handlers.h"
 #include "widgets/Latin1.h"
+#include "widgets/TbForm.h"
 
+#include <QFile>
 #include <QIcon>
 
 #include <exception>
@@ -44,6 +48,16 @@ bool TarnbeckApplication::notify(QObject* receiver, QEvent* event) {
         Dialogs::Error(activeWindow(), "Unexpected error");
     }
     return false;
+}
+
+void PlaceStarterCourseList() {
+    QFile starter(":/sample.vxc");
+    if (!starter.open(QIODevice::ReadOnly)) return;
+    const QByteArray bytes = starter.readAll();
+    RunHandler(nullptr, [&] {
+        PlaceStarterCourses(
+            DataDir, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    });
 }
 
 void CreateForms() {

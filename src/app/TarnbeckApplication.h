@@ -14,6 +14,10 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 };
 
+// Gives a new data folder the starter course list the program carries, as
+// the launcher does, so that the first window finds a course list. A folder
+// it cannot be written to is said so in an error box.
+void PlaceStarterCourseList();
 // Creates the main window and the long-lived forms, in start-up order.
 void CreateForms();
 

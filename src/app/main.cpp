@@ -25,6 +25,7 @@ int main(int argc, char** argv) {
     // with status 1, before any window is made.
     QLockFile lock(tb::DataFolderLockPath(tb::DataDir));
     if (!tb::LockDataFolder(lock)) return 1;
+    tb::PlaceStarterCourseList();
     tb::CreateForms();
     tb::MainForm->show();
     tb::MainForm->BringForward();

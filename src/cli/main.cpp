@@ -271,6 +271,8 @@ int main(int argc, char** argv) {
     // abort or a half-written listing reported as success.
     try {
         return Run(argc, argv);
+    } catch (const tb::InOutError& error) {
+        std::cerr << "tarnbeck-cli: " << error.Text() << '\n';
     } catch (const std::exception& error) {
         std::cerr << "tarnbeck-cli: " << error.what() << '\n';
     } catch (...) {

@@ -269,7 +269,9 @@ void KeepReplacedVersion::Keep() {
         kept_ = WriteVersion(folder, bytes, st.st_mode & 0666);
     } catch (const InOutError& error) {
         Undo();
-        throw InOutError(BackupErrorText(name, purpose_, error.what()), error.ErrnoValue());
+        // The file named below is the one that failed, when it is known.
+        throw InOutError(BackupErrorText(name, purpose_, error.Text()), error.ErrnoValue(),
+                         error.File());
     }
 }
 

@@ -131,6 +131,11 @@ std::string FormatCourseLine(const CourseRec& course) {
     return line;
 }
 
+void PlaceStarterCourses(const fs::path& dir, std::string_view starter) {
+    if (FileExists(dir / CourseFileName) || FileExists(dir / SampleCourseFileName)) return;
+    SaveBytes(dir / SampleCourseFileName, starter);
+}
+
 int LoadCourseList(const fs::path& dir, CourseList& list, Notifier& notifier, CourseSlotFill fill,
                    FileVersion* version) {
     const int unread = ReadCourses(dir, list, notifier, fill, version);

@@ -37,6 +37,11 @@ int LoadCourseList(const std::filesystem::path& dir, CourseList& list, Notifier&
                    CourseSlotFill fill = CourseSlotFill::Placeholders,
                    FileVersion* version = nullptr);
 void SortCourseList(CourseList& list);
+// A new data folder (neither dir/courses.vxc nor dir/sample.vxc) gets the
+// starter course list `starter` as dir/sample.vxc, which the first reading
+// of the course list makes its course list. Throws InOutError when it
+// cannot be written.
+void PlaceStarterCourses(const std::filesystem::path& dir, std::string_view starter);
 // The course list as the store compares it; a changed course keeps its name.
 extern const ListKind<CourseRec> CoursesKind;
 // Replaces dir/courses.vxc with the list; throws InOutError, file untouched.

@@ -1,6 +1,7 @@
 #include "Errors.h"
 
 #include <cerrno>
+#include <cstring>
 
 namespace tb {
 
@@ -26,8 +27,20 @@ std::string IoErrorText(int errnoValue) {
     }
 }
 
+std::string InOutError::ShownText(const std::string& text, int errnoValue,
+                                  const std::filesystem::path& file) {
+    if (file.empty()) return text;
+    std::string shown = text + "\n" + file.filename().string();
+    if (errnoValue != 0) shown += std::string(": ") + std::strerror(errnoValue);
+    return shown;
+}
+
 void ThrowIoError(int errnoValue) {
     throw InOutError(IoErrorText(errnoValue), errnoValue);
+}
+
+void ThrowIoError(int errnoValue, const std::filesystem::path& file) {
+    throw InOutError(IoErrorText(errnoValue), errnoValue, file);
 }
 
 bool IsMissingFileError(const InOutError& error) {

@@ -57,7 +57,7 @@ std::vector<std::string> ReadForRewrite(const fs::path& file) {
         return ReadLines(file);
     } catch (const InOutError& error) {
         if (IsMissingFileError(error)) return {};
-        throw InOutError(UnableToWrite(file), error.ErrnoValue());
+        throw InOutError(UnableToWrite(file), error.ErrnoValue(), file);
     }
 }
 } // namespace
@@ -145,7 +145,7 @@ void WriteIniIntegers(const fs::path& file, const std::string& section,
     try {
         SaveLines(file, lines);
     } catch (const InOutError& error) {
-        throw InOutError(UnableToWrite(file), error.ErrnoValue());
+        throw InOutError(UnableToWrite(file), error.ErrnoValue(), file);
     }
 }
 

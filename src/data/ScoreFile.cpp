@@ -252,7 +252,7 @@ std::string TooManyScores(const std::string& fileName) {
 ScoreLoadResult MissingScoreFile(const std::string& fileName, ScoreList& list, Notifier& notifier,
                                  const ScoreLoadVariant& variant) {
     list.clear();
-    if (!variant.reportMissingFile) ThrowIoError(ENOENT);
+    if (!variant.reportMissingFile) ThrowIoError(ENOENT, fileName);
     notifier.Message("Error: Golfer score file \"" + fileName + "\" not found.");
     return {};
 }
@@ -350,7 +350,7 @@ void SaveScores(const fs::path& file, ScoreList& list) {
 }
 
 void SaveGolferScores(const fs::path& dir, std::string_view shortName, ScoreList& list) {
-    if (!IsPlainShortName(shortName)) ThrowIoError(ENOENT);
+    if (!IsPlainShortName(shortName)) ThrowIoError(ENOENT, ScoreFileName(shortName));
     SaveScores(dir / ScoreFileName(shortName), list);
 }
 
@@ -359,7 +359,7 @@ const ListKind<ScoreRec> RoundsKind{FormatScoreLine,
                                     "rounds", MaxScores};
 
 fs::path GolferScoreFile(const fs::path& dir, std::string_view shortName) {
-    if (!IsPlainShortName(shortName)) ThrowIoError(ENOENT);
+    if (!IsPlainShortName(shortName)) ThrowIoError(ENOENT, ScoreFileName(shortName));
     return FindFileNoCase(dir, ScoreFileName(shortName));
 }
 

@@ -16,14 +16,14 @@ namespace {
 // a few hundred bytes each): such a file is refused, not read into memory.
 constexpr off_t MaxDataFileSize = 64 * 1024 * 1024;
 
-[[noreturn]] void RefuseSpecialFile() {
+[[noreturn]] void RefuseSpecialFile(const fs::path& path, const struct stat& st) {
     // A folder, a FIFO or a device where a data file should be: refused at
     // once (never waited on, never read endlessly), in words the user knows.
-    throw InOutError(IoErrorText(EACCES), EACCES);
+    throw InOutError(IoErrorText(EACCES), S_ISDIR(st.st_mode) ? EISDIR : EACCES, path);
 }
 
-[[noreturn]] void RefuseLargeFile() {
-    throw InOutError("File too large", EFBIG);
+[[noreturn]] void RefuseLargeFile(const fs::path& path) {
+    throw InOutError("File too large", EFBIG, path);
 }
 
 class Descriptor {
@@ -43,12 +43,12 @@ std::string ReadFileBytes(const fs::path& path) {
     // Non-blocking, so that opening a FIFO does not wait for a writer; the
     // file type is checked before anything is read.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) ThrowIoError(errno);
+    if (fd < 0) ThrowIoError(errno, path);
     Descriptor file(fd);
     struct stat st;
-    if (::fstat(fd, &st) != 0) ThrowIoError(errno);
-    if (!S_ISREG(st.st_mode)) RefuseSpecialFile();
-    if (st.st_size > MaxDataFileSize) RefuseLargeFile();
+    if (::fstat(fd, &st) != 0) ThrowIoError(errno, path);
+    if (!S_ISREG(st.st_mode)) RefuseSpecialFile(path, st);
+    if (st.st_size > MaxDataFileSize) RefuseLargeFile(path);
     std::string content;
     content.reserve(static_cast<std::size_t>(st.st_size));
     char buffer[65536];
@@ -56,11 +56,11 @@ std::string ReadFileBytes(const fs::path& path) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
         if (n < 0) {
             if (errno == EINTR) continue;
-            ThrowIoError(errno);
+            ThrowIoError(errno, path);
         }
         if (n == 0) break;
         // The file may grow while it is read.
-        if (content.size() + static_cast<std::size_t>(n) > MaxDataFileSize) RefuseLargeFile();
+        if (content.size() + static_cast<std::size_t>(n) > MaxDataFileSize) RefuseLargeFile(path);
         content.append(buffer, static_cast<std::size_t>(n));
     }
     return content;
@@ -158,20 +158,20 @@ fs::path SaveTarget(const fs::path& path, mode_t& mode) {
     // leads to where that target will be. A loop ends as the system's own
     // lookups do.
     for (int links = 0; ::lstat(target.c_str(), &st) == 0 && S_ISLNK(st.st_mode); ++links) {
-        if (links == 40) ThrowIoError(ELOOP);
+        if (links == 40) ThrowIoError(ELOOP, path);
         std::error_code ec;
         const fs::path next = fs::read_symlink(target, ec);
-        if (ec) ThrowIoError(ec.value());
+        if (ec) ThrowIoError(ec.value(), path);
         target = next.is_absolute() ? next : target.parent_path() / next;
     }
     if (::stat(target.c_str(), &st) != 0) {
-        if (errno != ENOENT) ThrowIoError(errno);
+        if (errno != ENOENT) ThrowIoError(errno, path);
         mode = NewFileMode();
         return target;
     }
-    if (!S_ISREG(st.st_mode)) RefuseSpecialFile();
+    if (!S_ISREG(st.st_mode)) RefuseSpecialFile(path, st);
     // The rename below would replace a file whatever its mode says.
-    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) ThrowIoError(errno);
+    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) ThrowIoError(errno, path);
     mode = st.st_mode & 07777;
     return target;
 }
@@ -208,7 +208,7 @@ void SaveBytes(const fs::path& path, std::string_view bytes, ReplacedVersion* re
     tempName += ".tmp-XXXXXX";
     std::string pattern = (dir / tempName).string();
     int fd = ::mkstemp(pattern.data());
-    if (fd < 0) ThrowIoError(errno);
+    if (fd < 0) ThrowIoError(errno, path);
     const std::string tempPath = pattern;
     bool open = true;
     auto removeTemporary = [&] {
@@ -217,7 +217,7 @@ void SaveBytes(const fs::path& path, std::string_view bytes, ReplacedVersion* re
     };
     auto fail = [&](int error) {
         removeTemporary();
-        ThrowIoError(error);
+        ThrowIoError(error, path);
     };
     ::fchmod(fd, mode);
 
@@ -309,8 +309,8 @@ fs::path FindFileNoCase(const fs::path& dir, const std::string& name) {
 void CreateEmptyFile(const fs::path& path) {
     // Non-blocking: a FIFO in the file's place must not stop the program.
     int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666);
-    if (fd < 0) ThrowIoError(errno);
-    if (::close(fd) != 0) ThrowIoError(errno);
+    if (fd < 0) ThrowIoError(errno, path);
+    if (::close(fd) != 0) ThrowIoError(errno, path);
 }
 
 } // namespace tb

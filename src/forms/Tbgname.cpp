@@ -9,6 +9,7 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QRadioButton>
 
@@ -68,6 +69,8 @@ void TGNameForm::BuildControls() {
 
     LongName->OnExit = [this] { LongNameExit(); };
     ShortName->OnExit = [this] { ShortNameExit(); };
+    LongName->OnKeyPress = [this](QKeyEvent* e) { return EnterPressesOK(e); };
+    ShortName->OnKeyPress = [this](QKeyEvent* e) { return EnterPressesOK(e); };
     Bind(&TGNameForm::OKButtonClick, OKButton);
     Bind(&TGNameForm::CancelButtonClick, CancelButton);
     FinishFixedDialog(OkPressed, CancelButton);
@@ -84,6 +87,15 @@ void TGNameForm::LongNameExit() {
 
 void TGNameForm::ShortNameExit() {
     if (LongName->text().isEmpty()) LongName->setText(ShortName->text());
+}
+
+bool TGNameForm::EnterPressesOK(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) return false;
+    // As a click on OK would: the box is left first (a long name proposes
+    // its short name), then the name is checked.
+    LeaveEditedBox();
+    OKButtonClick();
+    return true;
 }
 
 void TGNameForm::OKButtonClick() {

@@ -9,6 +9,7 @@
 #include "widgets/RadioGroup.h"
 #include "widgets/TbForm.h"
 
+class QKeyEvent;
 class QLabel;
 
 namespace tb {
@@ -35,6 +36,8 @@ public:
     void ShortNameExit();
     void OKButtonClick();
     void CancelButtonClick();
+    // Enter in a name box presses OK.
+    bool EnterPressesOK(QKeyEvent* event);
 
 protected:
     void BuildControls() override;

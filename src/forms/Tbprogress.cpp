@@ -3,6 +3,7 @@
 #include "data/CourseFile.h"
 #include "data/Errors.h"
 #include "data/Text.h"
+#include "data/TextFile.h"
 #include "handicap/ChartScale.h"
 #include "handicap/HandicapIndex.h"
 #include "handicap/Progress.h"
@@ -11,6 +12,7 @@
 #include "widgets/Latin1.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QChart>
 #include <QChartView>
 #include <QDate>
@@ -23,7 +25,6 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QScatterSeries>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -106,11 +107,16 @@ QString Notable(const std::optional<NotableRound>& round) {
     return QString("%1 on %2").arg(round->score).arg(ToQt(DateForDisplay(round->date)));
 }
 
-// Writes through `write` into a file that replaces `path` only once whole.
+// Composes the file through `write` in memory, then saves it as the data
+// files are saved: it replaces `path` only once whole, and a failure is told
+// in the same words (a file-size limit is "Disk full" for every file).
 template <class Write> void SaveWhole(const QString& path, Write write) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !write(file) || !file.commit())
-        throw InOutError(file.errorString().isEmpty() ? "I/O error" : ToCore(file.errorString()));
+    const std::filesystem::path file = QFile::encodeName(path).toStdString();
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!write(buffer)) throw InOutError("Unable to draw the chart", 0, file);
+    const QByteArray& bytes = buffer.data();
+    SaveBytes(file, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 } // namespace
 
@@ -283,14 +289,14 @@ void TProgressForm::SavePng1Click() {
     if (path.isEmpty()) return;
     QImage picture = ChartPanel->grab().toImage();
     picture.setText("Title", ChartView->chart()->title());
-    SaveWhole(path, [&](QSaveFile& file) { return picture.save(&file, "PNG"); });
+    SaveWhole(path, [&](QIODevice& file) { return picture.save(&file, "PNG"); });
 }
 
 void TProgressForm::SavePdf1Click() {
     const QString path = Dialogs::ChooseSaveFile(this, "Save Chart as PDF",
                                                  Proposed("-progress.pdf"), "PDF files (*.pdf)");
     if (path.isEmpty()) return;
-    SaveWhole(path, [&](QSaveFile& file) {
+    SaveWhole(path, [&](QIODevice& file) {
         QPdfWriter pdf(&file);
         pdf.setPageOrientation(QPageLayout::Landscape);
         pdf.setTitle(ChartView->chart()->title());

@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <sys/resource.h>
 
 namespace tb {
 
@@ -40,19 +41,30 @@ bool IsCompletePdf(const QString& path) {
     return file.readAll().contains("%%EOF");
 }
 
+// Why a PDF was cut short, which the printer does not say: the process's
+// file-size limit when the file reached it, or else a full disk.
+int CutShortReason(const QString& path) {
+    rlimit limit{};
+    const bool limited = ::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY;
+    return limited && static_cast<rlim_t>(QFileInfo(path).size()) >= limit.rlim_cur ? EFBIG
+                                                                                    : ENOSPC;
+}
+
 // Prints into a temporary file beside `target`, then puts it in its place.
 void PrintToPdf(QPrinter& printer, const Report& report, const QString& target) {
+    const std::filesystem::path file = QFile::encodeName(target).toStdString();
     QTemporaryFile temporary(QFileInfo(target).absolutePath() + "/.tarnbeck-XXXXXX.pdf");
-    if (!temporary.open()) ThrowIoError(errno);
+    if (!temporary.open()) ThrowIoError(errno, file);
     temporary.close();
     temporary.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
                              QFile::ReadOther);
     printer.setOutputFileName(temporary.fileName());
     PrintLines(printer, report);
-    if (!IsCompletePdf(temporary.fileName())) throw InOutError(IoErrorText(ENOSPC));
+    if (!IsCompletePdf(temporary.fileName()))
+        ThrowIoError(CutShortReason(temporary.fileName()), file);
     if (std::rename(QFile::encodeName(temporary.fileName()).constData(),
                     QFile::encodeName(target).constData()) != 0)
-        ThrowIoError(errno);
+        ThrowIoError(errno, file);
     temporary.setAutoRemove(false);
     printer.setOutputFileName(target);
 }

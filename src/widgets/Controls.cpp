@@ -2,9 +2,13 @@
 
 #include "widgets/Handlers.h"
 #include "widgets/Latin1.h"
+#include "widgets/Paste.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
 
 namespace tb {
@@ -117,7 +121,54 @@ void TEdit::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    if (event->matches(QKeySequence::Paste) && !isReadOnly()) {
+        event->accept();
+        PasteText(QApplication::clipboard()->text());
+        return;
+    }
     QLineEdit::keyPressEvent(event);
+}
+
+void TEdit::PasteText(const QString& pasted) {
+    const int room = maxLength() - static_cast<int>(text().size() - selectedText().size());
+    const QString kept = PreparePaste(this, pasted, room, maxLength());
+    if (!kept.isEmpty()) insert(kept);
+}
+
+void TEdit::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    if (QAction* paste = menu->findChild<QAction*>("edit-paste")) {
+        paste->disconnect();
+        connect(paste, &QAction::triggered, this,
+                [this] { PasteText(QApplication::clipboard()->text()); });
+    }
+    menu->popup(event->globalPos());
+}
+
+void TEdit::mouseReleaseEvent(QMouseEvent* event) {
+    const QClipboard* clipboard = QApplication::clipboard();
+    if (event->button() == Qt::MiddleButton && clipboard->supportsSelection() && !isReadOnly()) {
+        setCursorPosition(cursorPositionAt(event->position().toPoint()));
+        PasteText(clipboard->text(QClipboard::Selection));
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void TEdit::dropEvent(QDropEvent* event) {
+    const QString dropped = event->mimeData()->text();
+    // A drag within the box moves text already kept; the toolkit does that.
+    if (event->source() == this || CleanPaste(dropped).text == dropped) {
+        QLineEdit::dropEvent(event);
+        return;
+    }
+    // Copied, never moved: text refused here must stay where it came from.
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    setCursorPosition(cursorPositionAt(event->position().toPoint()));
+    PasteText(dropped);
 }
 
 THiddenEdit::THiddenEdit(QWidget* parent, const QString& text) : QLineEdit(text, parent) {
@@ -175,12 +226,12 @@ void TMemo::focusOutEvent(QFocusEvent* event) {
 }
 
 void TMemo::insertFromMimeData(const QMimeData* source) {
-    QString pasted;
-    for (QChar c : source->text())
-        if (FileTextValidator::IsStorable(c)) pasted.append(c);
-    const int room = maxLength_ - (toPlainText().size() - textCursor().selectedText().size());
-    if (room <= 0) return;
-    textCursor().insertText(pasted.left(room));
+    // The paste keys, the context menu, the middle button and drops all
+    // come here.
+    const int room =
+        maxLength_ - static_cast<int>(toPlainText().size() - textCursor().selectedText().size());
+    const QString kept = PreparePaste(this, source->text(), room, maxLength_);
+    if (!kept.isEmpty()) textCursor().insertText(kept);
 }
 
 TImage::TImage(QWidget* parent) : QLabel(parent) {

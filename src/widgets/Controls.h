@@ -54,10 +54,18 @@ public:
     // characters the files cannot hold.
     void RefuseUnstorable(bool upperCase = false);
 
+    // Pastes `pasted` at the caret as the files can hold it (Paste.h).
+    void PasteText(const QString& pasted);
+
 protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Every way of pasting goes through PasteText: the keys, the context
+    // menu, the middle button, a drop from elsewhere.
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     bool left_ = false;

@@ -30,9 +30,11 @@ Answer Scripted(Kind kind, const QString& text, Answer fallback) {
     return answer;
 }
 
-// The program's title, on the boxes that have no title of their own.
+// The program's title, on the boxes that have no title of their own: its
+// short name, since a box is as wide as its text and a short message's box
+// would cut the main window's long caption.
 QString Title() {
-    return "Tarnbeck for Windows";
+    return "Tarnbeck";
 }
 
 Answer FromButton(QMessageBox::StandardButton button) {

@@ -36,7 +36,7 @@ std::string IoErrorOf(const std::function<void()>& action) {
     try {
         action();
     } catch (const tb::InOutError& e) {
-        return e.what();
+        return e.Text();
     }
     return "(no error)";
 }
@@ -268,3 +268,28 @@ TEST(OddFiles, AScoreFileThatCannotBeMadeLeavesTheGolferListAsItWas) {
 }
 
 } // namespace
+
+TEST(ErrorTexts, NameTheFileAndTheSystemsReason) {
+    tbtest::TempDir dir;
+    struct FailingWrites : tb::FileOps {
+        long Write(int, const char*, std::size_t) override { return errno = EFBIG, -1; }
+    } writes;
+    tb::ScopedFileOps failing(writes);
+    std::filesystem::create_directory(dir.path() / "courses.vxc");
+    const std::pair<std::function<void()>, std::string> cases[] = {
+        {[&] { tb::ReadLines(dir.path() / "SMITH.vxp"); },
+         "File not found\nSMITH.vxp: No such file or directory"},
+        {[&] { tb::SaveCourseList(dir.path(), {}); },
+         "File access denied\ncourses.vxc: Is a directory"},
+        {[&] { tb::SaveLines(dir.path() / "golfers.vxc", {"A"}); },
+         "Disk full\ngolfers.vxc: File too large"},
+    };
+    for (const auto& [action, shown] : cases) {
+        try {
+            action();
+            ADD_FAILURE() << shown;
+        } catch (const tb::InOutError& e) {
+            EXPECT_EQ(e.what(), shown);
+        }
+    }
+}

@@ -126,7 +126,7 @@ void ExpectEveryFailureIsSafe(const tbtest::TempDir& dir, const std::string& fil
             save(dir.path());
             ADD_FAILURE() << "the save did not fail";
         } catch (const tb::InOutError& e) {
-            EXPECT_EQ(e.what(), f.text);
+            EXPECT_EQ(e.Text(), f.text);
         }
         EXPECT_EQ(dir.Read(file), before);
         EXPECT_EQ(dir.Entries(), entries);
@@ -233,7 +233,7 @@ void ExpectDiskFullInChild(const tbtest::TempDir& dir, const std::string& file,
         try {
             save();
         } catch (const tb::InOutError& e) {
-            code = std::string(e.what()) == "Disk full" ? 0 : 2;
+            code = std::string(e.Text()) == "Disk full" ? 0 : 2;
         } catch (...) {
             code = 3;
         }

@@ -253,7 +253,7 @@ TEST_F(ScoreFileTest, MissingFile) {
             tb::LoadScores(dir / "X.vxp", list, notifier, *variant);
             ADD_FAILURE() << "no error";
         } catch (const tb::InOutError& e) {
-            EXPECT_STREQ(e.what(), "File not found");
+            EXPECT_EQ(e.Text(), "File not found");
         }
     }
     EXPECT_TRUE(notifier.messages.empty());

@@ -9,8 +9,10 @@
 #include "forms/Tbmain.h"
 #include "widgets/Controls.h"
 #include "widgets/Handlers.h"
+#include "widgets/Paste.h"
 #include "widgets/TbForm.h"
 
+#include <QClipboard>
 #include <QDialog>
 #include <QLineEdit>
 #include <QPointer>
@@ -292,6 +294,34 @@ TEST_F(FormPatternTest, CommentRefusesTildeLineBreaksAndExtraCharacters) {
     Press(memo, Qt::Key_Return);
     Type(memo, "cdefg");
     EXPECT_EQ(memo->toPlainText(), "abcde");
+}
+
+// Whatever is pasted is kept as the files can hold it, or the user is told.
+TEST_F(FormPatternTest, APasteKeepsWhatTheFilesCanHoldAndSaysWhatChanged) {
+    const struct {
+        bool memo;
+        QString pasted, kept, told;
+    } cases[] = {
+        {false, QString::fromUtf8("Wei \u5f20\u4f1f \U0001F600"), "Wei ?? ?",
+         tb::PasteReplacedText},
+        {false, "pasted\r\nwith newline", "pasted with newline", ""},
+        {true, "pasted\nwith\r\nnewline", "pasted with newline", ""},
+        {false, "a~b", "", tb::TildeRefusedText},
+        {true, "a~b", "", tb::TildeRefusedText},
+    };
+    for (const auto& c : cases) {
+        CountingForm form;
+        auto* edit = c.memo ? nullptr : new tb::TEdit(&form);
+        auto* memo = c.memo ? new tb::TMemo(25, &form) : nullptr;
+        form.setCentralWidget(memo ? static_cast<QWidget*>(memo) : edit);
+        Activate(&form);
+        form.centralWidget()->setFocus();
+        tb::Dialogs::ClearShown();
+        QApplication::clipboard()->setText(c.pasted);
+        QTest::keySequence(form.centralWidget(), QKeySequence::Paste);
+        EXPECT_EQ(memo ? memo->toPlainText() : edit->text(), c.kept);
+        EXPECT_EQ(Shown(), c.told.isEmpty() ? std::vector<QString>{} : std::vector{c.told});
+    }
 }
 
 } // namespace

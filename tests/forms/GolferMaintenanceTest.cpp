@@ -186,6 +186,27 @@ TEST_F(GolferMaintenanceTest, EmptyOrInvalidShortNameKeepsTheDialogOpen) {
     EXPECT_FALSE(dir.Exists("A B.vxp"));
 }
 
+TEST_F(GolferMaintenanceTest, TheKeyboardSetsTheSexAndEnterPressesOK) {
+    dir.Write("golfers.vxc", "");
+    tb::TGMaintForm* form = Open();
+    for (int sex : {1, 0}) {
+        StartAdd(form);
+        Type(GNameForm->LongName, sex ? "Anna Schmidt" : "Bert Schmidt");
+        Tab();
+        Tab();
+        EXPECT_EQ(QApplication::focusWidget(), GNameForm->SexRadio->Item(0)) << "the checked one";
+        if (sex == 1) Press(GNameForm->SexRadio->Item(0), Qt::Key_Down);
+        EXPECT_EQ(QApplication::focusWidget(), GNameForm->SexRadio->Item(sex));
+        GNameForm->ShortName->setText(sex ? "" : "BERT");
+        Click(GNameForm->LongName);
+        Press(GNameForm->LongName, Qt::Key_Return);
+        Settle();
+    }
+    ASSERT_EQ(form->Golfers().size(), 2u);
+    EXPECT_EQ(form->Golfers()[0].ShortName.str(), "ANNA_SCH") << "proposed on leaving the box";
+    EXPECT_EQ(form->Golfers()[0].Sex, 1);
+}
+
 TEST_F(GolferMaintenanceTest, UnstorableCharactersCannotBeTyped) {
     dir.Write("golfers.vxc", "");
     StartAdd(Open());

@@ -390,7 +390,7 @@ TEST_F(HubTest, AMissingScoreFileIsAnInputOutputError) {
     EXPECT_FALSE(form()->isVisible());
     ASSERT_EQ(tb::Dialogs::ShownDialogs().size(), 1u);
     EXPECT_EQ(tb::Dialogs::ShownDialogs()[0].kind, Kind::Error);
-    EXPECT_EQ(Shown()[0], "File not found");
+    EXPECT_EQ(Shown()[0], "File not found\nSMITH.vxp: No such file or directory");
 }
 
 // A file-size limit (SIGXFSZ ignored, as the program does) or any one write

@@ -125,7 +125,7 @@ TEST_F(MainWindowTest, AnUnwritableSettingsFileIsReportedOncePerBurst) {
         MainForm->resize(width, 400);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !Shown().empty(); }, 5000));
     MainForm->FlushPlacement();
-    EXPECT_EQ(Shown(), (std::vector<QString>{"Unable to write to folder"}));
+    EXPECT_EQ(Shown(), (std::vector<QString>{"Unable to write to folder\nfolder: Is a directory"}));
     EXPECT_EQ(MainForm->width(), 500) << "the window keeps its new size";
 }
 

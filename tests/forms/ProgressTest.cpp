@@ -1,6 +1,7 @@
 // A golfer's progress window: opened from the golfer list and from the
 // golfer's scores, its chart and statistics, and what its File menu saves.
 
+#include "SaveFailures.h"
 #include "ScoreEntryFixture.h"
 #include "forms/Tbgolfer.h"
 #include "forms/Tbprogress.h"
@@ -8,6 +9,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QDateTimeAxis>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QImage>
 #include <QLabel>
@@ -87,6 +89,14 @@ TEST_F(ProgressTest, TheFileMenuSavesTheChartAndTheRounds) {
     tb::Dialogs::QueueAnswer(tb::Dialogs::Answer::Cancel);
     form->ExportCsv1->trigger();
     EXPECT_FALSE(dir.Exists("SMITH.csv"));
+    for (QAction* save : {form->SavePng1, form->SavePdf1, form->ExportCsv1}) { // one wording
+        tb::Dialogs::ClearShown();
+        FileSizeLimit limit(16);
+        save->trigger();
+        const QString file = QFileInfo(tb::Dialogs::ShownDialogs().front().text).fileName();
+        EXPECT_EQ(tb::Dialogs::ShownDialogs().back().text,
+                  "Disk full\n" + file + ": File too large");
+    }
     form->close();
     Settle();
 }

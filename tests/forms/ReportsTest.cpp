@@ -75,7 +75,7 @@ TEST_F(ReportsTest, APdfCutShortLeavesTheEarlierOne) {
         Answer(Answer::Button1);
         Click(hub->PrintScoresButton);
     }
-    EXPECT_EQ(Shown().back(), "Disk full");
+    EXPECT_EQ(Shown().back(), "Disk full\nSMITH-scores.pdf: File too large");
     EXPECT_EQ(dir.Read("SMITH-scores.pdf"), "the earlier report");
     EXPECT_EQ(DataFiles(), before) << "no temporary file left";
     Answer(Answer::Button1);

@@ -22,9 +22,9 @@ void SaveReport(const std::filesystem::path& file, const Report& report) {
 
 std::filesystem::path GolferReportFile(const std::filesystem::path& dir, std::string_view shortName,
                                        std::string_view extension) {
-    if (!IsPlainShortName(shortName)) ThrowIoError(ENOENT);
     std::string name(shortName);
     name += extension;
+    if (!IsPlainShortName(shortName)) ThrowIoError(ENOENT, name);
     return dir / name;
 }
 

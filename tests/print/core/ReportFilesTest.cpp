@@ -93,7 +93,7 @@ TEST(ReportFiles, AFailedWriteLeavesTheEarlierReport) {
             c.write(dir);
             ADD_FAILURE() << "no error";
         } catch (const tb::InOutError& error) {
-            EXPECT_STREQ(error.what(), c.namesNoFile ? "File not found" : "File access denied");
+            EXPECT_EQ(error.Text(), c.namesNoFile ? "File not found" : "File access denied");
         }
         EXPECT_EQ(ReadBytes(dir / c.file), earlier);
         EXPECT_EQ(tbtest::TempDir::EntriesOf(dir), before);
