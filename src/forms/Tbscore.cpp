@@ -392,6 +392,9 @@ void TScoreForm::Close(const char* okPressed) {
 }
 
 void TScoreForm::OKButtonClick() {
+    // The click whose focus move the box being left refused (its error has
+    // been shown and the focus is back in it) accepts nothing.
+    if (!OKButton->hasFocus()) return;
     if (CoursePicked->text() == "0") {
         Dialogs::Message(this, "You must pick a course.");
         CourseField->setFocus();
