@@ -52,6 +52,28 @@ std::string NormalizeDate(std::string_view input) {
     return s;
 }
 
+namespace {
+int DaysInMonth(int month, int year) {
+    static constexpr int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month == 2 && leap ? 29 : days[month - 1];
+}
+} // namespace
+
+std::string DateProblem(std::string_view text) {
+    if (text.empty()) return "The date must be filled in (MM/DD/YYYY).";
+    const std::string date = NormalizeDate(text);
+    if (date.empty()) return "'" + std::string(text) + "' is not a date: type it as MM/DD/YYYY.";
+    const int month = StrToInt(Copy(date, 1, 2));
+    const int day = StrToInt(Copy(date, 4, 2));
+    const int year = StrToInt(Copy(date, 7, 4));
+    if (month < 1 || month > 12) return date + " is not a date: the month must be 1 to 12.";
+    const int last = DaysInMonth(month, year);
+    if (day < 1 || day > last)
+        return date + " is not a date: the day must be 1 to " + std::to_string(last) + ".";
+    return "";
+}
+
 std::string StepDate(std::string_view text, StepDirection direction) {
     std::string date = NormalizeDate(text);
     if (date.empty()) return "";

@@ -11,6 +11,11 @@ namespace tb {
 // Month and day are not checked against the calendar.
 std::string NormalizeDate(std::string_view text);
 
+// Why the typed text is no calendar day, or "" when it is one: empty,
+// unreadable, or a month or day outside the calendar (leap years as the
+// calendar has them). The message names the date as NormalizeDate reads it.
+std::string DateProblem(std::string_view text);
+
 enum class StepDirection { Forwards, Backwards };
 
 // The date one day later or earlier, normalised; "" for an unreadable date.

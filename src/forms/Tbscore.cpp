@@ -3,6 +3,7 @@
 #include "Tbabout.h"
 #include "Tbcourse.h"
 #include "data/CourseFile.h"
+#include "data/Errors.h"
 #include "data/ScoreFile.h"
 #include "data/Text.h"
 #include "handicap/ScoreEntry.h"
@@ -213,6 +214,7 @@ void TScoreForm::BuildControls() {
     connect(CourseField, &QComboBox::activated, this,
             [this](int index) { RunHandler(this, [&] { CourseFieldClick(index); }); });
     CourseField->installEventFilter(this);
+    CloseListOnEscapeRelease(CourseField);
     DateField->OnKeyPress = [this](QKeyEvent* event) { return DateFieldKeyPress(event); };
     OnExit(DateField, [this] { DateFieldExit(); });
     Connect(SkipPuttsChkBox, &QCheckBox::toggled, this, [this] { SkipPuttsChkBoxClick(); });
@@ -239,7 +241,8 @@ void TScoreForm::BuildControls() {
 
     DateField->setText(dayCreated_);
     FillCourseField();
-    FinishFixedDialog(OkPressed, CancelButton);
+    FinishFixedDialog(OkPressed, nullptr);
+    SetEscapeCommand([this] { EscapePressed(); });
 }
 
 void TScoreForm::OnExit(TEdit* box, std::function<void()> handler) {
@@ -286,6 +289,7 @@ void TScoreForm::FormShow() {
         CoursePicked->setText("0");
     }
     showsStoredRound_ = false;
+    roundJustShown_ = true;
 }
 
 void TScoreForm::FormActivate() {
@@ -315,6 +319,10 @@ void TScoreForm::FormActivate() {
         } else {
             Dialogs::Message(this, "ERROR: Course not found in list??");
         }
+    }
+    if (roundJustShown_) {
+        roundAsShown_ = TypedValues();
+        roundJustShown_ = false;
     }
 
     // A stored round keeps its stored total and AGS: they are not recomputed.
@@ -355,8 +363,25 @@ void TScoreForm::FormHide() {
 
 bool TScoreForm::FormCloseQuery() {
     // The close box hides the form; nothing is accepted.
-    Close("0");
+    EscapePressed();
     return false;
+}
+
+void TScoreForm::EscapePressed() {
+    if (MayDiscardRound()) Close("0");
+}
+
+QStringList TScoreForm::TypedValues() const {
+    QStringList values{DateField->text(), CourseField->currentText(), ScoreTotal->text(),
+                       CommentField->toPlainText()};
+    for (int hole = 0; hole < 18; ++hole)
+        values << Score[hole]->text() << Putts[hole]->text();
+    return values;
+}
+
+bool TScoreForm::MayDiscardRound() {
+    return TypedValues() == roundAsShown_ ||
+           Dialogs::ConfirmDroppingData(this, "Discard this round?") == Dialogs::Answer::Yes;
 }
 
 // ---- Closing -----------------------------------------------------------
@@ -367,11 +392,15 @@ void TScoreForm::Close(const char* okPressed) {
 }
 
 void TScoreForm::OKButtonClick() {
+    // The click whose focus move the box being left refused (its error has
+    // been shown and the focus is back in it) accepts nothing.
+    if (!OKButton->hasFocus()) return;
     if (CoursePicked->text() == "0") {
         Dialogs::Message(this, "You must pick a course.");
         CourseField->setFocus();
         return;
     }
+    RefuseUnstorableRound();
     Close("1");
 }
 
@@ -380,7 +409,47 @@ void TScoreForm::SaveExit1Click() {
     // exit handler brings the sums, the AGS and the date up to date. An error
     // there stops the save with the form still open.
     LeaveEditedBox();
+    RefuseUnstorableRound();
     Close("1");
+}
+
+TypedRound TScoreForm::TypedRoundOnForm() const {
+    TypedRound round{Text(DateField), {}, {}, Text(ScoreTotal), Text(AdjScore)};
+    for (int hole = 0; hole < 18; ++hole) {
+        round.holes[hole] = Text(Score[hole]);
+        round.putts[hole] = Text(Putts[hole]);
+    }
+    return round;
+}
+
+void TScoreForm::RefuseUnstorableRound() {
+    if (const auto problem = FirstTypedRoundProblem(TypedRoundOnForm()))
+        RefuseAt(BoxOf(*problem), problem->message);
+}
+
+TEdit* TScoreForm::BoxOf(const TypedRoundProblem& problem) const {
+    using Box = TypedRoundProblem::Box;
+    switch (problem.box) {
+    case Box::Date:
+        return DateField;
+    case Box::Hole:
+        return Score[problem.hole - 1];
+    case Box::Putts:
+        return Putts[problem.hole - 1];
+    case Box::Total:
+        return ScoreTotal;
+    case Box::AdjScore:
+        break;
+    }
+    return AdjScore;
+}
+
+void TScoreForm::RefuseAt(TEdit* box, const std::string& why) {
+    jumping_ = true;
+    box->setFocus();
+    jumping_ = false;
+    box->selectAll();
+    throw ConvertError(why);
 }
 
 void TScoreForm::CancelButtonClick() {
@@ -506,7 +575,12 @@ bool TScoreForm::DateFieldKeyPress(QKeyEvent* event) {
 }
 
 void TScoreForm::DateFieldExit() {
-    DateField->setText(ToQt(NormalizeDate(Text(DateField))));
+    // A date that is no day is refused where it is typed; an empty one is
+    // refused when the round is accepted.
+    const std::string typed = Text(DateField);
+    if (typed.empty()) return;
+    if (const std::string why = DateProblem(typed); !why.empty()) RefuseAt(DateField, why);
+    DateField->setText(ToQt(NormalizeDate(typed)));
 }
 
 void TScoreForm::SkipPuttsChkBoxClick() {

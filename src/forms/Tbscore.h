@@ -10,6 +10,7 @@
 #include "data/EntryKeys.h"
 #include "data/Records.h"
 #include "data/ScoreFile.h"
+#include "handicap/ScoreEntry.h"
 #include "widgets/Controls.h"
 #include "widgets/TbForm.h"
 
@@ -103,6 +104,9 @@ public:
     void SaveExit1Click();
     void CancelButtonClick();
     void Exit1Click();
+    // Escape and the close box: they leave without storing, after asking
+    // when the round holds values typed since it was shown.
+    void EscapePressed();
 
     // Operations on the form's boxes.
     void UpdateScoreOut();
@@ -147,13 +151,32 @@ private:
     void OnExit(TEdit* box, std::function<void()> handler);
     // Hides the form with the given result and hands over to the opener.
     void Close(const char* okPressed);
+    // The round's boxes as the core checks them.
+    TypedRound TypedRoundOnForm() const;
+    // Refuses the round at its first box that cannot be stored (ConvertError).
+    void RefuseUnstorableRound();
+    TEdit* BoxOf(const TypedRoundProblem& problem) const;
+    // Puts the focus in `box` with its text selected and throws `why` as a
+    // ConvertError: the form stays as it is.
+    [[noreturn]] void RefuseAt(TEdit* box, const std::string& why);
+    // The texts the user can change, to tell whether anything was typed.
+    QStringList TypedValues() const;
+    // True when nothing was typed since the round was shown, or the user
+    // agrees to drop what was.
+    bool MayDiscardRound();
 
     CourseList courses_;
     // The day the form was made, which the date box starts with.
     QString dayCreated_;
-    // Set while leaving Score1 at "0" jumps to ScoreTotal: the box the focus
-    // was heading for never got it, so it has nothing to leave.
+    // Set while a handler takes the focus elsewhere on its own (leaving
+    // Score1 at "0" jumps to ScoreTotal, a refused value takes it back to its
+    // box): the box the focus was heading for never got it, so it has
+    // nothing to leave.
     bool jumping_ = false;
+    // The round's values when it was shown (TypedValues), taken once the
+    // showing's activation has selected its course.
+    QStringList roundAsShown_;
+    bool roundJustShown_ = false;
     // Set from ShowStoredRound until the form is shown: the showing keeps
     // the stored round's boxes even when it names no course.
     bool showsStoredRound_ = false;

@@ -1,5 +1,6 @@
 #include "ScoreEntry.h"
 
+#include "../data/EntryKeys.h"
 #include "../data/Text.h"
 #include "HandicapIndex.h"
 
@@ -72,6 +73,40 @@ std::string ScoreFormDifferential(const std::string& adjScore, const std::string
     std::string text = FormatFixed(differential, 1, 4);
     if (text.size() > 8) text.resize(8);
     return text;
+}
+
+namespace {
+bool IsWholeNumber(const std::string& text) {
+    int value = 0;
+    return TryStrToInt(text, value);
+}
+
+using Box = TypedRoundProblem::Box;
+
+std::optional<TypedRoundProblem> NotWhole(const std::string& text, Box box, int hole,
+                                          const std::string& what) {
+    if (IsWholeNumber(text)) return std::nullopt;
+    return TypedRoundProblem{box, hole, what + " must be a whole number."};
+}
+} // namespace
+
+std::optional<TypedRoundProblem> FirstTypedRoundProblem(const TypedRound& round) {
+    if (std::string why = DateProblem(round.date); !why.empty())
+        return TypedRoundProblem{Box::Date, 0, why};
+    for (int hole = 1; hole <= 18; ++hole) {
+        const std::string number = std::to_string(hole);
+        if (auto problem =
+                NotWhole(round.holes[hole - 1], Box::Hole, hole, "The score of hole " + number))
+            return problem;
+        if (auto problem =
+                NotWhole(round.putts[hole - 1], Box::Putts, hole, "The putts of hole " + number))
+            return problem;
+    }
+    if (!round.total.empty())
+        if (auto problem = NotWhole(round.total, Box::Total, 0, "The total")) return problem;
+    if (!round.adjScore.empty())
+        return NotWhole(round.adjScore, Box::AdjScore, 0, "The adjusted gross score");
+    return std::nullopt;
 }
 
 } // namespace tb

@@ -6,6 +6,7 @@
 #include "Real48.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,5 +29,28 @@ std::string SumText(const std::vector<std::string>& values);
 // Throws ConvertError for a text that is no number.
 std::string ScoreFormDifferential(const std::string& adjScore, const std::string& total,
                                   const std::string& rating, const std::string& slope);
+
+// The boxes of a round as typed on the score form.
+struct TypedRound {
+    std::string date;
+    std::array<std::string, 18> holes;
+    std::array<std::string, 18> putts;
+    std::string total;
+    std::string adjScore;
+};
+
+// A box whose value the round cannot be stored with, and why.
+struct TypedRoundProblem {
+    enum class Box { Date, Hole, Putts, Total, AdjScore };
+    Box box;
+    int hole = 0; // 1 to 18 for Hole and Putts
+    std::string message;
+};
+
+// The first box, in the order the form is typed (the date, then score and
+// putts hole by hole, the total, the AGS), that holds no calendar day or no
+// whole number. An empty total or AGS is a round without a total, which the
+// files keep as incomplete; an empty hole or putts box is refused.
+std::optional<TypedRoundProblem> FirstTypedRoundProblem(const TypedRound& round);
 
 } // namespace tb

@@ -4,8 +4,10 @@
 #include "widgets/Latin1.h"
 #include "widgets/Paste.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -67,6 +69,31 @@ bool KeySwallowed(QWidget* box, const std::function<bool(QKeyEvent*)>& onKeyPres
 }
 } // namespace
 
+namespace {
+class EscapeReleaseCloser : public QObject {
+public:
+    explicit EscapeReleaseCloser(QComboBox* combo) : QObject(combo), combo_(combo) {}
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        const QEvent::Type type = event->type();
+        if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress &&
+            type != QEvent::KeyRelease)
+            return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() != Qt::Key_Escape) return false;
+        event->accept(); // the window's own Escape does not run either
+        if (type == QEvent::KeyRelease && !key->isAutoRepeat()) combo_->hidePopup();
+        return true;
+    }
+
+private:
+    QComboBox* combo_;
+};
+} // namespace
+
+void CloseListOnEscapeRelease(QComboBox* combo) {
+    combo->view()->installEventFilter(new EscapeReleaseCloser(combo));
+}
+
 void LeaveBox(QWidget* box) {
     if (auto* edit = qobject_cast<TEdit*>(box))
         edit->Leave();
@@ -107,8 +134,12 @@ void TEdit::Leave() {
 void TEdit::focusInEvent(QFocusEvent* event) {
     left_ = false;
     QLineEdit::focusInEvent(event);
-    if (event->reason() != Qt::MouseFocusReason && IsFocusMoveWithinWindow(event->reason()))
-        selectAll();
+    // Every arrival selects the whole text, whichever way the focus came
+    // (Tab, Enter, a handler, a message box closing), so that what is typed
+    // replaces it. A click places the caret, and a popup closing (the
+    // box's own context menu) leaves the selection it had.
+    const Qt::FocusReason reason = event->reason();
+    if (reason != Qt::MouseFocusReason && reason != Qt::PopupFocusReason) selectAll();
 }
 
 void TEdit::focusOutEvent(QFocusEvent* event) {

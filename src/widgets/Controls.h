@@ -2,7 +2,7 @@
 // The edit boxes, buttons and multi-line edits every form builds on, with the
 // events the forms' handlers hang on: leaving a box (its exit handler), a key
 // pressed in it (which the handler may swallow), and whole-text selection
-// when the box gets the focus from the keyboard or the program.
+// whenever an edit box gets the focus other than by a click.
 
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +14,8 @@
 #include <functional>
 #include <string>
 #include <vector>
+
+class QComboBox;
 
 namespace tb {
 
@@ -108,6 +110,13 @@ private:
     int maxLength_;
     bool left_ = false;
 };
+
+// Closes the drop-down list of `combo` when Escape is released rather than
+// pressed. Closed while the key is still down, the list hands the keyboard
+// back in a way the window manager takes for the window losing the focus: it
+// activates another window of ours, which then gets the next key (an Enter
+// meant for the combo box would press that window's button).
+void CloseListOnEscapeRelease(QComboBox* combo);
 
 // Runs the exit handler of `box` (a TEdit or TMemo) as leaving it would.
 void LeaveBox(QWidget* box);

@@ -158,9 +158,14 @@ void TbForm::SetCancelButton(QAbstractButton* cancel) {
     connect(escape, &QShortcut::activated, cancel, &QAbstractButton::click);
 }
 
+void TbForm::SetEscapeCommand(std::function<void()> command) {
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    Connect(escape, &QShortcut::activated, this, std::move(command));
+}
+
 void TbForm::FinishFixedDialog(QLineEdit* okPressed, QAbstractButton* cancel) {
     MakeFixedSize();
-    SetCancelButton(cancel);
+    if (cancel) SetCancelButton(cancel);
     SetResultBox(okPressed);
     CentreOnScreen();
 }

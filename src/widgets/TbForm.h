@@ -130,8 +130,11 @@ protected:
     }
     // Escape clicks `cancel`.
     void SetCancelButton(QAbstractButton* cancel);
+    // Escape runs `command` (through RunHandler).
+    void SetEscapeCommand(std::function<void()> command);
     // Finishes a fixed dialog that reports through `okPressed`: fixed size,
-    // Escape as `cancel`, centred on the screen.
+    // Escape as `cancel` (a null `cancel` leaves Escape to the form),
+    // centred on the screen.
     void FinishFixedDialog(QLineEdit* okPressed, QAbstractButton* cancel);
     // Moves the focus to `target`. The box being edited runs its exit
     // handler first; an error there stops the move.

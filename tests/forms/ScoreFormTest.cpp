@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QMenuBar>
+#include <QProcess>
 
 using tb::CourseForm;
 using tb::Dialogs::Kind;
@@ -239,10 +240,12 @@ TEST_F(ScoreFormTest, DateIsNormalisedWhenLeftAndStepsByADay) {
     EXPECT_EQ(Focus(), form()->SkipPuttsChkBox);
 
     form()->DateField->setFocus();
-    Keys("3/7");
+    Keys("2/30/2025");
     Tab();
-    EXPECT_EQ(form()->DateField->text(), "") << "an unreadable date empties the box";
-    EXPECT_TRUE(Shown().empty());
+    EXPECT_EQ(Shown(),
+              (std::vector<QString>{"02/30/2025 is not a date: the day must be 1 to 28."}));
+    EXPECT_EQ(Focus(), form()->DateField);
+    EXPECT_EQ(form()->DateField->selectedText(), "2/30/2025") << "kept as typed, selected";
 }
 
 TEST_F(ScoreFormTest, LettersInAHoleBoxAreAnErrorWhenLeftAndTheSumsStay) {
@@ -551,6 +554,77 @@ TEST_F(ScoreFormTest, TheRoundIsMappedWithEveryTextCutToItsField) {
     EXPECT_EQ(round.Rating, "71.2");
     EXPECT_EQ(round.Slope, "121");
     EXPECT_EQ(round.Comment.size(), 100u);
+}
+
+// OK names a box that cannot be stored, selects its text, hands nothing over.
+TEST_F(ScoreFormTest, OkRefusesTheRoundAtABoxThatCannotBeStored) {
+    ASSERT_TRUE(OpenForSmith());
+    ChooseCourse(0);
+    using Case = std::tuple<tb::TEdit*, QString, QString>; // box, bad text, message
+    for (auto [box, bad, message] : std::initializer_list<Case>{
+             {form()->DateField, "", "The date must be filled in (MM/DD/YYYY)."},
+             {form()->DateField, "13/1/99", "13/01/1999 is not a date: the month must be 1 to 12."},
+             {form()->Score[4], "x", "The score of hole 5 must be a whole number."},
+             {form()->Putts[17], "", "The putts of hole 18 must be a whole number."},
+             {form()->AdjScore, "8x", "The adjusted gross score must be a whole number."},
+             {form()->ScoreTotal, "abc", "The total must be a whole number."}}) {
+        form()->CourseField->setFocus(); // the box before is left with its good text
+        tb::Dialogs::ClearShown();
+        const QString good = box->text();
+        box->setText(bad);
+        Click(form()->OKButton);
+        EXPECT_EQ(Shown(), (std::vector<QString>{message}));
+        EXPECT_EQ(Focus(), box);
+        EXPECT_EQ(box->selectedText(), bad);
+        box->setText(good);
+    }
+}
+
+// An error box shown as the focus moves: the next box sees its arrival only
+// when the window is active again, its caret after its text.
+TEST_F(ScoreFormTest, ABoxReachedBehindAMessageBoxHasItsTextSelected) {
+    ASSERT_TRUE(OpenForSmith());
+    EnterToScore1();
+    Keys("a");
+    Key(Qt::Key_Return);
+    form()->Putts[0]->end(false);
+    LeaveAndComeBack(form());
+    Keys("7");
+    EXPECT_EQ(form()->Putts[0]->text(), "7");
+}
+
+// Escape and the close box ask only when values were typed; No keeps them.
+TEST_F(ScoreFormTest, EscapeAsksBeforeDroppingTypedValues) {
+    tb::TGPickForm* hub = OpenForSmith();
+    ASSERT_TRUE(hub);
+    Key(Qt::Key_Escape);
+    EXPECT_FALSE(form()->isVisible());
+    AddAScore(hub, 1);
+    EnterToScore1();
+    Keys("5");
+    Key(Qt::Key_Escape);
+    form()->close();
+    EXPECT_EQ(Shown(), (std::vector<QString>(2, "Discard this round?")));
+    EXPECT_EQ(form()->Score[0]->text(), "5");
+    tb::Dialogs::QueueAnswer(tb::Dialogs::Answer::Yes);
+    Key(Qt::Key_Escape);
+    EXPECT_FALSE(form()->isVisible());
+    EXPECT_EQ(Shown().size(), 3u);
+}
+
+// On X the keys go through the window manager, which decides where they land.
+TEST_F(ScoreFormTest, EnterAfterTheCourseListClosedWithEscapeMovesToTheDate) {
+    ASSERT_TRUE(OpenForSmith());
+    QTest::keyClick(form()->CourseField, Qt::Key_Down, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget(); }));
+    if (QApplication::platformName() == "xcb")
+        QProcess::execute("xdotool", {"key", "Escape", "Return", "type", "1/5/99"});
+    else {
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        Key(Qt::Key_Return);
+        Keys("1/5/99");
+    }
+    QTRY_COMPARE(form()->DateField->text(), "1/5/99");
 }
 
 } // namespace
