@@ -4,7 +4,7 @@
 
 #include "ExtrasModule.h"
 
-#include "forms/Tbprogress.h"
+#include "forms/ProgressWindow.h"
 #include "print/ReportPrinter.h"
 
 #include <QCoreApplication>

@@ -3,7 +3,7 @@
 
 #include "ExtrasModule.h"
 
-#include "forms/Tbprogress.h"
+#include "forms/ProgressWindow.h"
 #include "print/ReportPrinter.h"
 
 #include <type_traits>

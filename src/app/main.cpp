@@ -4,7 +4,7 @@
 
 #include "DataFolderLock.h"
 #include "TarnbeckApplication.h"
-#include "forms/Tbmain.h"
+#include "forms/MainWindow.h"
 #include "widgets/Program.h"
 #include "widgets/TbForm.h"
 

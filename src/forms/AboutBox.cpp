@@ -1,6 +1,6 @@
-#include "Tbabout.h"
+#include "AboutBox.h"
 
-#include "Tbmain.h"
+#include "MainWindow.h"
 #include "widgets/Dialogs.h"
 #include "widgets/TbForm.h"
 

@@ -1,4 +1,4 @@
-#include "Tbcourse.h"
+#include "CourseEditWindow.h"
 
 #include "data/Text.h"
 #include "handicap/ScoreEntry.h"

@@ -1,6 +1,6 @@
-#include "Tbhcp.h"
+#include "CourseHandicapWindow.h"
 
-#include "Tbabout.h"
+#include "AboutBox.h"
 #include "data/CourseFile.h"
 #include "data/Text.h"
 #include "handicap/CourseHandicap.h"

@@ -1,6 +1,6 @@
-#include "Tbcmaint.h"
+#include "CourseMaintenanceWindow.h"
 
-#include "Tbcourse.h"
+#include "CourseEditWindow.h"
 #include "data/CourseFile.h"
 #include "widgets/Dialogs.h"
 #include "widgets/Latin1.h"

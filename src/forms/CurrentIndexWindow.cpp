@@ -1,4 +1,4 @@
-#include "Tbindex.h"
+#include "CurrentIndexWindow.h"
 
 #include "widgets/Latin1.h"
 

@@ -1,6 +1,6 @@
-#include "Tbgmaint.h"
+#include "GolferMaintenanceWindow.h"
 
-#include "Tbgname.h"
+#include "GolferNameDialog.h"
 #include "data/ScoreFile.h"
 #include "data/ShortNames.h"
 #include "widgets/Dialogs.h"

@@ -1,4 +1,4 @@
-#include "Tbgname.h"
+#include "GolferNameDialog.h"
 
 #include "data/ScoreFile.h"
 #include "data/ShortNames.h"

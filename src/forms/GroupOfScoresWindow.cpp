@@ -1,7 +1,7 @@
-#include "Tbgroup.h"
+#include "GroupOfScoresWindow.h"
 
-#include "Tbgolfer.h"
-#include "Tbscore.h"
+#include "GolferScoresWindow.h"
+#include "ScoreForm.h"
 #include "data/ScoreFile.h"
 #include "data/Text.h"
 #include "handicap/HandicapIndex.h"

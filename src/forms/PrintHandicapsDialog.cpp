@@ -1,4 +1,4 @@
-#include "Tbprthdp.h"
+#include "PrintHandicapsDialog.h"
 
 #include "data/CourseFile.h"
 #include "data/GolferFile.h"

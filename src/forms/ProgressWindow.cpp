@@ -1,4 +1,4 @@
-#include "Tbprogress.h"
+#include "ProgressWindow.h"
 
 #include "data/CourseFile.h"
 #include "data/Errors.h"

@@ -1,7 +1,7 @@
-#include "Tbscore.h"
+#include "ScoreForm.h"
 
-#include "Tbabout.h"
-#include "Tbcourse.h"
+#include "AboutBox.h"
+#include "CourseEditWindow.h"
 #include "data/CourseFile.h"
 #include "data/Errors.h"
 #include "data/ScoreFile.h"

@@ -1,4 +1,4 @@
-#include "Tb2choic.h"
+#include "TwoChoiceDialog.h"
 
 #include "widgets/Dialogs.h"
 #include "widgets/Placement.h"

@@ -2,7 +2,7 @@
 // from the module it loads at first use, and both work from there.
 
 #include "app/TarnbeckApplication.h"
-#include "forms/Tbprogress.h"
+#include "forms/ProgressWindow.h"
 #include "print/ReportPrinter.h"
 #include "widgets/Dialogs.h"
 #include "widgets/TbForm.h"

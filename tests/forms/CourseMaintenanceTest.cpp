@@ -5,9 +5,9 @@
 #include "FormTest.h"
 #include "SaveFailures.h"
 
-#include "forms/Tbcmaint.h"
-#include "forms/Tbcourse.h"
-#include "forms/Tbmain.h"
+#include "forms/CourseEditWindow.h"
+#include "forms/CourseMaintenanceWindow.h"
+#include "forms/MainWindow.h"
 
 #include <QListWidget>
 

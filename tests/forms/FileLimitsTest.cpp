@@ -3,10 +3,10 @@
 // once and never cut short by a save without the user's word.
 
 #include "ScoreEntryFixture.h"
-#include "forms/Tbcmaint.h"
-#include "forms/Tbcourse.h"
-#include "forms/Tbmain.h"
-#include "forms/Tbscore.h"
+#include "forms/CourseEditWindow.h"
+#include "forms/CourseMaintenanceWindow.h"
+#include "forms/MainWindow.h"
+#include "forms/ScoreForm.h"
 
 namespace tbtest {
 namespace {

@@ -5,8 +5,8 @@
 #include "FormTest.h"
 
 #include "data/Errors.h"
-#include "forms/Tb2choic.h"
-#include "forms/Tbmain.h"
+#include "forms/MainWindow.h"
+#include "forms/TwoChoiceDialog.h"
 #include "widgets/Controls.h"
 #include "widgets/Handlers.h"
 #include "widgets/Paste.h"

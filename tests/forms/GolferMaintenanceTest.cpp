@@ -7,9 +7,9 @@
 #include "SaveFailures.h"
 #include "data/Backups.h"
 
-#include "forms/Tbgmaint.h"
-#include "forms/Tbgname.h"
-#include "forms/Tbmain.h"
+#include "forms/GolferMaintenanceWindow.h"
+#include "forms/GolferNameDialog.h"
+#include "forms/MainWindow.h"
 #include "widgets/Program.h"
 
 #include <QAction>

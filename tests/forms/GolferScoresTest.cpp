@@ -4,11 +4,11 @@
 
 #include "SaveFailures.h"
 #include "ScoreEntryFixture.h"
-#include "forms/Tbgmaint.h"
-#include "forms/Tbgolfer.h"
-#include "forms/Tbhcp.h"
-#include "forms/Tbindex.h"
-#include "forms/Tbmain.h"
+#include "forms/CourseHandicapWindow.h"
+#include "forms/CurrentIndexWindow.h"
+#include "forms/GolferMaintenanceWindow.h"
+#include "forms/GolferScoresWindow.h"
+#include "forms/MainWindow.h"
 
 namespace tbtest {
 namespace {

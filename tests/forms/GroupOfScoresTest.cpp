@@ -3,7 +3,7 @@
 // golfer's file at once.
 
 #include "ScoreEntryFixture.h"
-#include "forms/Tbgroup.h"
+#include "forms/GroupOfScoresWindow.h"
 
 #include <QPointer>
 

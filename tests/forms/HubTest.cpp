@@ -4,9 +4,9 @@
 
 #include "SaveFailures.h"
 #include "ScoreEntryFixture.h"
-#include "forms/Tbindex.h"
+#include "forms/CurrentIndexWindow.h"
 
-#include "forms/Tbcourse.h"
+#include "forms/CourseEditWindow.h"
 
 #include <QAction>
 #include <QMenuBar>

@@ -3,9 +3,9 @@
 // detail lines) and the course handicap at a course the user picks.
 
 #include "ScoreEntryFixture.h"
-#include "forms/Tbgpick.h"
-#include "forms/Tbhcp.h"
-#include "forms/Tbindex.h"
+#include "forms/CourseHandicapWindow.h"
+#include "forms/CurrentIndexWindow.h"
+#include "forms/GolferListWindow.h"
 
 namespace tbtest {
 namespace {

@@ -3,8 +3,8 @@
 
 #include "SaveFailures.h"
 #include "ScoreEntryFixture.h"
-#include "forms/Tbgolfer.h"
-#include "forms/Tbprogress.h"
+#include "forms/GolferScoresWindow.h"
+#include "forms/ProgressWindow.h"
 
 #include <QChart>
 #include <QChartView>

@@ -3,8 +3,8 @@
 
 #include "SaveFailures.h"
 #include "ScoreEntryFixture.h"
-#include "forms/Tbhcp.h"
-#include "forms/Tbprthdp.h"
+#include "forms/CourseHandicapWindow.h"
+#include "forms/PrintHandicapsDialog.h"
 #include "print/PdfPages.h"
 
 #include <QComboBox>

@@ -7,8 +7,8 @@
 #include "data/Backups.h"
 #include "data/CourseFile.h"
 #include "data/ScoreFile.h"
+#include "forms/MainWindow.h"
 #include "forms/RestoreBackupWindow.h"
-#include "forms/Tbmain.h"
 #include "handicap/ScoreListLine.h"
 
 #include <QAction>

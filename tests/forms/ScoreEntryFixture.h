@@ -5,10 +5,10 @@
 
 #include "FormTest.h"
 
-#include "forms/Tbgpick.h"
-#include "forms/Tbhcp.h"
-#include "forms/Tbmain.h"
-#include "forms/Tbscore.h"
+#include "forms/CourseHandicapWindow.h"
+#include "forms/GolferListWindow.h"
+#include "forms/MainWindow.h"
+#include "forms/ScoreForm.h"
 
 #include <QCheckBox>
 #include <QComboBox>

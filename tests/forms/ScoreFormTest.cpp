@@ -6,7 +6,7 @@
 #include "SaveFailures.h"
 #include "ScoreEntryFixture.h"
 
-#include "forms/Tbcourse.h"
+#include "forms/CourseEditWindow.h"
 
 #include <QAction>
 #include <QMenuBar>

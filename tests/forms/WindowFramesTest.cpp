@@ -4,10 +4,10 @@
 
 #include "ScoreEntryFixture.h"
 
-#include "forms/Tbcmaint.h"
-#include "forms/Tbcourse.h"
-#include "forms/Tbgmaint.h"
-#include "forms/Tbgname.h"
+#include "forms/CourseEditWindow.h"
+#include "forms/CourseMaintenanceWindow.h"
+#include "forms/GolferMaintenanceWindow.h"
+#include "forms/GolferNameDialog.h"
 
 namespace tbtest {
 namespace {

@@ -1,7 +1,7 @@
 // Runs the window tests headless with every dialog answered by a script.
 
 #include "app/TarnbeckApplication.h"
-#include "forms/Tbmain.h"
+#include "forms/MainWindow.h"
 #include "widgets/Dialogs.h"
 #include "widgets/Program.h"
 
