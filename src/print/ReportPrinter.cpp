@@ -1,6 +1,7 @@
 #include "print/ReportPrinter.h"
 
 #include "data/Errors.h"
+#include "data/TextFile.h"
 #include "print/PrintObject.h"
 #include "widgets/Dialogs.h"
 #include "widgets/TbForm.h"
@@ -14,7 +15,8 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
+#include <filesystem>
+#include <string_view>
 #include <sys/resource.h>
 
 namespace tb {
@@ -50,23 +52,23 @@ int CutShortReason(const QString& path) {
                                                                                     : ENOSPC;
 }
 
-// Prints into a temporary file beside `target`, then puts it in its place.
+// The printer writes only to a named file: the report is printed into a
+// temporary one, checked whole, and its bytes then replace `target` as every
+// file the program writes is replaced (through a link, keeping the mode, the
+// old file left as it was on any failure).
 void PrintToPdf(QPrinter& printer, const Report& report, const QString& target) {
     const std::filesystem::path file = QFile::encodeName(target).toStdString();
-    QTemporaryFile temporary(QFileInfo(target).absolutePath() + "/.tarnbeck-XXXXXX.pdf");
-    if (!temporary.open()) ThrowIoError(errno, file);
-    temporary.close();
-    temporary.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                             QFile::ReadOther);
-    printer.setOutputFileName(temporary.fileName());
+    QTemporaryFile printed(QDir::tempPath() + "/tarnbeck-XXXXXX.pdf");
+    if (!printed.open()) ThrowIoError(errno, file);
+    printed.close();
+    printer.setOutputFileName(printed.fileName());
     PrintLines(printer, report);
-    if (!IsCompletePdf(temporary.fileName()))
-        ThrowIoError(CutShortReason(temporary.fileName()), file);
-    if (std::rename(QFile::encodeName(temporary.fileName()).constData(),
-                    QFile::encodeName(target).constData()) != 0)
-        ThrowIoError(errno, file);
-    temporary.setAutoRemove(false);
     printer.setOutputFileName(target);
+    if (!IsCompletePdf(printed.fileName())) ThrowIoError(CutShortReason(printed.fileName()), file);
+    if (!printed.open()) ThrowIoError(errno, file);
+    const QByteArray bytes = printed.readAll();
+    if (printed.error() != QFileDevice::NoError) ThrowIoError(EIO, file);
+    SaveBytes(file, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 } // namespace
 

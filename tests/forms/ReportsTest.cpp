@@ -83,6 +83,22 @@ TEST_F(ReportsTest, APdfCutShortLeavesTheEarlierOne) {
     EXPECT_EQ(ReadPdfPages(dir / "SMITH-scores.pdf").size(), 1u);
 }
 
+TEST_F(ReportsTest, APdfIsSavedAsTheDataFilesAreThroughALinkKeepingItsMode) {
+    namespace fs = std::filesystem;
+    dir.Write("elsewhere.pdf", "the earlier report");
+    fs::permissions(dir / "elsewhere.pdf", fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink("elsewhere.pdf", dir / "SMITH-scores.pdf");
+    tb::TGPickForm* hub = OpenHub();
+    ASSERT_TRUE(hub);
+    hub->GolferListBox->setCurrentRow(1);
+    Answer(Answer::Button1);
+    Click(hub->PrintScoresButton);
+    EXPECT_TRUE(fs::is_symlink(dir / "SMITH-scores.pdf"));
+    EXPECT_EQ(ReadPdfPages(dir / "elsewhere.pdf").size(), 1u);
+    EXPECT_EQ(fs::status(dir / "elsewhere.pdf").permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
+}
+
 TEST_F(ReportsTest, TheHandicapReportsMoveGolfersAndCheckTheirInputs) {
     tb::TGPickForm* hub = OpenHub();
     ASSERT_TRUE(hub);
