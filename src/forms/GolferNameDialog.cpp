@@ -76,6 +76,25 @@ void TGNameForm::BuildControls() {
     FinishFixedDialog(OkPressed, CancelButton);
 }
 
+void TGNameForm::OpenToAdd(TbForm* opener) {
+    OpenFor(opener, 'A', GolferRec{});
+}
+
+void TGNameForm::OpenToChange(TbForm* opener, const GolferRec& golfer) {
+    OpenFor(opener, 'E', golfer);
+}
+
+void TGNameForm::OpenFor(TbForm* opener, char mode, const GolferRec& golfer) {
+    EnsureBuilt();
+    LongName->setText(ToQt(golfer.LongName));
+    ShortName->setText(ToQt(golfer.ShortName));
+    SexRadio->SetItemIndex(golfer.Sex);
+    Mode = mode;
+    // A result left over from an earlier use must not be taken for this one.
+    ClearResult();
+    ShowFor(opener);
+}
+
 void TGNameForm::FormActivate() {
     FocusControl(LongName);
 }
