@@ -129,11 +129,8 @@ void TGPickForm::HandicapButtonClick() {
     if (!golfer) return;
     ScoreList scores = LoadAndSortScores(*golfer);
     const IndexResult index = ComputeIndex(scores, IndexInputFor(*golfer));
-    auto* form = new THandicapForm();
-    form->GolferName->setText(ToQt(golfer->LongName));
-    form->GolferShortName->setText(ToQt(golfer->ShortName));
-    form->IndexField->setText(ToQt(FormatIndex(index.index, 4)));
-    form->ShowFor(this);
+    THandicapForm::OpenFor(this, ToQt(golfer->LongName), ToQt(golfer->ShortName),
+                           ToQt(FormatIndex(index.index, 4)));
 }
 
 void TGPickForm::AddGroupButtonClick() {

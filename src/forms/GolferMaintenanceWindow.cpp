@@ -76,7 +76,7 @@ void TGMaintForm::TakeOverGolfer() {
             if (MayRename(oldShortName, newShortName))
                 fileChanges_.AddRename(oldShortName, newShortName);
             else
-                GNameForm->ShortName->setText(ToQt(oldShortName));
+                GNameForm->KeepShortName(oldShortName);
         }
     }
     GolferRec& golfer = golfers_[currentGolfer_ - 1];

@@ -84,6 +84,10 @@ void TGNameForm::OpenToChange(TbForm* opener, const GolferRec& golfer) {
     OpenFor(opener, 'E', golfer);
 }
 
+void TGNameForm::KeepShortName(const std::string& shortName) {
+    ShortName->setText(ToQt(shortName));
+}
+
 void TGNameForm::OpenFor(TbForm* opener, char mode, const GolferRec& golfer) {
     EnsureBuilt();
     LongName->setText(ToQt(golfer.LongName));

@@ -41,6 +41,10 @@ public:
     // The golfer `golfer`, to be changed.
     void OpenToChange(TbForm* opener, const GolferRec& golfer);
 
+    // The golfer's score file could not be renamed: the dialog's short name
+    // goes back to the one the golfer keeps.
+    void KeepShortName(const std::string& shortName);
+
     void LongNameExit();
     void ShortNameExit();
     void OKButtonClick();

@@ -328,13 +328,11 @@ void TGolferForm::Index1Click() {
 }
 
 void TGolferForm::Handicap1Click() {
-    auto* form = new THandicapForm();
     // The course handicap window is given the short name up to its first ".".
     const std::string shortName = ShortName();
-    form->GolferShortName->setText(ToQt(Copy(shortName.substr(0, shortName.find('.')), 1, 13)));
-    form->GolferName->setText(GolferName2->text());
-    form->IndexField->setText(IndexField->text());
-    form->ShowFor(this);
+    THandicapForm::OpenFor(this, GolferName2->text(),
+                           ToQt(Copy(shortName.substr(0, shortName.find('.')), 1, 13)),
+                           IndexField->text());
 }
 
 } // namespace tb
