@@ -101,13 +101,13 @@ void TCourseForm::OpenForNewCourse(TbForm* opener) {
         par->setText("0");
     for (TEdit* sum : {ParOut, ParIn, ParTotal})
         sum->setText("0");
-    ShowForNewRequest(opener);
+    ShowAfreshFor(opener);
 }
 
 void TCourseForm::OpenForNewCourseFromLast(TbForm* opener) {
     EnsureBuilt();
     CourseName->clear();
-    ShowForNewRequest(opener);
+    ShowAfreshFor(opener);
 }
 
 void TCourseForm::OpenToChange(TbForm* opener, const CourseRec& course) {
@@ -118,13 +118,7 @@ void TCourseForm::OpenToChange(TbForm* opener, const CourseRec& course) {
     for (int hole = 0; hole < 18; ++hole)
         Par[hole]->setText(ToQt(course.Par[hole]));
     ParTotal->setText(ToQt(course.ParTotal));
-    ShowForNewRequest(opener);
-}
-
-void TCourseForm::ShowForNewRequest(TbForm* opener) {
-    // A result the editor holds for another opener is not this one's to take.
-    ClearResult();
-    ShowFor(opener);
+    ShowAfreshFor(opener);
 }
 
 CourseRec TCourseForm::CourseAsRec() const {

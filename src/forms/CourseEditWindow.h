@@ -53,8 +53,6 @@ protected:
     bool FormCloseQuery() override;
 
 private:
-    // Clears a result left for another opener and shows the editor.
-    void ShowForNewRequest(TbForm* opener);
     // Fills empty pars with "0" and sums the nines; the total too when asked.
     void RecomputeTotals(bool includingTotal);
 };

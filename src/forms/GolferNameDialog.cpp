@@ -94,9 +94,7 @@ void TGNameForm::OpenFor(TbForm* opener, char mode, const GolferRec& golfer) {
     ShortName->setText(ToQt(golfer.ShortName));
     SexRadio->SetItemIndex(golfer.Sex);
     Mode = mode;
-    // A result left over from an earlier use must not be taken for this one.
-    ClearResult();
-    ShowFor(opener);
+    ShowAfreshFor(opener);
 }
 
 void TGNameForm::FormActivate() {

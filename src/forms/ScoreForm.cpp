@@ -528,9 +528,7 @@ void TScoreForm::ShowRoundFor(TbForm* opener, const QString& golferName, const Q
     GolferName->setText(golferName);
     IndexField->setText(index);
     AddingGroup->setText(forGroup ? "1" : "0");
-    // A result nobody took (its opener went away) must not be taken now.
-    ClearResult();
-    ShowFor(opener);
+    ShowAfreshFor(opener);
 }
 
 ScoreRec TScoreForm::RoundAsScoreRec() const {

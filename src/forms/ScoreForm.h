@@ -163,7 +163,7 @@ private:
     // by name.
     void ShowStoredRound(const ScoreRec& rec);
     // What every entry point ends with: the golfer, the index, whether a
-    // group is being entered; then the showing for `opener`.
+    // group is being entered; then the showing for `opener` (ShowAfreshFor).
     void ShowRoundFor(TbForm* opener, const QString& golferName, const QString& index,
                       bool forGroup);
     void FillCourseField();

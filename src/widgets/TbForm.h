@@ -108,6 +108,10 @@ protected:
     // Return false to keep the window open.
     virtual bool FormCloseQuery() { return true; }
 
+    // What a form's entry point ends with: ShowFor(opener) for a new request,
+    // after clearing a result this form may still hold for an opener that
+    // went away, which is not this request's to take.
+    void ShowAfreshFor(TbForm* opener);
     // When `from` holds an accepted result for this form, resets its
     // OkPressed and returns true: the caller takes the result now.
     bool TakeResultFrom(TbForm* from);
