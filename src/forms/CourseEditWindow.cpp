@@ -93,6 +93,34 @@ void TCourseForm::BuildControls() {
     FinishFixedDialog(OkPressed, CancelButton);
 }
 
+void TCourseForm::OpenForNewCourse(TbForm* opener) {
+    EnsureBuilt();
+    for (TEdit* empty : {CourseName, RatingField, SlopeField})
+        empty->clear();
+    for (TEdit* par : Par)
+        par->setText("0");
+    for (TEdit* sum : {ParOut, ParIn, ParTotal})
+        sum->setText("0");
+    ShowAfreshFor(opener);
+}
+
+void TCourseForm::OpenForNewCourseFromLast(TbForm* opener) {
+    EnsureBuilt();
+    CourseName->clear();
+    ShowAfreshFor(opener);
+}
+
+void TCourseForm::OpenToChange(TbForm* opener, const CourseRec& course) {
+    EnsureBuilt();
+    CourseName->setText(ToQt(course.Name));
+    RatingField->setText(ToQt(course.Rating));
+    SlopeField->setText(ToQt(course.Slope));
+    for (int hole = 0; hole < 18; ++hole)
+        Par[hole]->setText(ToQt(course.Par[hole]));
+    ParTotal->setText(ToQt(course.ParTotal));
+    ShowAfreshFor(opener);
+}
+
 CourseRec TCourseForm::CourseAsRec() const {
     // The editor's widths: name 30, rating 4, slope 3, pars 2, total 3.
     auto cut = [](const QLineEdit* edit, std::size_t width) {

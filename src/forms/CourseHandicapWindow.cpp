@@ -98,6 +98,15 @@ THandicapForm::THandicapForm(QWidget* parent) : TbForm(parent) {
     FormCreate();
 }
 
+void THandicapForm::OpenFor(TbForm* opener, const QString& golferName, const QString& shortName,
+                            const QString& index) {
+    auto* form = new THandicapForm();
+    form->GolferName->setText(golferName);
+    form->GolferShortName->setText(shortName);
+    form->IndexField->setText(index);
+    form->ShowFor(opener);
+}
+
 void THandicapForm::FormCreate() {
     courses_.reserve(MaxCourses);
     MessageNotifier notifier(this);

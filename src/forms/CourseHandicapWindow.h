@@ -1,7 +1,7 @@
 #pragma once
 // A golfer's course handicap and predicted score at a course the user picks
-// from the course list. Each request makes a new window; its opener hands
-// over the golfer's names and index.
+// from the course list. Each request makes a new window (OpenFor), given the
+// golfer's names and index.
 
 #include "data/Records.h"
 #include "widgets/Controls.h"
@@ -33,6 +33,11 @@ public:
     QAction* Exit1;
     QAction* Help2;
     QAction* AboutTarnbeck1;
+
+    // Makes the window for one request and shows it for `opener`: the
+    // golfer's long name, short name and index as the opener shows them.
+    static void OpenFor(TbForm* opener, const QString& golferName, const QString& shortName,
+                        const QString& index);
 
     void CourseFieldClick();
     void OKButtonClick();

@@ -52,7 +52,7 @@ void TCMaintForm::FillListBox() {
 }
 
 void TCMaintForm::FormActivate() {
-    if (TakeResultFrom(CourseForm)) TakeEditedCourse();
+    if (TakeResultFrom(CourseForm.Get())) TakeEditedCourse();
     SortCourseList(courses_);
     FillListBox();
     // The selection follows the position the course had before sorting.
@@ -81,32 +81,15 @@ void TCMaintForm::AddButtonClick() {
         return;
     }
     currentCourse_ = 0;
-    CourseForm->ClearResult();
-    CourseForm->CourseName->setText("");
-    CourseForm->RatingField->setText("");
-    CourseForm->SlopeField->setText("");
-    for (TEdit* par : CourseForm->Par)
-        par->setText("0");
-    CourseForm->ParOut->setText("0");
-    CourseForm->ParIn->setText("0");
-    CourseForm->ParTotal->setText("0");
-    CourseForm->ShowFor(this);
+    CourseForm->OpenForNewCourse(this);
 }
 
 void TCMaintForm::ModifyButtonClick() {
     const int row = CourseListBox->currentRow();
     if (row < 0 || row >= static_cast<int>(courses_.size())) return;
     currentCourse_ = row + 1;
-    CourseForm->ClearResult();
-    const CourseRec& course = courses_[row];
-    editing_ = course;
-    CourseForm->CourseName->setText(ToQt(course.Name));
-    CourseForm->RatingField->setText(ToQt(course.Rating));
-    CourseForm->SlopeField->setText(ToQt(course.Slope));
-    for (int hole = 0; hole < 18; ++hole)
-        CourseForm->Par[hole]->setText(ToQt(course.Par[hole]));
-    CourseForm->ParTotal->setText(ToQt(course.ParTotal));
-    CourseForm->ShowFor(this);
+    editing_ = courses_[row];
+    CourseForm->OpenToChange(this, editing_);
 }
 
 void TCMaintForm::DeleteButtonClick() {

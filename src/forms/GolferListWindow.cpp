@@ -129,11 +129,8 @@ void TGPickForm::HandicapButtonClick() {
     if (!golfer) return;
     ScoreList scores = LoadAndSortScores(*golfer);
     const IndexResult index = ComputeIndex(scores, IndexInputFor(*golfer));
-    auto* form = new THandicapForm();
-    form->GolferName->setText(ToQt(golfer->LongName));
-    form->GolferShortName->setText(ToQt(golfer->ShortName));
-    form->IndexField->setText(ToQt(FormatIndex(index.index, 4)));
-    form->ShowFor(this);
+    THandicapForm::OpenFor(this, ToQt(golfer->LongName), ToQt(golfer->ShortName),
+                           ToQt(FormatIndex(index.index, 4)));
 }
 
 void TGPickForm::AddGroupButtonClick() {
@@ -157,10 +154,7 @@ void TGPickForm::EditScoresButtonClick() {
         if (!GolferForm->MayLeave()) return;
         GolferForm->hide();
     }
-    GolferForm->GolferName->setText(ToQt(ScoreFileName(golfer->ShortName.str())));
-    GolferForm->GolferName2->setText(ToQt(golfer->LongName));
-    GolferForm->GolferSex->setText(QString::number(golfer->Sex));
-    GolferForm->ShowFor(this);
+    GolferForm->OpenForGolfer(this, *golfer);
 }
 
 void TGPickForm::PrintScoresButtonClick() {
@@ -215,23 +209,14 @@ void TGPickForm::AddAScoreButtonClick() {
         WarnMaximumScores(this);
         return;
     }
-    ScoreForm->GolferName->setText(ToQt(golfer.LongName));
-    ScoreForm->DateField->setText(TodayForScoreForm());
-    ScoreForm->CourseField->setCurrentIndex(-1);
-    ScoreForm->CourseName2->setText("");
-    ScoreForm->CoursePicked->setText("0");
-    ScoreForm->AddingGroup->setText("0");
-    // A result nobody took (its opener went away) must not be taken now.
-    ScoreForm->ClearResult();
     const IndexResult index = ComputeIndex(scores_, IndexInputFor(golfer));
-    ScoreForm->IndexField->setText(ToQt(FormatIndex(index.index, 4)));
-    ScoreForm->ShowFor(this);
+    ScoreForm->OpenForNewRound(this, ToQt(golfer.LongName), ToQt(FormatIndex(index.index, 4)));
 }
 
 void TGPickForm::FormActivate() {
     // A round accepted on a score form opened here is stored whatever
     // activity was started since: it goes to the golfer it was typed for.
-    if (TakeResultFrom(ScoreForm)) StoreRound();
+    if (TakeResultFrom(ScoreForm.Get())) StoreRound();
     ReloadGolfersIfChanged(golfers_, GolferListBox, this, golfersVersion_, currentGolfer_);
     if (GolferListBox->count() > 0)
         GolferListBox->setCurrentRow(currentGolfer_ > 0 ? currentGolfer_ - 1 : 0);
@@ -264,7 +249,7 @@ void TGPickForm::ExitButtonClick() {
 
 TbForm* TGPickForm::HoldsScoresOf(const std::string& shortName) {
     if (!ScoreForm || !ScoreForm->HoldsRoundFor(this)) return nullptr;
-    TScoreForm* holder = ScoreForm;
+    TScoreForm* holder = ScoreForm.Get();
     return UpperAscii(scoresOf_) == UpperAscii(shortName) ? holder : nullptr;
 }
 

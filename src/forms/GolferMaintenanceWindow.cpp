@@ -64,7 +64,7 @@ void TGMaintForm::FormActivate() {
 void TGMaintForm::TakeOverGolfer() {
     // The dialog serves every maintenance window; only the one that opened
     // it takes its result.
-    if (!TakeResultFrom(GNameForm)) return;
+    if (!TakeResultFrom(GNameForm.Get())) return;
     if (currentGolfer_ > 0 && !FindEditedGolfer()) return;
     if (currentGolfer_ == 0) {
         golfers_.emplace_back();
@@ -76,7 +76,7 @@ void TGMaintForm::TakeOverGolfer() {
             if (MayRename(oldShortName, newShortName))
                 fileChanges_.AddRename(oldShortName, newShortName);
             else
-                GNameForm->ShortName->setText(ToQt(oldShortName));
+                GNameForm->KeepShortName(oldShortName);
         }
     }
     GolferRec& golfer = golfers_[currentGolfer_ - 1];
@@ -117,27 +117,15 @@ void TGMaintForm::AddButtonClick() {
         return;
     }
     currentGolfer_ = 0;
-    GNameForm->LongName->setText("");
-    GNameForm->ShortName->setText("");
-    GNameForm->SexRadio->SetItemIndex(0);
-    GNameForm->Mode = 'A';
-    // A result left over from an earlier use must not be taken for this one.
-    GNameForm->ClearResult();
-    GNameForm->ShowFor(this);
+    GNameForm->OpenToAdd(this);
 }
 
 void TGMaintForm::ModifyButtonClick() {
     const int row = GolferListBox->currentRow();
     if (row < 0 || row >= static_cast<int>(golfers_.size())) return;
     currentGolfer_ = row + 1;
-    const GolferRec& golfer = golfers_[row];
-    editing_ = golfer;
-    GNameForm->LongName->setText(ToQt(golfer.LongName));
-    GNameForm->ShortName->setText(ToQt(golfer.ShortName));
-    GNameForm->SexRadio->SetItemIndex(golfer.Sex);
-    GNameForm->Mode = 'E';
-    GNameForm->ClearResult();
-    GNameForm->ShowFor(this);
+    editing_ = golfers_[row];
+    GNameForm->OpenToChange(this, editing_);
 }
 
 void TGMaintForm::DeleteButtonClick() {

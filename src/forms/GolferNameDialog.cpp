@@ -76,6 +76,27 @@ void TGNameForm::BuildControls() {
     FinishFixedDialog(OkPressed, CancelButton);
 }
 
+void TGNameForm::OpenToAdd(TbForm* opener) {
+    OpenFor(opener, 'A', GolferRec{});
+}
+
+void TGNameForm::OpenToChange(TbForm* opener, const GolferRec& golfer) {
+    OpenFor(opener, 'E', golfer);
+}
+
+void TGNameForm::KeepShortName(const std::string& shortName) {
+    ShortName->setText(ToQt(shortName));
+}
+
+void TGNameForm::OpenFor(TbForm* opener, char mode, const GolferRec& golfer) {
+    EnsureBuilt();
+    LongName->setText(ToQt(golfer.LongName));
+    ShortName->setText(ToQt(golfer.ShortName));
+    SexRadio->SetItemIndex(golfer.Sex);
+    Mode = mode;
+    ShowAfreshFor(opener);
+}
+
 void TGNameForm::FormActivate() {
     FocusControl(LongName);
 }

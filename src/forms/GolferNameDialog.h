@@ -2,9 +2,10 @@
 // The golfer name dialog: a golfer's long name, short name and sex. It
 // proposes a short name from the long name, checks the short name on OK and,
 // for a golfer being added, creates the empty score file. Golfer maintenance
-// fills it, sets its mode and shows it; the dialog reports through OkPressed
-// and hands back to its opener, whose FormActivate takes the values.
+// opens it through OpenToAdd or OpenToChange; the dialog reports through
+// OkPressed and hands back to its opener, whose FormActivate takes the values.
 
+#include "data/Records.h"
 #include "widgets/Controls.h"
 #include "widgets/RadioGroup.h"
 #include "widgets/TbForm.h"
@@ -19,18 +20,30 @@ class TGNameForm : public TbForm {
 public:
     explicit TGNameForm(QWidget* parent = nullptr);
 
-    // 'A' adding a golfer, 'E' changing one; set by golfer maintenance.
+    // 'A' adding a golfer, 'E' changing one; set by the entry points.
     char Mode = 'A';
 
-    TEdit* LongName;
-    TEdit* ShortName;
-    TRadioGroup* SexRadio;
-    TButton* OKButton;
-    TButton* CancelButton;
-    THiddenEdit* OkPressed;
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* Label3;
+    TEdit* LongName = nullptr;
+    TEdit* ShortName = nullptr;
+    TRadioGroup* SexRadio = nullptr;
+    TButton* OKButton = nullptr;
+    TButton* CancelButton = nullptr;
+    THiddenEdit* OkPressed = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+
+    // The ways into the dialog. Each clears a result it may still hold for
+    // another opener and shows it for `opener`.
+    //
+    // A golfer to add: empty names, male.
+    void OpenToAdd(TbForm* opener);
+    // The golfer `golfer`, to be changed.
+    void OpenToChange(TbForm* opener, const GolferRec& golfer);
+
+    // The golfer's score file could not be renamed: the dialog's short name
+    // goes back to the one the golfer keeps.
+    void KeepShortName(const std::string& shortName);
 
     void LongNameExit();
     void ShortNameExit();
@@ -43,6 +56,10 @@ protected:
     void BuildControls() override;
     void FormActivate() override;
     bool FormCloseQuery() override;
+
+private:
+    // Fills the dialog for `mode` and shows it for `opener`.
+    void OpenFor(TbForm* opener, char mode, const GolferRec& golfer);
 };
 
 extern FormRef<TGNameForm> GNameForm;

@@ -117,6 +117,14 @@ void TGolferForm::FormCreate() {
     scores_.reserve(MaxScores);
 }
 
+void TGolferForm::OpenForGolfer(TbForm* opener, const GolferRec& golfer) {
+    EnsureBuilt();
+    GolferName->setText(ToQt(ScoreFileName(golfer.ShortName.str())));
+    GolferName2->setText(ToQt(golfer.LongName));
+    GolferSex->setText(QString::number(golfer.Sex));
+    ShowFor(opener);
+}
+
 void TGolferForm::SetScoresChanged(bool changed) {
     scoresChanged_ = changed;
     SaveButton->setEnabled(changed);
@@ -170,7 +178,7 @@ void TGolferForm::FormActivate() {
 }
 
 int TGolferForm::TakeOverScore() {
-    if (!TakeResultFrom(ScoreForm)) return pendingScore_ > 0 ? pendingScore_ : 0;
+    if (!TakeResultFrom(ScoreForm.Get())) return pendingScore_ > 0 ? pendingScore_ : 0;
     const int position = pendingScore_;
     pendingScore_ = -1;
     if (position == 0) {
@@ -207,14 +215,6 @@ bool TGolferForm::RoundOpen() {
     return ScoreForm && ScoreForm->KeepsOpenerOpen(this);
 }
 
-void TGolferForm::OpenScoreForm() {
-    ScoreForm->GolferName->setText(GolferName2->text());
-    ScoreForm->IndexField->setText(IndexField->text());
-    ScoreForm->AddingGroup->setText("0");
-    ScoreForm->ClearResult();
-    ScoreForm->ShowFor(this);
-}
-
 void TGolferForm::AddButtonClick() {
     if (RoundOpen()) return;
     // The score form holds a round typed for another window: not overwritten.
@@ -226,12 +226,8 @@ void TGolferForm::AddButtonClick() {
         WarnMaximumScores(this);
         return;
     }
-    ScoreForm->DateField->setText(TodayForScoreForm());
-    ScoreForm->CourseField->setCurrentIndex(-1);
-    ScoreForm->CourseName2->setText("");
-    ScoreForm->CoursePicked->setText("0");
     pendingScore_ = 0;
-    OpenScoreForm();
+    ScoreForm->OpenForNewRound(this, GolferName2->text(), IndexField->text());
 }
 
 void TGolferForm::ModifyButtonClick() {
@@ -243,8 +239,7 @@ void TGolferForm::ModifyButtonClick() {
     const int position = SelectedPosition();
     if (position == 0) return; // no line to change
     pendingScore_ = position;
-    ScoreForm->ShowStoredRound(scores_[position - 1]);
-    OpenScoreForm();
+    ScoreForm->OpenToChange(this, GolferName2->text(), IndexField->text(), scores_[position - 1]);
 }
 
 void TGolferForm::DeleteButtonClick() {
@@ -333,13 +328,11 @@ void TGolferForm::Index1Click() {
 }
 
 void TGolferForm::Handicap1Click() {
-    auto* form = new THandicapForm();
     // The course handicap window is given the short name up to its first ".".
     const std::string shortName = ShortName();
-    form->GolferShortName->setText(ToQt(Copy(shortName.substr(0, shortName.find('.')), 1, 13)));
-    form->GolferName->setText(GolferName2->text());
-    form->IndexField->setText(IndexField->text());
-    form->ShowFor(this);
+    THandicapForm::OpenFor(this, GolferName2->text(),
+                           ToQt(Copy(shortName.substr(0, shortName.find('.')), 1, 13)),
+                           IndexField->text());
 }
 
 } // namespace tb

@@ -22,24 +22,28 @@ class TGolferForm : public TbForm {
 public:
     explicit TGolferForm(QWidget* parent = nullptr);
 
-    QListWidget* ScoresListBox;
-    TButton* AddButton;
-    TButton* ModifyButton;
-    TButton* DeleteButton;
-    TButton* SaveButton;
-    TButton* ExitButton;
-    QLabel* Label1;
-    TEdit* GolferName2;
-    QLabel* Label2;
-    TEdit* IndexField;
-    QLabel* Label3;
-    QLabel* Label4;
-    THiddenEdit* GolferName; // the score file's name, SMITH.vxp
-    THiddenEdit* GolferSex;  // "0" male, "1" female
-    QAction* Exit1;
-    QAction* Index1;
-    QAction* Handicap1;
-    QAction* Progress1;
+    QListWidget* ScoresListBox = nullptr;
+    TButton* AddButton = nullptr;
+    TButton* ModifyButton = nullptr;
+    TButton* DeleteButton = nullptr;
+    TButton* SaveButton = nullptr;
+    TButton* ExitButton = nullptr;
+    QLabel* Label1 = nullptr;
+    TEdit* GolferName2 = nullptr;
+    QLabel* Label2 = nullptr;
+    TEdit* IndexField = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    THiddenEdit* GolferName = nullptr; // the score file's name, SMITH.vxp
+    THiddenEdit* GolferSex = nullptr;  // "0" male, "1" female
+    QAction* Exit1 = nullptr;
+    QAction* Index1 = nullptr;
+    QAction* Handicap1 = nullptr;
+    QAction* Progress1 = nullptr;
+
+    // The one way into the window: shows the scores of `golfer` for
+    // `opener`, read from the golfer's score file.
+    void OpenForGolfer(TbForm* opener, const GolferRec& golfer);
 
     void AddButtonClick();
     void ModifyButtonClick();
@@ -85,8 +89,6 @@ private:
     int TakeOverScore();
     // The index (mode "N"), then the list lines, then the selection.
     void RefreshList(int selectPosition);
-    // Opens the score form for the pending position.
-    void OpenScoreForm();
     // True (after saying so) while the score form holds a round opened here.
     bool RoundOpen();
     // False when the user cancels, or a save fails; No drops the changes.

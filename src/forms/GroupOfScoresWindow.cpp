@@ -67,35 +67,19 @@ void TGroupOfScoresForm::AddAScoreButtonClick() {
     scores_ = std::move(scores);
     scoresOf_ = golfer.ShortName.str();
     mode_ = 'A';
-    PrepareScoreForm(golfer);
+    // Every round of the group starts with empty holes; the first also
+    // with today's date and no course.
+    const auto turn =
+        groupCount_ == 0 ? TScoreForm::GroupTurn::First : TScoreForm::GroupTurn::Later;
     ++groupCount_; // counted whether or not the round is accepted
     // The index every other window shows for the golfer.
     const IndexResult index =
         ComputeIndex(scores_, {std::to_string(golfer.Sex), golfer.LongName.str()});
-    ScoreForm->IndexField->setText(ToQt(FormatIndex(index.index, 4)));
-    ScoreForm->ClearResult();
-    ScoreForm->ShowFor(this);
-}
-
-void TGroupOfScoresForm::PrepareScoreForm(const GolferRec& golfer) {
-    ScoreForm->GolferName->setText(ToQt(golfer.LongName));
-    // Every round of the group starts with empty holes.
-    ScoreForm->AddingGroup->setText("1");
-    if (groupCount_ > 0) {
-        ScoreForm->CoursePicked->setText("1");
-        return;
-    }
-    ScoreForm->DateField->setText(TodayForScoreForm());
-    ScoreForm->CourseField->setCurrentIndex(-1);
-    ScoreForm->CourseName2->setText("");
-    ScoreForm->CoursePicked->setText("0");
-    ScoreForm->ScoreTotal->setText("0");
-    ScoreForm->AdjScore->setText("");
-    ScoreForm->ScoreDiff->setText("");
+    ScoreForm->OpenForGroup(this, ToQt(golfer.LongName), ToQt(FormatIndex(index.index, 4)), turn);
 }
 
 void TGroupOfScoresForm::FormActivate() {
-    if (mode_ == 'A' && TakeResultFrom(ScoreForm))
+    if (mode_ == 'A' && TakeResultFrom(ScoreForm.Get()))
         ScoreForm->StoreRoundFor(this, scoresOf_, scores_, GroupRead);
     ReloadGolfersIfChanged(golfers_, GolferListBox, this, golfersVersion_, currentGolfer_);
     if (GolferListBox->count() > 0)
@@ -116,7 +100,7 @@ void TGroupOfScoresForm::ExitButtonClick() {
 
 TbForm* TGroupOfScoresForm::HoldsScoresOf(const std::string& shortName) {
     if (!ScoreForm || !ScoreForm->HoldsRoundFor(this)) return nullptr;
-    TScoreForm* holder = ScoreForm;
+    TScoreForm* holder = ScoreForm.Get();
     return UpperAscii(scoresOf_) == UpperAscii(shortName) ? holder : nullptr;
 }
 

@@ -43,9 +43,6 @@ protected:
 
 private:
     void FormCreate();
-    // Writes the score form's boxes for the golfer: afresh for the first
-    // round of the group, only the course marked chosen for the later ones.
-    void PrepareScoreForm(const GolferRec& golfer);
 
     GolferList golfers_;
     // The round being added: the scores it goes into and whose they are.

@@ -66,7 +66,22 @@ void TScoreForm::BuildControls() {
     auto* central = new QWidget(this);
     setCentralWidget(central);
     auto* layout = new QVBoxLayout(central);
+    BuildCourseAndDate(central, layout);
+    BuildHoleGrid(central, layout);
+    BuildResults(central, layout);
+    BuildCommentAndButtons(central, layout);
+    BuildHandOverBoxes(central);
+    BuildMenu();
+    SetTabOrder();
+    ConnectHandlers();
 
+    DateField->setText(dayCreated_);
+    FillCourseField();
+    FinishFixedDialog(OkPressed, nullptr);
+    SetEscapeCommand([this] { EscapePressed(); });
+}
+
+void TScoreForm::BuildCourseAndDate(QWidget* central, QBoxLayout* layout) {
     // Course, date and the course's ratings above the hole grid.
     auto* top = new QGridLayout;
     layout->addLayout(top);
@@ -77,6 +92,7 @@ void TScoreForm::BuildControls() {
     AddCourseButton = new TButton("Add Course", central);
     DateField = new TEdit(central);
     DateField->RefuseUnstorable();
+    DateField->setMaxLength(10); // MM/DD/YYYY
     SkipPuttsChkBox = new QCheckBox("Skip Entering Putts", central);
     RatingField = new TEdit(central, "0.0");
     RatingField->SetReadOnlyGrey();
@@ -94,8 +110,10 @@ void TScoreForm::BuildControls() {
     top->addWidget(RatingField, 2, 1);
     top->addWidget(new QLabel("Slope Rating:", central), 2, 2);
     top->addWidget(SlopeField, 2, 3);
+}
 
-    // The hole grid: columns 1-9, OUT, 10-18, IN, Total; rows Par, Score, Putts.
+void TScoreForm::BuildHoleGrid(QWidget* central, QBoxLayout* layout) {
+    // Columns 1-9, OUT, 10-18, IN, Total; rows Par, Score, Putts.
     auto* grid = new QGridLayout;
     layout->addLayout(grid);
     const char* rowTitles[] = {"Hole:", "Par:", "Score:", "Putts:"};
@@ -145,14 +163,15 @@ void TScoreForm::BuildControls() {
     for (TEdit* sum : {ScoreOut, ScoreIn, PuttsOut, PuttsIn, ScoreTotal})
         sum->setMaxLength(3);
     PuttsTotal->setMaxLength(4);
-    DateField->setMaxLength(10); // MM/DD/YYYY
     for (TEdit* par : Par)
         par->SetReadOnlyGrey();
     for (TEdit* total : {ParOut, ParIn, ParTotal})
         total->SetReadOnlyGrey();
     for (TEdit* sum : {ScoreOut, ScoreIn, ScoreTotal, PuttsOut, PuttsIn, PuttsTotal})
         sum->SetTabStop(false);
+}
 
+void TScoreForm::BuildResults(QWidget* central, QBoxLayout* layout) {
     auto* results = new QHBoxLayout;
     layout->addLayout(results);
     AdjScore = new TEdit(central);
@@ -170,7 +189,9 @@ void TScoreForm::BuildControls() {
     results->addWidget(new QLabel("Golfer's Index:", central));
     results->addWidget(IndexField);
     results->addStretch();
+}
 
+void TScoreForm::BuildCommentAndButtons(QWidget* central, QBoxLayout* layout) {
     auto* bottom = new QHBoxLayout;
     layout->addLayout(bottom);
     CommentField = new TMemo(100, central);
@@ -181,13 +202,17 @@ void TScoreForm::BuildControls() {
     bottom->addWidget(CommentField, 1);
     bottom->addWidget(OKButton, 0, Qt::AlignBottom);
     bottom->addWidget(CancelButton, 0, Qt::AlignBottom);
+}
 
+void TScoreForm::BuildHandOverBoxes(QWidget* central) {
     GolferName = new THiddenEdit(central);
     CourseName2 = new THiddenEdit(central);
     CoursePicked = new THiddenEdit(central, "0");
     OkPressed = new THiddenEdit(central, "0");
     AddingGroup = new THiddenEdit(central, "0");
+}
 
+void TScoreForm::BuildMenu() {
     QMenu* file = menuBar()->addMenu("&File");
     SaveExit1 = file->addAction("&Save/Exit");
     Exit1 = file->addAction("E&xit");
@@ -196,9 +221,11 @@ void TScoreForm::BuildControls() {
     QMenu* help = menuBar()->addMenu("&Help");
     Help2 = help->addAction("&Help");
     AboutTarnbeck1 = help->addAction("&About Tarnbeck");
+}
 
-    // Tab order: course, date, the check box, then score and putts of each
-    // hole in turn, OK, Cancel, Add Course, the comment.
+void TScoreForm::SetTabOrder() {
+    // Course, date, the check box, then score and putts of each hole in
+    // turn, OK, Cancel, Add Course, the comment.
     std::vector<QWidget*> order{CourseField, DateField, SkipPuttsChkBox};
     for (int hole = 0; hole < 18; ++hole) {
         order.push_back(Score[hole]);
@@ -210,7 +237,9 @@ void TScoreForm::BuildControls() {
         order.push_back(widget);
     for (std::size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
+}
 
+void TScoreForm::ConnectHandlers() {
     connect(CourseField, &QComboBox::activated, this,
             [this](int index) { RunHandler(this, [&] { CourseFieldClick(index); }); });
     CourseField->installEventFilter(this);
@@ -238,11 +267,6 @@ void TScoreForm::BuildControls() {
     Bind(&TScoreForm::CancelButtonClick, CancelButton);
     Bind(&TScoreForm::SaveExit1Click, nullptr, SaveExit1);
     Bind(&TScoreForm::Exit1Click, nullptr, Exit1);
-
-    DateField->setText(dayCreated_);
-    FillCourseField();
-    FinishFixedDialog(OkPressed, nullptr);
-    SetEscapeCommand([this] { EscapePressed(); });
 }
 
 void TScoreForm::OnExit(TEdit* box, std::function<void()> handler) {
@@ -306,7 +330,8 @@ void TScoreForm::FormActivate() {
     // The course to select, the last of equal names, names compared exactly.
     const bool reselect = courseAdded || !CourseName2->text().isEmpty();
     if (reselect) {
-        const std::string wanted = courseAdded ? Text(CourseForm->CourseName) : Text(CourseName2);
+        const std::string wanted =
+            courseAdded ? CourseForm->CourseAsRec().Name.str() : Text(CourseName2);
         int found = -1;
         for (std::size_t i = 0; i < courses_.size(); ++i)
             if (courses_[i].Name == wanted) found = static_cast<int>(i);
@@ -458,6 +483,52 @@ void TScoreForm::CancelButtonClick() {
 
 void TScoreForm::Exit1Click() {
     Close("0");
+}
+
+// ---- The ways in ---------------------------------------------------------
+
+void TScoreForm::OpenForNewRound(TbForm* opener, const QString& golferName, const QString& index) {
+    EnsureBuilt();
+    StartNewRound();
+    ShowRoundFor(opener, golferName, index, false);
+}
+
+void TScoreForm::OpenForGroup(TbForm* opener, const QString& golferName, const QString& index,
+                              GroupTurn turn) {
+    EnsureBuilt();
+    if (turn == GroupTurn::First) {
+        StartNewRound();
+        ScoreTotal->setText("0");
+        AdjScore->clear();
+        ScoreDiff->clear();
+    } else {
+        // The course of the golfer before stays chosen; the showing selects
+        // it again by name and empties the holes.
+        CoursePicked->setText("1");
+    }
+    ShowRoundFor(opener, golferName, index, true);
+}
+
+void TScoreForm::OpenToChange(TbForm* opener, const QString& golferName, const QString& index,
+                              const ScoreRec& round) {
+    EnsureBuilt();
+    ShowStoredRound(round);
+    ShowRoundFor(opener, golferName, index, false);
+}
+
+void TScoreForm::StartNewRound() {
+    DateField->setText(TodayForScoreForm());
+    CourseField->setCurrentIndex(-1);
+    CourseName2->clear();
+    CoursePicked->setText("0");
+}
+
+void TScoreForm::ShowRoundFor(TbForm* opener, const QString& golferName, const QString& index,
+                              bool forGroup) {
+    GolferName->setText(golferName);
+    IndexField->setText(index);
+    AddingGroup->setText(forGroup ? "1" : "0");
+    ShowAfreshFor(opener);
 }
 
 ScoreRec TScoreForm::RoundAsScoreRec() const {
@@ -756,10 +827,7 @@ void TScoreForm::AddCourseButtonClick() {
     // selection CourseName2 already holds what is to come back: nothing for a
     // new round, the stored name of a round whose course has left the list.
     if (CourseField->currentIndex() >= 0) CourseName2->setText(CourseField->currentText());
-    CourseForm->CourseName->setText("");
-    // A result the editor holds for another opener is not ours to take.
-    CourseForm->ClearResult();
-    CourseForm->ShowFor(this);
+    CourseForm->OpenForNewCourseFromLast(this);
 }
 
 void TScoreForm::Image1Click() {

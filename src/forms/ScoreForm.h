@@ -3,9 +3,10 @@
 // course's rating, slope and pars, the nine-hole sums, the total, the
 // adjusted gross score and the differential kept up to date. It is created
 // once at start-up and reused. Its openers (the golfer list, the golfer's
-// scores, group entry) write their inputs into its controls, show it, and
-// take the round in their own FormActivate when OkPressed reads "1", building
-// the record with RoundAsScoreRec.
+// scores, group entry) open it through one of its entry points
+// (OpenForNewRound, OpenForGroup, OpenToChange) and take the round in their
+// own FormActivate when OkPressed reads "1", building the record with
+// RoundAsScoreRec.
 
 #include "data/EntryKeys.h"
 #include "data/Records.h"
@@ -17,6 +18,7 @@
 #include <array>
 
 class QAction;
+class QBoxLayout;
 class QCheckBox;
 class QComboBox;
 
@@ -27,50 +29,66 @@ class TScoreForm : public TbForm {
 public:
     explicit TScoreForm(QWidget* parent = nullptr);
 
-    QComboBox* CourseField;
-    TButton* AddCourseButton;
-    TEdit* DateField;
-    QCheckBox* SkipPuttsChkBox;
-    TEdit* RatingField;
-    TEdit* SlopeField;
+    QComboBox* CourseField = nullptr;
+    TButton* AddCourseButton = nullptr;
+    TEdit* DateField = nullptr;
+    QCheckBox* SkipPuttsChkBox = nullptr;
+    TEdit* RatingField = nullptr;
+    TEdit* SlopeField = nullptr;
     std::array<TEdit*, 18> Par{}; // Par1 to Par18
-    TEdit* ParOut;
-    TEdit* ParIn;
-    TEdit* ParTotal;
+    TEdit* ParOut = nullptr;
+    TEdit* ParIn = nullptr;
+    TEdit* ParTotal = nullptr;
     std::array<TEdit*, 18> Score{}; // Score1 to Score18
-    TEdit* ScoreOut;
-    TEdit* ScoreIn;
-    TEdit* ScoreTotal;
+    TEdit* ScoreOut = nullptr;
+    TEdit* ScoreIn = nullptr;
+    TEdit* ScoreTotal = nullptr;
     std::array<TEdit*, 18> Putts{}; // Putts1 to Putts18
-    TEdit* PuttsOut;
-    TEdit* PuttsIn;
-    TEdit* PuttsTotal;
-    TEdit* AdjScore;
-    TEdit* ScoreDiff;
-    TEdit* IndexField;
-    TMemo* CommentField;
-    TButton* OKButton;
-    TButton* CancelButton;
-    TImage* Image1;
-    // Hand-over boxes, written by the openers and by this form.
-    THiddenEdit* GolferName;
-    THiddenEdit* CourseName2;
-    THiddenEdit* CoursePicked;
-    THiddenEdit* OkPressed;
-    THiddenEdit* AddingGroup;
+    TEdit* PuttsOut = nullptr;
+    TEdit* PuttsIn = nullptr;
+    TEdit* PuttsTotal = nullptr;
+    TEdit* AdjScore = nullptr;
+    TEdit* ScoreDiff = nullptr;
+    TEdit* IndexField = nullptr;
+    TMemo* CommentField = nullptr;
+    TButton* OKButton = nullptr;
+    TButton* CancelButton = nullptr;
+    TImage* Image1 = nullptr;
+    // The round's hand-over boxes, written by the entry points and by this
+    // form; OkPressed is read by the openers.
+    THiddenEdit* GolferName = nullptr;
+    THiddenEdit* CourseName2 = nullptr;
+    THiddenEdit* CoursePicked = nullptr;
+    THiddenEdit* OkPressed = nullptr;
+    THiddenEdit* AddingGroup = nullptr;
 
-    QAction* SaveExit1;
-    QAction* Exit1;
-    QAction* EditCourses1;
-    QAction* Help2;
-    QAction* AboutTarnbeck1;
+    QAction* SaveExit1 = nullptr;
+    QAction* Exit1 = nullptr;
+    QAction* EditCourses1 = nullptr;
+    QAction* Help2 = nullptr;
+    QAction* AboutTarnbeck1 = nullptr;
+
+    // The ways into the form. Each hands the form its round, clears a result
+    // it may still hold for an opener that went away, and shows it for
+    // `opener`. `index` is the golfer's index as the opener shows it: the
+    // form shows it too and bases the adjusted gross score on it.
+    //
+    // A new round of the golfer `golferName`: today's date, no course.
+    void OpenForNewRound(TbForm* opener, const QString& golferName, const QString& index);
+    // The next round of a group of golfers who played together. The first
+    // starts as a new round; every later one keeps the date and the course
+    // of the golfer before and starts with empty holes.
+    enum class GroupTurn { First, Later };
+    void OpenForGroup(TbForm* opener, const QString& golferName, const QString& index,
+                      GroupTurn turn);
+    // A stored round of the golfer `golferName`, to be changed. The sums are
+    // worked out again when the form becomes active.
+    void OpenToChange(TbForm* opener, const QString& golferName, const QString& index,
+                      const ScoreRec& round);
 
     // The accepted round as a score file record, every text cut to its
     // field's capacity. Every opener takes the round through this one mapping.
     ScoreRec RoundAsScoreRec() const;
-    // The other way: fills the boxes from a stored round to change it. The
-    // sums are worked out again when the form becomes active.
-    void ShowStoredRound(const ScoreRec& rec);
     // True while the form is on screen holding a round opened by `opener`
     // (any opener when null).
     bool HoldsRoundFor(const TbForm* opener = nullptr) const;
@@ -130,6 +148,24 @@ protected:
 
 private:
     void FormCreate();
+    // The parts of the window, built by BuildControls in this order.
+    void BuildCourseAndDate(QWidget* central, QBoxLayout* layout);
+    void BuildHoleGrid(QWidget* central, QBoxLayout* layout);
+    void BuildResults(QWidget* central, QBoxLayout* layout);
+    void BuildCommentAndButtons(QWidget* central, QBoxLayout* layout);
+    void BuildHandOverBoxes(QWidget* central);
+    void BuildMenu();
+    void SetTabOrder();
+    void ConnectHandlers();
+    // Today's date, no course chosen: how a new round starts.
+    void StartNewRound();
+    // Fills the boxes from a stored round, the course still to be selected
+    // by name.
+    void ShowStoredRound(const ScoreRec& rec);
+    // What every entry point ends with: the golfer, the index, whether a
+    // group is being entered; then the showing for `opener` (ShowAfreshFor).
+    void ShowRoundFor(TbForm* opener, const QString& golferName, const QString& index,
+                      bool forGroup);
     void FillCourseField();
     // Appends the course the editor accepted and saves the list; false
     // (after the error) when it could not be saved.

@@ -116,6 +116,11 @@ void TbForm::ClearResult() {
     if (okPressed_) okPressed_->setText("0");
 }
 
+void TbForm::ShowAfreshFor(TbForm* opener) {
+    ClearResult();
+    ShowFor(opener);
+}
+
 bool TbForm::TakeResultFrom(TbForm* from) {
     if (!from || !from->HasResultFor(this)) return false;
     from->ClearResult();

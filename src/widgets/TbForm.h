@@ -21,6 +21,7 @@
 #include <QPointer>
 
 #include <string>
+#include <utility>
 
 class QAbstractButton;
 #include <QLineEdit>
@@ -107,6 +108,10 @@ protected:
     // Return false to keep the window open.
     virtual bool FormCloseQuery() { return true; }
 
+    // What a form's entry point ends with: ShowFor(opener) for a new request,
+    // after clearing a result this form may still hold for an opener that
+    // went away, which is not this request's to take.
+    void ShowAfreshFor(TbForm* opener);
     // When `from` holds an accepted result for this form, resets its
     // OkPressed and returns true: the caller takes the result now.
     bool TakeResultFrom(TbForm* from);
@@ -179,29 +184,38 @@ private:
     bool built_ = false;
 };
 
-// The one reference through which the program reaches a long-lived form made
-// at start-up. The form is made then, with everything it reads at creation;
-// every use through the reference builds its controls first.
 // True (after saying which window holds them and bringing it forward) while
 // the scores of the golfer `shortName` are open in a window of the program.
 bool ScoresOpenElsewhere(QWidget* parent, const std::string& shortName);
 
+// The one reference through which the program reaches a long-lived form made
+// at start-up. The form is made then, with everything it reads at creation;
+// its controls are built at its first showing, or by Built(). Reaching the
+// form through the reference builds nothing: the form's entry points build
+// what they write into, and what needs no control (whether it is open, whose
+// result it holds) works on a form not built yet.
 template <class Form> class FormRef {
 public:
     FormRef& operator=(Form* form) {
         form_ = form;
         return *this;
     }
-    Form* operator->() const { return Built(); }
-    operator Form*() const { return Built(); }
-    // Whether there is a form, without building it.
-    explicit operator bool() const { return form_ != nullptr; }
-
-private:
+    // The form with its controls built.
     Form* Built() const {
         if (form_) form_->EnsureBuilt();
         return form_;
     }
+    // The form as it is: its controls may not be built yet (then they are
+    // null).
+    Form* Get() const { return form_; }
+    Form* operator->() const { return form_; }
+    // Gives up the form, built or not, leaving no form here:
+    // `delete ref.Take()` deletes it without building it.
+    Form* Take() { return std::exchange(form_, nullptr); }
+    // Whether there is a form, without building it.
+    explicit operator bool() const { return form_ != nullptr; }
+
+private:
     Form* form_ = nullptr;
 };
 

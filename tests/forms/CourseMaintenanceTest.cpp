@@ -336,7 +336,7 @@ TEST_F(CourseMaintenanceTest, OnlyTheWindowThatOpenedTheEditorTakesItsCourse) {
     // The window that asked for the change goes away before the editor's OK.
     Click(first->ExitButton);
     Settle();
-    Activate(CourseForm);
+    Activate(CourseForm.Get());
     Type(CourseForm->CourseName, "ABBOT");
     Click(CourseForm->OKButton);
     Settle();
@@ -356,7 +356,7 @@ TEST_F(CourseMaintenanceTest, DeletingWhileTheEditorIsOpenKeepsTheEditOnItsCours
     form->CourseListBox->setCurrentRow(0);
     tb::Dialogs::QueueAnswer(Answer::Yes);
     Click(form->DeleteButton);
-    Activate(CourseForm);
+    Activate(CourseForm.Get());
     CourseForm->RatingField->selectAll();
     Type(CourseForm->RatingField, "69.9");
     Click(CourseForm->OKButton);

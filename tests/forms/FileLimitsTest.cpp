@@ -55,7 +55,7 @@ TEST_F(FileLimitsTest, AListReadInPartIsSaidOnceAndSavedShortOnlyWhenTheUserSays
                            "the first 200 were read.";
     // Said when the score form read the list at start-up; not again when
     // the list is read again, here or in course maintenance.
-    delete tb::ScoreForm;
+    delete tb::ScoreForm.Take();
     tb::ScoreForm = new tb::TScoreForm();
     EXPECT_EQ(Shown(), std::vector<QString>{partly});
     Click(tb::MainForm->EditCoursesButton);

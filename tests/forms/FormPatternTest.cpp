@@ -23,6 +23,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <memory>
 
 namespace tbtest {
 namespace {
@@ -54,6 +55,30 @@ class FormPatternTest : public FormTest {};
 // On a desktop the window manager moves the focus too (to a window of its
 // choice when one goes away): those moves may run FormActivate again, but a
 // result is taken exactly once.
+// A long-lived form counting the builds of its controls.
+class LazyForm : public tb::TbForm {
+public:
+    int builds = 0;
+
+protected:
+    void BuildControls() override { ++builds; }
+};
+
+// Reaching a form through its reference, or taking it to delete it, builds
+// nothing; Built() and the first showing build it once.
+TEST_F(FormPatternTest, AFormReferenceBuildsOnlyWhenAskedTo) {
+    tb::FormRef<LazyForm> ref;
+    ref = new LazyForm();
+    EXPECT_FALSE(ref->isVisible());
+    std::unique_ptr<LazyForm> form(ref.Take());
+    EXPECT_FALSE(ref);
+    EXPECT_EQ(form->builds, 0);
+    ref = form.get();
+    EXPECT_EQ(ref.Built()->builds, 1);
+    ref->show();
+    EXPECT_EQ(form->builds, 1);
+}
+
 TEST_F(FormPatternTest, AResultIsTakenOnceWhateverTheWindowSystemDoes) {
     enum class Grant { AtOnce, Refused, Late };
     for (Grant grant : {Grant::AtOnce, Grant::Refused, Grant::Late}) {

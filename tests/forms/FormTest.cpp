@@ -50,8 +50,8 @@ void FormTest::TearDown() {
     QList<QPointer<QWidget>> doomed;
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (!qobject_cast<tb::TbForm*>(window) || window == tb::MainForm ||
-            window == tb::CourseForm || window == tb::GNameForm || window == tb::ScoreForm ||
-            window == tb::GolferForm)
+            window == tb::CourseForm.Get() || window == tb::GNameForm.Get() ||
+            window == tb::ScoreForm.Get() || window == tb::GolferForm.Get())
             continue;
         doomed << window;
     }
@@ -62,14 +62,10 @@ void FormTest::TearDown() {
         window->setAttribute(Qt::WA_DeleteOnClose, false);
         delete window.data();
     }
-    delete tb::GNameForm;
-    tb::GNameForm = nullptr;
-    delete tb::GolferForm;
-    tb::GolferForm = nullptr;
-    delete tb::ScoreForm;
-    tb::ScoreForm = nullptr;
-    delete tb::CourseForm;
-    tb::CourseForm = nullptr;
+    delete tb::GNameForm.Take();
+    delete tb::GolferForm.Take();
+    delete tb::ScoreForm.Take();
+    delete tb::CourseForm.Take();
     delete tb::MainForm;
     tb::MainForm = nullptr;
     QDir::setCurrent(previousDir_);

@@ -610,7 +610,7 @@ TEST_F(GolferMaintenanceTest, ChangeIsStoredOnTheEditedGolferAfterADeleteMeanwhi
     form->GolferListBox->setCurrentRow(0);
     tb::Dialogs::QueueAnswer(Answer::Yes);
     Click(form->DeleteButton);
-    Activate(GNameForm);
+    Activate(GNameForm.Get());
     Tab();
     Type(GNameForm->ShortName, "SMITHJ");
     Click(GNameForm->OKButton);
@@ -631,7 +631,7 @@ TEST_F(GolferMaintenanceTest, ResultForAClosedWindowIsNotTakenByAnother) {
     StartAdd(opener);
     Click(opener->ExitButton);
     Flush();
-    Activate(GNameForm);
+    Activate(GNameForm.Get());
     Type(GNameForm->LongName, "Mary O'Neil");
     Click(GNameForm->OKButton);
     Settle();

@@ -21,7 +21,7 @@ protected:
         ScoreEntryTest::SetUp();
         dir.Write("courses.vxc", ScoreCourses);
     }
-    static tb::TGolferForm* golfers() { return tb::GolferForm; }
+    static tb::TGolferForm* golfers() { return tb::GolferForm.Get(); }
 
     // John Smith's scores, opened by a double-click in the golfer list.
     tb::TGPickForm* OpenSmith() {

@@ -60,9 +60,9 @@ TEST_F(MainWindowTest, AFormMadeAtStartUpReadsAtOnceAndBuildsItsControlsAtFirstU
     EXPECT_FALSE(std::filesystem::exists(dir / "sample.vxc"));
     EXPECT_TRUE(made->findChildren<QLineEdit*>().isEmpty());
 
-    delete static_cast<tb::TScoreForm*>(tb::ScoreForm);
+    delete tb::ScoreForm.Take();
     tb::ScoreForm = made;
-    EXPECT_EQ(tb::ScoreForm->CourseField->count(), int(made->Courses().size()));
+    EXPECT_EQ(tb::ScoreForm.Built()->CourseField->count(), int(made->Courses().size()));
     EXPECT_GT(made->Courses().size(), 0u);
     EXPECT_EQ(tb::ScoreForm->DateField->text(), tb::TodayForScoreForm());
 }
@@ -282,13 +282,11 @@ TEST_F(MainWindowTest, EveryWindowIsTitledExactlyByItsCaptionOnTheDesktop) {
     Settle();
     tb::CourseForm->ShowFor(tb::CMaintForm);
     tb::GNameForm->ShowFor(tb::GMaintForm);
-    tb::GolferForm->GolferName->setText("ADAMS.vxp");
-    tb::GolferForm->GolferName2->setText("Ann Adams");
-    tb::GolferForm->ShowFor(tb::GPickForm);
+    tb::GolferForm->OpenForGolfer(tb::GPickForm, {"Ann Adams", "ADAMS"});
     Settle();
     for (QWidget* window : std::initializer_list<QWidget*>{
-             MainForm, tb::GMaintForm, tb::CMaintForm, tb::GPickForm, tb::ScoreForm, tb::CourseForm,
-             tb::GNameForm, tb::GolferForm}) {
+             MainForm, tb::GMaintForm, tb::CMaintForm, tb::GPickForm, tb::ScoreForm.Get(),
+             tb::CourseForm.Get(), tb::GNameForm.Get(), tb::GolferForm.Get()}) {
         QProcess xprop;
         xprop.start("xprop", {"-id", QString::number(window->winId()), "_NET_WM_NAME"});
         ASSERT_TRUE(xprop.waitForFinished());

@@ -64,7 +64,7 @@ TEST_F(ProgressTest, BothMenusOpenTheChartAndTheStatisticsAndEscapeCloses) {
 
     Click(hub->EditScoresButton);
     Settle();
-    ChooseMenu(tb::GolferForm, Qt::Key_C, Qt::Key_P);
+    ChooseMenu(tb::GolferForm.Get(), Qt::Key_C, Qt::Key_P);
     form = Opened();
     ASSERT_TRUE(form);
     EXPECT_EQ(Statistic(form, "Rounds:"), "9 (9 complete)");

@@ -49,7 +49,7 @@ inline std::string Rounds(int count) {
 
 class ScoreEntryTest : public FormTest {
 protected:
-    tb::TScoreForm* form() const { return tb::ScoreForm; }
+    tb::TScoreForm* form() const { return tb::ScoreForm.Get(); }
 
     // Two golfers listed out of order, each with a score file.
     void WriteGolfers(const std::string& smithRounds = "", const std::string& adamsRounds = "") {

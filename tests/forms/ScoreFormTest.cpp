@@ -321,7 +321,7 @@ TEST_F(ScoreFormTest, AddCourseSavesTheNewCourseAndSelectsIt) {
         },
         [&] {
             ASSERT_TRUE(CourseForm->isVisible()) << "back in the editor";
-            EXPECT_EQ(QApplication::activeWindow(), CourseForm);
+            EXPECT_EQ(QApplication::activeWindow(), CourseForm.Get());
             EXPECT_EQ(CourseForm->OkPressed->text(), "0");
             EXPECT_EQ(CourseForm->CourseName->text(), "MEADOW");
             EXPECT_EQ(CourseForm->RatingField->text(), "69.8");
@@ -497,18 +497,16 @@ TEST_F(ScoreFormTest, ComingBackFromTheCourseEditorDoesNotLeaveItsBox) {
 
 TEST_F(ScoreFormTest, AStoredRoundWhoseCourseHasGoneKeepsItsNameRatingAndSlope) {
     // As the golfer's scores window hands over a stored round.
-    form()->GolferName->setText("John Smith");
-    form()->DateField->setText("06/14/1998");
-    form()->CourseField->setCurrentIndex(-1);
-    form()->CourseName2->setText("OLD LINKS");
-    form()->CoursePicked->setText("1");
-    form()->AddingGroup->setText("0");
-    form()->IndexField->setText(" 12.3");
-    form()->ScoreTotal->setText("85");
-    form()->RatingField->setText("71.0");
-    form()->SlopeField->setText("120");
-    form()->AdjScore->setText("84");
-    form()->ShowFor(tb::MainForm);
+    tb::ScoreRec stored;
+    stored.Date = "19980614";
+    stored.CourseName = "OLD LINKS";
+    stored.Score = "85";
+    stored.Rating = "71.0";
+    stored.Slope = "120";
+    stored.AdjScore = "84";
+    for (int hole = 0; hole < 18; ++hole)
+        stored.HoleScore[hole] = stored.Putts[hole] = "0";
+    form()->OpenToChange(tb::MainForm, "John Smith", " 12.3", stored);
     Settle();
     EXPECT_EQ(Shown(), (std::vector<QString>{"ERROR: Course not found in list??"}));
     EXPECT_EQ(form()->CourseField->currentIndex(), -1);

@@ -26,9 +26,10 @@ TEST_F(WindowFramesTest, FixedDialogsOpenCentredWithoutAMaximiseBoxAndEscapeCanc
         tb::TbForm* dialog;
         QLineEdit* okPressed;
     };
-    for (Case c : {Case{hub->AddAScoreButton, tb::ScoreForm, tb::ScoreForm->OkPressed},
-                   Case{tb::CMaintForm->AddButton, tb::CourseForm, tb::CourseForm->OkPressed},
-                   Case{tb::GMaintForm->AddButton, tb::GNameForm, tb::GNameForm->OkPressed}}) {
+    for (Case c :
+         {Case{hub->AddAScoreButton, tb::ScoreForm.Get(), tb::ScoreForm.Built()->OkPressed},
+          Case{tb::CMaintForm->AddButton, tb::CourseForm.Get(), tb::CourseForm.Built()->OkPressed},
+          Case{tb::GMaintForm->AddButton, tb::GNameForm.Get(), tb::GNameForm.Built()->OkPressed}}) {
         SCOPED_TRACE(c.dialog->windowTitle().toStdString());
         ASSERT_TRUE(Activate(c.opens->window()));
         Click(c.opens);
