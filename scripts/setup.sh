@@ -3,7 +3,7 @@
 # run, when any of them is missing. Needs root (or sudo).
 set -euo pipefail
 
-packages=(build-essential cmake qt6-base-dev qt6-base-private-dev qt6-charts-dev libgl-dev libgtest-dev
+packages=(build-essential cmake ninja-build qt6-base-dev qt6-base-private-dev qt6-charts-dev libgl-dev libgtest-dev
           libgmock-dev libbenchmark-dev xvfb xauth openbox x11-utils xdotool
           fonts-liberation2 poppler-utils python3 dpkg-dev file desktop-file-utils)
 missing=()

@@ -25,16 +25,33 @@ export DBUS_SESSION_BUS_ADDRESS="unix:path=$xdir/no-bus"
 mkdir -m 700 "$xdir/runtime"
 export XDG_RUNTIME_DIR="$xdir/runtime"
 
+# Each stage says how long it took: a first answer should come within ten
+# minutes on a fresh two-core machine.
+started=$SECONDS
+stage() { echo "== $1 (at $((SECONDS - started)) s)"; }
+
+# Ninja, and line tables only for the debug information (enough for the
+# sanitizers' reports, and much less to compile and link).
+configure() {
+    local dir=$1
+    shift
+    # A folder configured earlier for another generator is configured afresh.
+    if [ -f "$dir/CMakeCache.txt" ] && ! grep -q '^CMAKE_GENERATOR:INTERNAL=Ninja$' "$dir/CMakeCache.txt"; then
+        rm -rf "$dir"
+    fi
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG" "$@" >/dev/null
+}
+
 status=0
 for config in plain sanitize; do
     dir="build/test-$config"
     sanitize=OFF
     [ "$config" = sanitize ] && sanitize=ON
-    echo "== $config build"
-    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARNBECK_SANITIZE=$sanitize \
-        -DTARNBECK_X11_TESTS=ON >/dev/null
+    stage "$config build"
+    configure "$dir" -DTARNBECK_SANITIZE=$sanitize -DTARNBECK_X11_TESTS=ON
     cmake --build "$dir" -j "$jobs"
-    echo "== $config tests"
+    stage "$config tests"
     start_x
     ctest --test-dir "$dir" --output-on-failure -j "$jobs" || status=1
     # Without openbox the x11. tests would still run, only unmanaged.
@@ -46,23 +63,30 @@ done
 # copy of its seed corpus so that the inputs it adds stay out of the
 # repository. An input that breaks a target is kept in build/fuzz/artifacts.
 if command -v clang++ >/dev/null; then
-    echo "== fuzz build"
-    cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-        -DTARNBECK_FUZZ=ON -DTARNBECK_GUI=OFF -DBUILD_TESTING=OFF >/dev/null
+    stage "fuzz build"
+    configure build/fuzz -DCMAKE_CXX_COMPILER=clang++ -DTARNBECK_FUZZ=ON -DTARNBECK_GUI=OFF \
+        -DBUILD_TESTING=OFF
     cmake --build build/fuzz -j "$jobs"
-    echo "== fuzz runs"
+    stage "fuzz runs"
     mkdir -p build/fuzz/artifacts
-    for seeds in fuzz/corpus/*/; do
-        target=$(basename "$seeds")
-        cp -r "$seeds" "$xdir/corpus-$target"
+    fuzz() {
+        local target=$1
+        cp -r "fuzz/corpus/$target" "$xdir/corpus-$target"
         if build/fuzz/fuzz/fuzz_"$target" -max_total_time=10 \
-            -artifact_prefix="build/fuzz/artifacts/$target-" "$xdir/corpus-$target" 2>"$xdir/fuzz.log"; then
-            echo "fuzz_$target: $(grep '^Done' "$xdir/fuzz.log")"
+            -artifact_prefix="build/fuzz/artifacts/$target-" "$xdir/corpus-$target" \
+            2>"$xdir/fuzz-$target.log"; then
+            echo "fuzz_$target: $(grep '^Done' "$xdir/fuzz-$target.log")"
         else
             echo "fuzz_$target failed:" >&2
-            tail -n 40 "$xdir/fuzz.log" >&2
-            status=1
+            tail -n 40 "$xdir/fuzz-$target.log" >&2
+            return 1
         fi
-    done
+    }
+    # As many targets at once as there are cores, each still for its ten
+    # seconds.
+    export -f fuzz
+    export xdir
+    ls fuzz/corpus | xargs -P "$jobs" -I{} bash -c 'fuzz {}' || status=1
 fi
+stage "done"
 exit $status
