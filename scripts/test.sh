@@ -32,7 +32,7 @@ for config in plain sanitize; do
     [ "$config" = sanitize ] && sanitize=ON
     echo "== $config build"
     cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARNBECK_SANITIZE=$sanitize \
-        -DTARNBECK_X11_TESTS=ON >/dev/null
+        -DTARNBECK_X11_TESTS=ON -DTARNBECK_WERROR=ON >/dev/null
     cmake --build "$dir" -j "$jobs"
     echo "== $config tests"
     start_x
@@ -48,7 +48,7 @@ done
 if command -v clang++ >/dev/null; then
     echo "== fuzz build"
     cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-        -DTARNBECK_FUZZ=ON -DTARNBECK_GUI=OFF -DBUILD_TESTING=OFF >/dev/null
+        -DTARNBECK_FUZZ=ON -DTARNBECK_GUI=OFF -DBUILD_TESTING=OFF -DTARNBECK_WERROR=ON >/dev/null
     cmake --build build/fuzz -j "$jobs"
     echo "== fuzz runs"
     mkdir -p build/fuzz/artifacts
