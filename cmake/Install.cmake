@@ -4,8 +4,11 @@
 #   bin/tarnbeck                    the launcher (scripts/tarnbeck-launcher.sh)
 #   bin/tarnbeck-cli                the command-line tool
 #   lib/tarnbeck/tarnbeck           the windowed program, started by the launcher
+#   lib/tarnbeck/libtarnbeck-shared.so
+#                                   the core, the window kit and the windows,
+#                                   shared by the program and the module
 #   lib/tarnbeck/tarnbeck-extras.so printing and the progress chart, which the
-#                                   program loads from its own folder
+#                                   program loads from beside the shared library
 #   share/tarnbeck/sample.vxc       the starter course list
 #   share/applications/tarnbeck.desktop, share/icons/hicolor/.../tarnbeck.*
 #   share/man/man1/tarnbeck.1, tarnbeck-cli.1
@@ -31,8 +34,11 @@ if(TARNBECK_GUI)
     message(FATAL_ERROR "the launcher expects bin/ and share/ under the prefix; "
       "CMAKE_INSTALL_BINDIR is ${CMAKE_INSTALL_BINDIR}, CMAKE_INSTALL_DATADIR ${CMAKE_INSTALL_DATADIR}")
   endif()
+  # All three in one private folder; each finds the shared library in its
+  # own folder through RUNPATH $ORIGIN.
+  set_target_properties(tarnbeck tarnbeck_shared tarnbeck-extras PROPERTIES INSTALL_RPATH "$ORIGIN")
   install(TARGETS tarnbeck RUNTIME DESTINATION lib/tarnbeck)
-  install(TARGETS tarnbeck-extras LIBRARY DESTINATION lib/tarnbeck)
+  install(TARGETS tarnbeck_shared tarnbeck-extras LIBRARY DESTINATION lib/tarnbeck)
   install(PROGRAMS scripts/tarnbeck-launcher.sh DESTINATION ${CMAKE_INSTALL_BINDIR}
     RENAME tarnbeck)
   install(FILES resources/sample.vxc DESTINATION ${CMAKE_INSTALL_DATADIR}/tarnbeck)
@@ -64,6 +70,8 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The private library the program and the module link is in the package.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${PROJECT_BINARY_DIR})
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-qpa-plugins")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

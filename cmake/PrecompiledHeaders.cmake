@@ -24,6 +24,6 @@ function(tarnbeck_precompile target)
   endif()
 endfunction()
 
-tarnbeck_precompile(tarnbeck_forms ${TARNBECK_PCH_STD} ${TARNBECK_PCH_QT})
-tarnbeck_precompile(tarnbeck_extras ${TARNBECK_PCH_STD} ${TARNBECK_PCH_QT})
+tarnbeck_precompile(tarnbeck_shared ${TARNBECK_PCH_STD} ${TARNBECK_PCH_QT})
+tarnbeck_precompile(tarnbeck-extras ${TARNBECK_PCH_STD} ${TARNBECK_PCH_QT})
 tarnbeck_precompile(forms_tests ${TARNBECK_PCH_STD} ${TARNBECK_PCH_QT} <QTest> <gtest/gtest.h>)

@@ -51,7 +51,7 @@ for config in plain sanitize; do
     sanitize=OFF optimise=-O2
     [ "$config" = sanitize ] && sanitize=ON optimise=-O1
     stage "$config build"
-    configure "$dir" $optimise -DTARNBECK_SANITIZE=$sanitize -DTARNBECK_X11_TESTS=ON
+    configure "$dir" $optimise -DTARNBECK_SANITIZE=$sanitize -DTARNBECK_X11_TESTS=ON -DTARNBECK_WERROR=ON
     cmake --build "$dir" -j "$jobs"
     stage "$config tests"
     start_x
@@ -67,7 +67,7 @@ done
 if command -v clang++ >/dev/null; then
     stage "fuzz build"
     configure build/fuzz -O2 -DCMAKE_CXX_COMPILER=clang++ -DTARNBECK_FUZZ=ON -DTARNBECK_GUI=OFF \
-        -DBUILD_TESTING=OFF
+        -DBUILD_TESTING=OFF -DTARNBECK_WERROR=ON
     cmake --build build/fuzz -j "$jobs"
     stage "fuzz runs"
     mkdir -p build/fuzz/artifacts

@@ -4,9 +4,9 @@
 #include "data/CourseFile.h"
 #include "data/Text.h"
 #include "handicap/CourseHandicap.h"
-#include "print/ReportPrinter.h"
 #include "print/core/CourseHandicapSheet.h"
 #include "widgets/Dialogs.h"
+#include "widgets/Extras.h"
 #include "widgets/Handlers.h"
 #include "widgets/Latin1.h"
 

@@ -2,12 +2,12 @@
 
 #include "CourseHandicapWindow.h"
 #include "CurrentIndexWindow.h"
-#include "ProgressWindow.h"
 #include "ScoreForm.h"
 #include "data/ScoreFile.h"
 #include "data/Text.h"
 #include "handicap/ScoreListLine.h"
 #include "widgets/Dialogs.h"
+#include "widgets/Extras.h"
 #include "widgets/Latin1.h"
 #include "widgets/MaintForm.h"
 #include "widgets/SaveCheck.h"

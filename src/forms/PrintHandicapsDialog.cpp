@@ -3,9 +3,9 @@
 #include "data/CourseFile.h"
 #include "data/GolferFile.h"
 #include "data/Text.h"
-#include "print/ReportPrinter.h"
 #include "print/core/HandicapReports.h"
 #include "widgets/Dialogs.h"
+#include "widgets/Extras.h"
 #include "widgets/Handlers.h"
 #include "widgets/Latin1.h"
 

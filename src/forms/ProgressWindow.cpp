@@ -120,7 +120,7 @@ template <class Write> void SaveWhole(const QString& path, Write write) {
 }
 } // namespace
 
-void OpenProgress(TbForm* opener, const GolferRec& golfer, ScoreList sorted) {
+void OpenProgressWindow(TbForm* opener, const GolferRec& golfer, ScoreList sorted) {
     (new TProgressForm(golfer, std::move(sorted)))->ShowFor(opener);
 }
 

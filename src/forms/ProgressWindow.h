@@ -55,7 +55,8 @@ private:
 };
 
 // Opens a new progress window for `golfer` over `sorted` (newest first),
-// handed back to `opener` when it closes.
-void OpenProgress(TbForm* opener, const GolferRec& golfer, ScoreList sorted);
+// handed back to `opener` when it closes. In the extras module; the windows
+// call it through OpenProgress (widgets/Extras.h).
+void OpenProgressWindow(TbForm* opener, const GolferRec& golfer, ScoreList sorted);
 
 } // namespace tb

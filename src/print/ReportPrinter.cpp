@@ -72,7 +72,7 @@ void PrintToPdf(QPrinter& printer, const Report& report, const QString& target) 
 }
 } // namespace
 
-bool PrintReport(QWidget* parent, const Report& report, const QString& pdfName) {
+bool PutReportOnPaper(QWidget* parent, const Report& report, const QString& pdfName) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(pdfName);
     printer.setOutputFileName(QDir(DataDir).absoluteFilePath(pdfName));

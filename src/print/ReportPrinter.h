@@ -14,7 +14,8 @@ namespace tb {
 
 // False when the user cancelled the print dialog. A PDF file is replaced
 // only once it is complete: a failure leaves an earlier one as it was.
-// Throws InOutError.
-bool PrintReport(QWidget* parent, const Report& report, const QString& pdfName);
+// Throws InOutError. In the extras module; the windows call it through
+// PrintReport (widgets/Extras.h).
+bool PutReportOnPaper(QWidget* parent, const Report& report, const QString& pdfName);
 
 } // namespace tb

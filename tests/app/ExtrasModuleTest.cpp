@@ -1,10 +1,11 @@
 // A program linked as the real one is: printing and the progress chart come
 // from the module it loads at first use, and both work from there.
 
+#include "widgets/ExtrasModule.h"
 #include "app/TarnbeckApplication.h"
-#include "forms/ProgressWindow.h"
-#include "print/ReportPrinter.h"
 #include "widgets/Dialogs.h"
+#include "widgets/Extras.h"
+#include "widgets/Handlers.h"
 #include "widgets/TbForm.h"
 
 #include <QApplication>
@@ -39,6 +40,19 @@ TEST(ExtrasModule, PrintsAReportAndOpensAProgressWindowThroughTheModule) {
                             QApplication::topLevelWidgets().cend(), [](QWidget* window) {
                                 return window->isVisible() && window->inherits("tb::TProgressForm");
                             }));
+}
+
+TEST(ExtrasModule, RefusesAModuleOfAnotherBuildWithTheCommandsErrorBox) {
+    tb::Dialogs::StartScript();
+    EXPECT_FALSE(tb::RunHandler(nullptr, [] { tb::extras::Load(TARNBECK_OTHER_BUILD_MODULE); }));
+    ASSERT_EQ(tb::Dialogs::ShownDialogs().size(), 1u);
+    EXPECT_EQ(tb::Dialogs::ShownDialogs()[0].kind, tb::Dialogs::Kind::Error);
+    const QString text = tb::Dialogs::ShownDialogs()[0].text;
+    EXPECT_TRUE(
+        text.startsWith("Printing and charts are not available: " TARNBECK_OTHER_BUILD_MODULE
+                        " is from another build of Tarnbeck ("))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains(" build other; this program is ")) << text.toStdString();
 }
 
 } // namespace

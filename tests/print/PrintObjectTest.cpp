@@ -28,7 +28,7 @@ protected:
     void TearDown() override { QDir::setCurrent(previous_); }
 
     std::vector<PdfPage> Print(const tb::Report& report) {
-        EXPECT_TRUE(tb::PrintReport(nullptr, report, "report.pdf"));
+        EXPECT_TRUE(tb::PutReportOnPaper(nullptr, report, "report.pdf"));
         return ReadPdfPages(dir / "report.pdf");
     }
 
