@@ -51,7 +51,8 @@ for config in plain sanitize; do
     sanitize=OFF optimise=-O2
     [ "$config" = sanitize ] && sanitize=ON optimise=-O1
     stage "$config build"
-    configure "$dir" $optimise -DTARNBECK_SANITIZE=$sanitize -DTARNBECK_X11_TESTS=ON -DTARNBECK_WERROR=ON
+    configure "$dir" $optimise -DTARNBECK_SANITIZE=$sanitize -DTARNBECK_X11_TESTS=ON -DTARNBECK_WERROR=ON \
+        -DTARNBECK_PCH=ON
     cmake --build "$dir" -j "$jobs"
     stage "$config tests"
     start_x
