@@ -59,7 +59,7 @@ std::string VersionId(BackupTime time, int n) {
                   static_cast<long long>(clock.seconds().count()),
                   static_cast<long long>(clock.subseconds().count()));
     std::string id = text;
-    if (n > 1) id += "-" + std::to_string(n);
+    if (n > 1) id.append("-").append(std::to_string(n));
     return id;
 }
 

@@ -63,7 +63,8 @@ int DaysInMonth(int month, int year) {
 std::string DateProblem(std::string_view text) {
     if (text.empty()) return "The date must be filled in (MM/DD/YYYY).";
     const std::string date = NormalizeDate(text);
-    if (date.empty()) return "'" + std::string(text) + "' is not a date: type it as MM/DD/YYYY.";
+    if (date.empty())
+        return std::string("'").append(text).append("' is not a date: type it as MM/DD/YYYY.");
     const int month = StrToInt(Copy(date, 1, 2));
     const int day = StrToInt(Copy(date, 4, 2));
     const int year = StrToInt(Copy(date, 7, 4));

@@ -41,7 +41,8 @@ void SetNumber(QLineEdit* box, const std::string& number) {
         return;
     }
     const bool negative = number.starts_with('-');
-    box->setText(ToQt((negative ? "-" : "") + std::string(width - (negative ? 1 : 0), '9')));
+    const std::string nines(width - (negative ? 1 : 0), '9');
+    box->setText(ToQt(negative ? "-" + nines : nines));
 }
 } // namespace
 
