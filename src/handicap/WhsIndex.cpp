@@ -253,6 +253,75 @@ std::vector<std::size_t> WalkOrder(const ScoreList& asRead) {
     return order;
 }
 
+// The walk over the rounds, oldest first: each round is read, adjusted and
+// counted once.
+class WhsWalk {
+public:
+    WhsWalk(const CourseList& courses, const StrokeIndexMap& strokeIndexes)
+        : agsReader_(courses, strokeIndexes) {}
+
+    void Take(const ScoreRec& rec, std::size_t position) {
+        auto skip = [&](WhsSkipReason reason) {
+            result_.skipped.push_back({position, rec.Date.str(), rec.CourseName.str(), reason});
+        };
+        if (!IsCalendarDay(rec.Date.str())) return skip(WhsSkipReason::NotADay);
+        const std::optional<int> rating10 = RatingTenths(rec.Rating.str());
+        const std::optional<int> slope = SlopeValue(rec.Slope.str());
+        if (!rating10 || !slope) return skip(WhsSkipReason::BadRatingOrSlope);
+        const Adjusted adjusted = agsReader_.Read(rec, {*rating10, *slope, before10_});
+        if (!adjusted.ags) return skip(adjusted.reason);
+        WhsRound round;
+        round.position = position;
+        round.date = rec.Date.str();
+        round.course = rec.CourseName.str();
+        round.ags = *adjusted.ags;
+        round.source = adjusted.source;
+        AddDifferential(round,
+                        static_cast<int>(RoundDiv((10LL * round.ags - *rating10) * 113, *slope)));
+        AddIndex(round);
+        before10_ = round.index10;
+        result_.rounds.push_back(std::move(round));
+    }
+
+    WhsResult Finish() {
+        for (std::size_t i = 0; i < result_.rounds.size(); ++i)
+            result_.rounds[i].currentDifferential10 = differentials_[i];
+        for (std::size_t i : LowestRecent(differentials_))
+            result_.rounds[i].inCurrentIndex = true;
+        if (!result_.rounds.empty()) {
+            result_.index10 = result_.rounds.back().index10;
+            result_.low10 = result_.rounds.back().low10;
+        }
+        return std::move(result_);
+    }
+
+private:
+    // An exceptional round's adjustment goes to it and the 19 rounds before.
+    void AddDifferential(WhsRound& round, int raw10) {
+        round.exceptional10 = ExceptionalAdjustment(before10_, raw10);
+        differentials_.push_back(raw10);
+        const std::size_t count = differentials_.size();
+        for (std::size_t i = count > RoundsKept ? count - RoundsKept : 0; i < count; ++i)
+            differentials_[i] += round.exceptional10;
+        round.differential10 = differentials_.back();
+    }
+
+    void AddIndex(WhsRound& round) {
+        const long day = DayNumber(round.date);
+        round.low10 = lows_.Before(day);
+        if (const std::optional<int> index10 = IndexFrom(differentials_)) {
+            round.index10 = Capped(*index10, round.low10);
+            lows_.Add(day, *round.index10, differentials_.size() >= RoundsKept);
+        }
+    }
+
+    const AgsReader agsReader_;
+    WhsResult result_;
+    std::vector<int> differentials_; // with every adjustment so far
+    LowIndexes lows_;
+    std::optional<int> before10_; // the index after the round before
+};
+
 } // namespace
 
 bool IsCalendarDay(std::string_view date) {
@@ -271,62 +340,49 @@ std::string FormatTenths(int tenths) {
 
 WhsResult ComputeWhsIndex(const ScoreList& asRead, const CourseList& courses,
                           const StrokeIndexMap& strokeIndexes) {
-    WhsResult result;
-    const AgsReader agsReader(courses, strokeIndexes);
-    std::vector<int> differentials; // with every adjustment so far
-    LowIndexes lows;
-    std::optional<int> before10;
-    for (std::size_t position : WalkOrder(asRead)) {
-        const ScoreRec& rec = asRead[position];
-        auto skip = [&](WhsSkipReason reason) {
-            result.skipped.push_back({position, rec.Date.str(), rec.CourseName.str(), reason});
-        };
-        if (!IsCalendarDay(rec.Date.str())) {
-            skip(WhsSkipReason::NotADay);
-            continue;
-        }
-        const std::optional<int> rating10 = RatingTenths(rec.Rating.str());
-        const std::optional<int> slope = SlopeValue(rec.Slope.str());
-        if (!rating10 || !slope) {
-            skip(WhsSkipReason::BadRatingOrSlope);
-            continue;
-        }
-        const Adjusted adjusted = agsReader.Read(rec, {*rating10, *slope, before10});
-        if (!adjusted.ags) {
-            skip(adjusted.reason);
-            continue;
-        }
-        WhsRound round;
-        round.position = position;
-        round.date = rec.Date.str();
-        round.course = rec.CourseName.str();
-        round.ags = *adjusted.ags;
-        round.source = adjusted.source;
-        const int raw10 = static_cast<int>(RoundDiv((10LL * round.ags - *rating10) * 113, *slope));
-        round.exceptional10 = ExceptionalAdjustment(before10, raw10);
-        differentials.push_back(raw10);
-        const std::size_t count = differentials.size();
-        for (std::size_t i = count > RoundsKept ? count - RoundsKept : 0; i < count; ++i)
-            differentials[i] += round.exceptional10;
-        round.differential10 = differentials.back();
-        const long day = DayNumber(round.date);
-        round.low10 = lows.Before(day);
-        if (const std::optional<int> index10 = IndexFrom(differentials)) {
-            round.index10 = Capped(*index10, round.low10);
-            lows.Add(day, *round.index10, count >= RoundsKept);
-        }
-        before10 = round.index10;
-        result.rounds.push_back(std::move(round));
+    WhsWalk walk(courses, strokeIndexes);
+    for (std::size_t position : WalkOrder(asRead))
+        walk.Take(asRead[position], position);
+    return walk.Finish();
+}
+
+std::string WhsLine(const WhsRound& round) {
+    auto optional = [](const std::optional<int>& tenths) {
+        return tenths ? FormatTenths(*tenths) : std::string("-");
+    };
+    return DateForDisplay(round.date) + '\t' + round.course + '\t' + std::to_string(round.ags) +
+           '\t' + FormatTenths(round.differential10) + '\t' + FormatTenths(round.exceptional10) +
+           '\t' + optional(round.index10) + '\t' + optional(round.low10);
+}
+
+std::string WhsSkipText(WhsSkipReason reason) {
+    switch (reason) {
+    case WhsSkipReason::NotADay:
+        return "date not a day";
+    case WhsSkipReason::BadRatingOrSlope:
+        return "bad rating or slope";
+    case WhsSkipReason::Incomplete:
+        return "incomplete";
+    case WhsSkipReason::NoScore:
+        return "no score";
     }
-    for (std::size_t i = 0; i < result.rounds.size(); ++i)
-        result.rounds[i].currentDifferential10 = differentials[i];
-    for (std::size_t i : LowestRecent(differentials))
-        result.rounds[i].inCurrentIndex = true;
-    if (!result.rounds.empty()) {
-        result.index10 = result.rounds.back().index10;
-        result.low10 = result.rounds.back().low10;
+    return {};
+}
+
+std::string WhsSourceText(WhsScoreSource source) {
+    switch (source) {
+    case WhsScoreSource::NetDoubleBogey:
+        return "net double bogey";
+    case WhsScoreSource::TypedAsTotal:
+        return "typed as a total";
+    case WhsScoreSource::NoCourse:
+        return "course not in the course list, AGS as stored";
+    case WhsScoreSource::NoPars:
+        return "course pars missing, AGS as stored";
+    case WhsScoreSource::NoStrokeIndexes:
+        return "no stroke indexes, AGS as stored";
     }
-    return result;
+    return {};
 }
 
 } // namespace tb

@@ -69,6 +69,14 @@ struct WhsResult {
 WhsResult ComputeWhsIndex(const ScoreList& asRead, const CourseList& courses,
                           const StrokeIndexMap& strokeIndexes);
 
+// The round as the command-line tool prints it, fields separated by TAB:
+// MM/DD/YYYY, course, AGS, differential, exceptional, index, low ("-" for
+// an index or low index there is none of).
+std::string WhsLine(const WhsRound& round);
+// Why a round does not take part, and where its AGS comes from, in words.
+std::string WhsSkipText(WhsSkipReason reason);
+std::string WhsSourceText(WhsScoreSource source);
+
 // Tenths with one decimal: "0.0", "-3.5", "54.0".
 std::string FormatTenths(int tenths);
 
