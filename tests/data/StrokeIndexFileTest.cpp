@@ -24,9 +24,9 @@ TEST(StrokeIndexFileTest, ReadChangedAndSavedWhole) {
     RecordingNotifier notifier;
     EXPECT_TRUE(tb::LoadStrokeIndexFile(dir.path(), notifier).lines.empty());
     // Lone CR line ends; a broken line; OAK's first usable line wins; ELM's
-    // values repeat 1; what follows the 19th "~" is ignored.
-    dir.Write("strokeidx.vxc",
-              "OAK~1~2~3~\rOAK~" + Up + "x\rOAK~" + Down + "\rELM~1~" + Up + "\rASH~" + Down);
+    // first line repeats 1, so ELM has none; what follows the 19th "~" is ignored.
+    dir.Write("strokeidx.vxc", "OAK~1~2~3~\rOAK~" + Up + "x\rOAK~" + Down + "\rELM~1~" + Up +
+                                   "\rELM~" + Down + "\rASH~" + Down);
     tb::StrokeIndexFile file = tb::LoadStrokeIndexFile(dir.path(), notifier);
     ASSERT_EQ(notifier.messages.size(), 1u); // told once, of two lines
     EXPECT_NE(notifier.messages[0].find("holds 2 lines"), std::string::npos);
@@ -42,7 +42,8 @@ TEST(StrokeIndexFileTest, ReadChangedAndSavedWhole) {
     tb::SetCourseStrokeIndexes(file.lines, "FIR", usable.at("ASH"));
     tb::SaveStrokeIndexFile(dir.path(), file.lines);
     EXPECT_EQ(dir.Read("strokeidx.vxc"), "OAK~1~2~3~\r\nPINE~" + Up + "x\r\nPINE~" + Down +
-                                             "\r\nELM~" + Up + "\r\nFIR~" + Down + "\r\n");
+                                             "\r\nELM~" + Up + "\r\nELM~" + Down + "\r\nFIR~" +
+                                             Down + "\r\n");
 }
 
 TEST(StrokeIndexFileTest, RowCheck) {
