@@ -6,6 +6,7 @@
 #include "TextFile.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace tb {
 namespace fs = std::filesystem;
@@ -145,6 +146,11 @@ void RenameCourseStrokeIndexes(std::vector<std::string>& lines, std::string_view
 void DeleteCourseStrokeIndexes(std::vector<std::string>& lines, std::string_view course) {
     std::erase_if(lines, [course](const std::string& line) { return IsLineOf(line, course); });
 }
+
+const ListKind<std::string> StrokeIndexLinesKind{
+    [](const std::string& line) { return line; },
+    [](const std::string& line) { return line.substr(0, line.find('~')); }, "stroke index line",
+    "stroke index lines", std::numeric_limits<int>::max()};
 
 void SaveStrokeIndexFile(const fs::path& dir, const std::vector<std::string>& lines) {
     KeepReplacedVersion keep(dir / StrokeIndexFileName, BackupFor::Save);

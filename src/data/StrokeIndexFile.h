@@ -79,6 +79,10 @@ void RenameCourseStrokeIndexes(std::vector<std::string>& lines, std::string_view
                                std::string_view to);
 void DeleteCourseStrokeIndexes(std::vector<std::string>& lines, std::string_view course);
 
+// The file's lines as the store compares them, for a save that finds the
+// file changed since it was read; a changed line keeps its course name.
+extern const ListKind<std::string> StrokeIndexLinesKind;
+
 // Replaces dir/strokeidx.vxc with the lines (CR LF), keeping the replaced
 // version as a backup; throws InOutError with the file untouched.
 void SaveStrokeIndexFile(const std::filesystem::path& dir, const std::vector<std::string>& lines);
