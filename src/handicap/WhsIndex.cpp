@@ -103,35 +103,51 @@ struct Adjusted {
     WhsSkipReason reason = WhsSkipReason::NoScore;
 };
 
+using Holes = std::array<int, HoleCount>;
+
+// The hole scores that are whole numbers above 0 (the others 0), and how
+// many there are.
+int ReadHoles(const ScoreRec& rec, Holes& holes) {
+    int scored = 0;
+    for (int hole = 0; hole < HoleCount; ++hole) {
+        const std::optional<int> value = PositiveWhole(rec.HoleScore[hole].str());
+        holes[hole] = value.value_or(0);
+        scored += value ? 1 : 0;
+    }
+    return scored;
+}
+
+// The course's pars, when each is a whole number above 0.
+std::optional<Holes> ParsOf(const CourseRec& course) {
+    Holes pars{};
+    for (int hole = 0; hole < HoleCount; ++hole) {
+        const std::optional<int> par = PositiveWhole(course.Par[hole].str());
+        if (!par) return std::nullopt;
+        pars[hole] = *par;
+    }
+    return pars;
+}
+
 class AgsReader {
 public:
     AgsReader(const CourseList& courses, const StrokeIndexMap& strokeIndexes)
         : courses_(courses), strokeIndexes_(strokeIndexes) {}
 
     Adjusted Read(const ScoreRec& rec, const RoundTerms& terms) const {
-        std::array<int, HoleCount> holes{};
-        int scored = 0;
-        for (int hole = 0; hole < HoleCount; ++hole) {
-            const std::optional<int> value = PositiveWhole(rec.HoleScore[hole].str());
-            holes[hole] = value.value_or(0);
-            scored += value ? 1 : 0;
-        }
+        Holes holes{};
+        const int scored = ReadHoles(rec, holes);
         if (scored == 0) return AsStored(rec, WhsScoreSource::TypedAsTotal);
         if (scored < HoleCount) return {std::nullopt, {}, WhsSkipReason::Incomplete};
         const auto course = std::find_if(courses_.begin(), courses_.end(), [&](const CourseRec& c) {
             return c.Name.str() == rec.CourseName.str();
         });
         if (course == courses_.end()) return AsStored(rec, WhsScoreSource::NoCourse);
-        std::array<int, HoleCount> pars{};
-        for (int hole = 0; hole < HoleCount; ++hole) {
-            const std::optional<int> par = PositiveWhole(course->Par[hole].str());
-            if (!par) return AsStored(rec, WhsScoreSource::NoPars);
-            pars[hole] = *par;
-        }
+        const std::optional<Holes> pars = ParsOf(*course);
+        if (!pars) return AsStored(rec, WhsScoreSource::NoPars);
         const auto found = strokeIndexes_.find(rec.CourseName.str());
         if (found == strokeIndexes_.end()) return AsStored(rec, WhsScoreSource::NoStrokeIndexes);
         return {
-            NetDoubleBogey(holes, pars, found->second, terms), WhsScoreSource::NetDoubleBogey, {}};
+            NetDoubleBogey(holes, *pars, found->second, terms), WhsScoreSource::NetDoubleBogey, {}};
     }
 
 private:
@@ -143,15 +159,12 @@ private:
 
     // Each hole at most par + 2 + the strokes received there, or par + 5
     // before the golfer has an index.
-    static int NetDoubleBogey(const std::array<int, HoleCount>& holes,
-                              const std::array<int, HoleCount>& pars, const StrokeIndexRow& si,
+    static int NetDoubleBogey(const Holes& holes, const Holes& pars, const StrokeIndexRow& si,
                               const RoundTerms& terms) {
         const int par = std::accumulate(pars.begin(), pars.end(), 0);
-        int ch = 0;
-        if (terms.before10)
-            ch = static_cast<int>(RoundDiv(static_cast<long long>(*terms.before10) * terms.slope +
-                                               113LL * (terms.rating10 - 10 * par),
-                                           1130));
+        const int ch = terms.before10
+                           ? WhsCourseHandicap(*terms.before10, terms.slope, terms.rating10, par)
+                           : 0;
         int ags = 0;
         for (int hole = 0; hole < HoleCount; ++hole) {
             const int most =
@@ -323,6 +336,11 @@ private:
 };
 
 } // namespace
+
+int WhsCourseHandicap(int index10, int slope, int rating10, int par) {
+    return static_cast<int>(
+        RoundDiv(static_cast<long long>(index10) * slope + 113LL * (rating10 - 10 * par), 1130));
+}
 
 bool IsCalendarDay(std::string_view date) {
     if (date.size() != 8 || !AllDigits(date)) return false;

@@ -69,6 +69,10 @@ struct WhsResult {
 WhsResult ComputeWhsIndex(const ScoreList& asRead, const CourseList& courses,
                           const StrokeIndexMap& strokeIndexes);
 
+// index x slope / 113 + (rating - par), to the nearest whole number (a half
+// away from zero), from the index and rating in tenths.
+int WhsCourseHandicap(int index10, int slope, int rating10, int par);
+
 // The round as the command-line tool prints it, fields separated by TAB:
 // MM/DD/YYYY, course, AGS, differential, exceptional, index, low ("-" for
 // an index or low index there is none of).
