@@ -352,8 +352,10 @@ bool IsCalendarDay(std::string_view date) {
 
 std::string FormatTenths(int tenths) {
     const int magnitude = tenths < 0 ? -tenths : tenths;
-    return (tenths < 0 ? "-" : "") + std::to_string(magnitude / 10) + "." +
-           std::to_string(magnitude % 10);
+    std::string text = tenths < 0 ? "-" : "";
+    return text.append(std::to_string(magnitude / 10))
+        .append(".")
+        .append(std::to_string(magnitude % 10));
 }
 
 WhsResult ComputeWhsIndex(const ScoreList& asRead, const CourseList& courses,
