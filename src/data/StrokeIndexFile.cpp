@@ -1,0 +1,160 @@
+#include "StrokeIndexFile.h"
+
+#include "Backups.h"
+#include "Errors.h"
+#include "Text.h"
+#include "TextFile.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace tb {
+namespace fs = std::filesystem;
+
+namespace {
+constexpr int FieldCount = 1 + StrokeIndexHoles;
+
+std::string NoUseText(int count) {
+    return std::string("The stroke index file \"") + StrokeIndexFileName + "\" holds " +
+           std::to_string(count) + (count == 1 ? " line" : " lines") +
+           " that cannot be used (each of 1 to 18 must be used once); they were skipped.";
+}
+
+// Whether the line is one of `course`'s lines that can be changed.
+bool IsLineOf(const std::string& line, std::string_view course) {
+    const std::optional<StrokeIndexLine> parsed = ParseStrokeIndexLine(line);
+    return parsed && parsed->course == course;
+}
+
+std::string HoleProblem(int hole, const std::string& what) {
+    return "Stroke index for hole " + std::to_string(hole) + " " + what;
+}
+} // namespace
+
+std::optional<StrokeIndexLine> ParseStrokeIndexLine(std::string_view line) {
+    std::vector<std::string> fields;
+    std::string gathered;
+    for (char c : line) {
+        if (c != '~') {
+            gathered.push_back(c);
+            continue;
+        }
+        fields.push_back(CutAtNul(gathered));
+        gathered.clear();
+        if (static_cast<int>(fields.size()) == FieldCount) break;
+    }
+    if (static_cast<int>(fields.size()) < FieldCount) return std::nullopt;
+    StrokeIndexLine parsed;
+    parsed.course = fields[0];
+    std::copy(fields.begin() + 1, fields.end(), parsed.values.begin());
+    return parsed;
+}
+
+std::string FormatStrokeIndexLine(std::string_view course, const StrokeIndexRow& row) {
+    std::string line = std::string(course) + "~";
+    for (int value : row)
+        line += std::to_string(value) + "~";
+    return line;
+}
+
+StrokeIndexCheck CheckStrokeIndexRow(const StrokeIndexTexts& texts) {
+    const bool allEmpty = std::all_of(texts.begin(), texts.end(),
+                                      [](const std::string& text) { return text.empty(); });
+    if (allEmpty) return {};
+    StrokeIndexRow row{};
+    std::array<int, StrokeIndexHoles + 1> holeOf{}; // the hole that has each value
+    for (int hole = 1; hole <= StrokeIndexHoles; ++hole) {
+        const std::string& text = texts[static_cast<std::size_t>(hole - 1)];
+        int& value = row[static_cast<std::size_t>(hole - 1)];
+        if (text.empty())
+            return {{}, HoleProblem(hole, "is missing; fill in all 18 holes or none.")};
+        if (!TryStrToInt(text, value))
+            return {{}, HoleProblem(hole, "is not a whole number: \"" + text + "\".")};
+        if (value < 1 || value > StrokeIndexHoles)
+            return {{},
+                    HoleProblem(hole, "is " + std::to_string(value) +
+                                          "; each of 1 to 18 must be used once.")};
+        int& first = holeOf[static_cast<std::size_t>(value)];
+        if (first != 0)
+            return {{},
+                    "Stroke index " + std::to_string(value) +
+                        " is used twice; each of 1 to 18 must be used once."};
+        first = hole;
+    }
+    return {row, {}};
+}
+
+StrokeIndexFile LoadStrokeIndexFile(const fs::path& dir, Notifier& notifier) {
+    StrokeIndexFile file;
+    try {
+        file.lines = ReadLinesWithVersion(dir / StrokeIndexFileName, &file.version);
+    } catch (const InOutError& error) {
+        if (!IsMissingFileError(error)) throw;
+        return {};
+    }
+    const int unusable = static_cast<int>(
+        std::count_if(file.lines.begin(), file.lines.end(), [](const std::string& line) {
+            const std::optional<StrokeIndexLine> parsed = ParseStrokeIndexLine(line);
+            return !parsed || !CheckStrokeIndexRow(parsed->values).row;
+        }));
+    if (unusable > 0) notifier.PartlyRead(NoUseText(unusable));
+    return file;
+}
+
+StrokeIndexMap UsableStrokeIndexes(const std::vector<std::string>& lines) {
+    StrokeIndexMap usable;
+    std::map<std::string, bool, std::less<>> seen;
+    for (const std::string& line : lines) {
+        const std::optional<StrokeIndexLine> parsed = ParseStrokeIndexLine(line);
+        if (!parsed || !seen.emplace(parsed->course, true).second) continue;
+        if (std::optional<StrokeIndexRow> row = CheckStrokeIndexRow(parsed->values).row)
+            usable.emplace(parsed->course, *row);
+    }
+    return usable;
+}
+
+StrokeIndexTexts CourseStrokeIndexTexts(const std::vector<std::string>& lines,
+                                        std::string_view course) {
+    for (const std::string& line : lines) {
+        std::optional<StrokeIndexLine> parsed = ParseStrokeIndexLine(line);
+        if (parsed && parsed->course == course) return parsed->values;
+    }
+    return {};
+}
+
+void SetCourseStrokeIndexes(std::vector<std::string>& lines, std::string_view course,
+                            const std::optional<StrokeIndexRow>& row) {
+    if (!row) {
+        DeleteCourseStrokeIndexes(lines, course);
+        return;
+    }
+    const std::string line = FormatStrokeIndexLine(course, *row);
+    auto own = std::find_if(lines.begin(), lines.end(),
+                            [course](const std::string& text) { return IsLineOf(text, course); });
+    if (own == lines.end())
+        lines.push_back(line);
+    else
+        *own = line;
+}
+
+void RenameCourseStrokeIndexes(std::vector<std::string>& lines, std::string_view from,
+                               std::string_view to) {
+    for (std::string& line : lines)
+        if (IsLineOf(line, from)) line = std::string(to) + line.substr(line.find('~'));
+}
+
+void DeleteCourseStrokeIndexes(std::vector<std::string>& lines, std::string_view course) {
+    std::erase_if(lines, [course](const std::string& line) { return IsLineOf(line, course); });
+}
+
+const ListKind<std::string> StrokeIndexLinesKind{
+    [](const std::string& line) { return line; },
+    [](const std::string& line) { return line.substr(0, line.find('~')); }, "stroke index line",
+    "stroke index lines", std::numeric_limits<int>::max()};
+
+void SaveStrokeIndexFile(const fs::path& dir, const std::vector<std::string>& lines) {
+    KeepReplacedVersion keep(dir / StrokeIndexFileName, BackupFor::Save);
+    SaveLines(dir / StrokeIndexFileName, lines, &keep);
+}
+
+} // namespace tb
