@@ -36,10 +36,12 @@ TEST(ExtrasModule, PrintsAReportAndOpensAProgressWindowThroughTheModule) {
     golfer.LongName = "Smith, John";
     golfer.ShortName = "SMITH";
     tb::OpenProgress(&opener, golfer, {});
-    QTRY_VERIFY(std::any_of(QApplication::topLevelWidgets().cbegin(),
-                            QApplication::topLevelWidgets().cend(), [](QWidget* window) {
-                                return window->isVisible() && window->inherits("tb::TProgressForm");
-                            }));
+    EXPECT_TRUE(QTest::qWaitFor([] {
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        return std::any_of(windows.cbegin(), windows.cend(), [](QWidget* window) {
+            return window->isVisible() && window->inherits("tb::TProgressForm");
+        });
+    }));
 }
 
 TEST(ExtrasModule, RefusesAModuleOfAnotherBuildWithTheCommandsErrorBox) {

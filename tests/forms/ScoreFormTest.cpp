@@ -613,19 +613,27 @@ TEST_F(ScoreFormTest, EscapeAsksBeforeDroppingTypedValues) {
 // On X the keys go through the window manager, which decides where they land.
 TEST_F(ScoreFormTest, EnterAfterTheCourseListClosedWithEscapeMovesToTheDate) {
     ASSERT_TRUE(OpenForSmith());
+    // Keys from outside reach the window only once the window manager has
+    // made it active.
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form()));
     QTest::keyClick(form()->CourseField, Qt::Key_Down, Qt::AltModifier);
     ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget(); }));
-    // On X the keys come from outside, as the user's do; the program goes
-    // on handling events while xdotool types them.
+    // On X the keys come from outside, as the user's do: Escape, and once
+    // the list has closed, Enter and the date. The program goes on handling
+    // events while xdotool types them.
     QProcess xdotool;
-    if (QApplication::platformName() == "xcb")
-        xdotool.start("xdotool", {"key", "Escape", "Return", "type", "1/5/99"});
-    else {
+    if (QApplication::platformName() == "xcb") {
+        xdotool.start("xdotool", {"key", "Escape"});
+        ASSERT_TRUE(QTest::qWaitFor([] { return !QApplication::activePopupWidget(); }));
+        xdotool.waitForFinished();
+        xdotool.start("xdotool", {"key", "Return", "type", "1/5/99"});
+    } else {
         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
         Key(Qt::Key_Return);
         Keys("1/5/99");
     }
-    QTRY_COMPARE(form()->DateField->text(), "1/5/99");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form()->DateField->text() == "1/5/99"; }))
+        << form()->DateField->text().toStdString();
     xdotool.waitForFinished();
 }
 
