@@ -3,6 +3,7 @@
 #include "../data/Text.h"
 
 #include <algorithm>
+#include <chrono>
 #include <numeric>
 
 namespace tb {
@@ -61,25 +62,20 @@ std::optional<int> PositiveWhole(const std::string& text) {
     return value;
 }
 
-bool IsLeapYear(int year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-int DaysInMonth(int year, int month) {
-    static constexpr int Days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && IsLeapYear(year) ? 29 : Days[month - 1];
+// The calendar day a text of eight digits YYYYMMDD names, if any.
+std::optional<std::chrono::year_month_day> CalendarDay(std::string_view date) {
+    if (date.size() != 8 || !AllDigits(date)) return std::nullopt;
+    const std::chrono::year_month_day day{
+        std::chrono::year{DigitsValue(date.substr(0, 4))},
+        std::chrono::month{static_cast<unsigned>(DigitsValue(date.substr(4, 2)))},
+        std::chrono::day{static_cast<unsigned>(DigitsValue(date.substr(6, 2)))}};
+    if (!day.ok() || day.year() < std::chrono::year{1}) return std::nullopt;
+    return day;
 }
 
 // Days since a fixed day of the Gregorian calendar, for a calendar day.
 long DayNumber(std::string_view date) {
-    long year = DigitsValue(date.substr(0, 4));
-    const long month = DigitsValue(date.substr(4, 2));
-    const long day = DigitsValue(date.substr(6, 2));
-    year -= month <= 2 ? 1 : 0;
-    const long era = year / 400;
-    const long yearOfEra = year - era * 400;
-    const long dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-    return era * 146097 + yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return std::chrono::sys_days{*CalendarDay(date)}.time_since_epoch().count();
 }
 
 // Strokes received on the hole with stroke index `s` at course handicap `ch`;
@@ -343,11 +339,7 @@ int WhsCourseHandicap(int index10, int slope, int rating10, int par) {
 }
 
 bool IsCalendarDay(std::string_view date) {
-    if (date.size() != 8 || !AllDigits(date)) return false;
-    const int year = DigitsValue(date.substr(0, 4));
-    const int month = DigitsValue(date.substr(4, 2));
-    const int day = DigitsValue(date.substr(6, 2));
-    return year >= 1 && month >= 1 && month <= 12 && day >= 1 && day <= DaysInMonth(year, month);
+    return CalendarDay(date).has_value();
 }
 
 std::string FormatTenths(int tenths) {
