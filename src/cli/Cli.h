@@ -45,7 +45,10 @@ const tb::GolferRec* FindGolfer(const tb::GolferList& golfers, const std::string
 // missing score file is told on stderr and gives no scores. The records
 // already in `scores` are reused.
 void LoadSortedScores(Context& ctx, const tb::GolferRec& golfer, tb::ScoreList& scores);
-// The same with every message to `notifier`; true when the golfer's short
+// The golfer's scores in the order of the file, with the same messages;
+// false when there was no score file to read.
+bool LoadScoresAsRead(Context& ctx, const tb::GolferRec& golfer, tb::ScoreList& scores);
+// The same as LoadSortedScores with every message to `notifier`; true when the golfer's short
 // name could not name a score file.
 bool LoadSortedScores(const std::filesystem::path& dir, const tb::GolferRec& golfer,
                       tb::ScoreList& scores, tb::Notifier& notifier,

@@ -35,6 +35,8 @@ const char* const Usage =
     "  index SHORT    how a golfer's index is obtained\n"
     "  indexes        every golfer's index: short name, index, long name\n"
     "  progress SHORT a golfer's index after each date played: date, index\n"
+    "  whs SHORT      a golfer's index under the World Handicap System, round by round:\n"
+    "                 date, course, AGS, differential, exceptional, index, low index\n"
     "  export SHORT   a golfer's rounds as CSV, newest first\n"
     "  export --all   every golfer's rounds as CSV, with the golfer's long and short name\n"
     "report files, written into the data folder (--course NAME anywhere after the command):\n"
@@ -73,20 +75,40 @@ const tb::GolferRec* FindGolfer(const tb::GolferList& golfers, const std::string
     return nullptr;
 }
 
-bool LoadSortedScores(const std::filesystem::path& dir, const tb::GolferRec& golfer,
-                      tb::ScoreList& scores, tb::Notifier& notifier,
-                      const tb::ScoreLoadVariant& variant) {
-    tb::LoadGolferScoresNewestFirst(dir, golfer.ShortName.str(), scores, notifier, variant);
+namespace {
+// The golfer's scores in file order; true when the golfer's short name could
+// not name a score file (told to `notifier`).
+bool LoadScoresInFileOrder(const std::filesystem::path& dir, const tb::GolferRec& golfer,
+                           tb::ScoreList& scores, tb::Notifier& notifier,
+                           const tb::ScoreLoadVariant& variant, tb::ScoreLoadResult& result) {
+    result = tb::LoadGolferScores(dir, golfer.ShortName.str(), scores, notifier, variant);
     const bool damaged = !tb::IsPlainShortName(golfer.ShortName.str());
     if (damaged)
         notifier.Message("tarnbeck-cli: the short name \"" + tb::ShowNuls(golfer.ShortName.str()) +
                          "\" cannot name a score file in the data folder");
     return damaged;
 }
+} // namespace
+
+bool LoadSortedScores(const std::filesystem::path& dir, const tb::GolferRec& golfer,
+                      tb::ScoreList& scores, tb::Notifier& notifier,
+                      const tb::ScoreLoadVariant& variant) {
+    tb::ScoreLoadResult result;
+    const bool damaged = LoadScoresInFileOrder(dir, golfer, scores, notifier, variant, result);
+    tb::SortScores(scores);
+    return damaged;
+}
 
 void LoadSortedScores(Context& ctx, const tb::GolferRec& golfer, tb::ScoreList& scores) {
     if (LoadSortedScores(ctx.dir, golfer, scores, ctx.notifier, tb::GolferScoresRead))
         ctx.damagedGolferList = true;
+}
+
+bool LoadScoresAsRead(Context& ctx, const tb::GolferRec& golfer, tb::ScoreList& scores) {
+    tb::ScoreLoadResult result;
+    if (LoadScoresInFileOrder(ctx.dir, golfer, scores, ctx.notifier, tb::GolferScoresRead, result))
+        ctx.damagedGolferList = true;
+    return result.fileRead;
 }
 
 } // namespace tbcli

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -177,6 +178,74 @@ TEST(CliProgress, UnknownGolferMissingFileAndUsage) {
     EXPECT_EQ(run.code, 0);
     EXPECT_EQ(run.err, Missing);
     EXPECT_EQ(ReadCsv(dir, run.out).size(), 1u);
+}
+
+// A round of OAK HOLLOW's format: the first hole `first`, the others `rest`
+// (0: typed as a total), the AGS stored as the score.
+std::string WhsRound(const std::string& date, const std::string& course, int first, int rest,
+                     int score) {
+    std::string line = date + "~" + course + "~" + std::to_string(score) + "~70.0~113~~";
+    for (int hole = 0; hole < 36; ++hole)
+        line += std::to_string(hole == 0 ? first : hole < 18 ? rest : 2) + "~";
+    return line + std::to_string(score) + "~\r\n";
+}
+
+// Par 4 on every hole; OAK HOLLOW's stroke indexes are 1 to 18 in hole order,
+// NO SI has none, and one line of the stroke-index file is broken. A blown
+// first hole counts par + 5 before an index, par + 2 + 1 stroke after it;
+// rounds of one date count from the lower line up; the bad date takes no part.
+TEST(CliProgress, WhsIndexRoundByRound) {
+    tbtest::TempDir dir;
+    WriteClub(dir);
+    std::string fours, oakIndexes;
+    for (int hole = 1; hole <= 18; ++hole) {
+        fours += "4~";
+        oakIndexes += std::to_string(hole) + "~";
+    }
+    dir.Write("courses.vxc", "OAK HOLLOW~70.0~113~72~" + fours + "\r\nNO SI~70.0~113~72~" + fours);
+    dir.Write("strokeidx.vxc", "BROKEN~1~2~\r\nOAK HOLLOW~" + oakIndexes + "\r\n");
+    dir.Write("SMITH.vxp", WhsRound("20240230", "OAK HOLLOW", 5, 5, 90) +
+                               WhsRound("20240104", "NO SI", 12, 5, 97) +
+                               WhsRound("20240103", "OAK HOLLOW", 12, 5, 97) +
+                               WhsRound("20240102", "OAK HOLLOW", 0, 0, 88) +
+                               WhsRound("20240102", "OAK HOLLOW", 5, 5, 90) +
+                               WhsRound("20240101", "OAK HOLLOW", 12, 5, 97));
+    CliRun run = RunIn(dir, {"whs", "SMITH"});
+    EXPECT_EQ(run.code, 0);
+    EXPECT_EQ(run.err, "The stroke index file \"strokeidx.vxc\" holds 1 line that cannot be used "
+                       "(each of 1 to 18 must be used once); they were skipped.\n");
+    EXPECT_EQ(run.out, "01/01/2024\tOAK HOLLOW\t94\t24.0\t0.0\t-\t-\n"
+                       "01/02/2024\tOAK HOLLOW\t90\t20.0\t0.0\t-\t-\n"
+                       "01/02/2024\tOAK HOLLOW\t88\t18.0\t0.0\t16.0\t-\n"
+                       "01/03/2024\tOAK HOLLOW\t92\t22.0\t0.0\t17.0\t-\n"
+                       "01/04/2024\tNO SI\t97\t27.0\t0.0\t18.0\t-\n");
+
+    const struct {
+        std::vector<std::string> args;
+        int code;
+        std::string err; // "": only the usage text
+    } others[] = {
+        {{"whs", "NOBODY"}, 1, "unknown golfer: NOBODY\n"},
+        {{"whs", "NOFILE"}, 0, Missing},
+        {{"whs", "JONES"}, 0, ""},
+        {{"whs"}, 2, ""},
+    };
+    for (const auto& c : others) {
+        SCOPED_TRACE(::testing::PrintToString(c.args));
+        run = RunIn(dir, c.args);
+        EXPECT_EQ(run.code, c.code);
+        EXPECT_EQ(run.out, "");
+        if (c.code == 2)
+            EXPECT_NE(run.err.find("usage: tarnbeck-cli"), std::string::npos) << run.err;
+        else if (c.args[1] != "JONES") // JONES reads the broken line too
+            EXPECT_EQ(run.err, c.err);
+    }
+    // A stroke-index file that cannot be read is an input/output error.
+    std::filesystem::remove(dir / "strokeidx.vxc");
+    std::filesystem::create_directory(dir / "strokeidx.vxc");
+    run = RunIn(dir, {"whs", "SMITH"});
+    EXPECT_EQ(run.code, 3);
+    EXPECT_EQ(run.out, "");
 }
 
 } // namespace
