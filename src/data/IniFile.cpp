@@ -90,26 +90,31 @@ bool ParseIniInteger(const std::string& text, int& value) {
     return TryStrToInt(text, value);
 }
 
-int ReadIniInteger(const fs::path& file, const std::string& section, const std::string& key,
-                   int defaultValue) {
+std::optional<std::string> ReadIniText(const fs::path& file, const std::string& section,
+                                       const std::string& key) {
     bool inSection = false;
     for (const std::string& line : ReadIfPresent(file)) {
         std::string name, k, v;
-        if (IsSectionLine(line, name)) {
+        if (IsSectionLine(line, name))
             inSection = SameName(name, section);
-        } else if (inSection && SplitKeyLine(line, k, v) && SameName(k, key)) {
-            int value;
-            return ParseIniInteger(v, value) ? value : defaultValue;
-        }
+        else if (inSection && SplitKeyLine(line, k, v) && SameName(k, key))
+            return v;
     }
-    return defaultValue;
+    return std::nullopt;
 }
 
-void WriteIniIntegers(const fs::path& file, const std::string& section,
-                      const std::vector<std::pair<std::string, int>>& values) {
+int ReadIniInteger(const fs::path& file, const std::string& section, const std::string& key,
+                   int defaultValue) {
+    const std::optional<std::string> text = ReadIniText(file, section, key);
+    int value;
+    return text && ParseIniInteger(*text, value) ? value : defaultValue;
+}
+
+void WriteIniTexts(const fs::path& file, const std::string& section,
+                   const std::vector<std::pair<std::string, std::string>>& values) {
     std::vector<std::string> lines = ReadForRewrite(file);
     for (const auto& [key, value] : values) {
-        const std::string entry = key + "=" + std::to_string(value);
+        const std::string entry = key + "=" + value.substr(0, value.find_first_of("\r\n"));
         // Find the section, then the key inside it.
         std::size_t sectionLine = lines.size();
         std::size_t sectionEnd = lines.size();
@@ -147,6 +152,14 @@ void WriteIniIntegers(const fs::path& file, const std::string& section,
     } catch (const InOutError& error) {
         throw InOutError(UnableToWrite(file), error.ErrnoValue(), file);
     }
+}
+
+void WriteIniIntegers(const fs::path& file, const std::string& section,
+                      const std::vector<std::pair<std::string, int>>& values) {
+    std::vector<std::pair<std::string, std::string>> texts;
+    for (const auto& [key, value] : values)
+        texts.emplace_back(key, std::to_string(value));
+    WriteIniTexts(file, section, texts);
 }
 
 } // namespace tb

@@ -90,11 +90,20 @@ void TPrintObject::SetMargins(float top, float bottom, float left, float right) 
 
 void TPrintObject::SetDetailArea(float top, float bottom) {
     detailTop_ = top;
-    detailBottom_ = bottom;
+    // On paper shorter than the area (A5, a page turned to landscape) the
+    // area ends at the bottom margin: no line is printed off the paper.
+    detailBottom_ = std::min(bottom, PixelsToInches(paperHeight_ - bottomMargin_, pixelsPerInchV_));
     currentLine_ = top - LineHeightInches();
 }
 
 void TPrintObject::SetFont(const QString& name, int size, bool bold, bool italic) {
+    // Courier is rarely installed under that name, and the system's stand-in
+    // differs from one machine to the next (Nimbus Mono PS here, with fewer
+    // lines to a page). Liberation Mono, which the program's package
+    // installs, has Courier's widths and stands in for it everywhere.
+    static const bool courierSubstituted =
+        (QFont::insertSubstitution("Courier", "Liberation Mono"), true);
+    (void)courierSubstituted;
     QFont font(name, size, bold ? QFont::Bold : QFont::Normal, italic);
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);

@@ -28,8 +28,8 @@ public:
     void SetMargins(float top, float bottom, float left, float right);
     // The body area, in inches from the top of the paper.
     void SetDetailArea(float top, float bottom);
-    // "Courier" resolves to a fixed-pitch font even where no font of that
-    // name is installed.
+    // "Courier" resolves to Liberation Mono, and to a fixed-pitch font even
+    // where neither is installed.
     void SetFont(const QString& name, int size, bool bold = false, bool italic = false);
     QSize GetPixelsPerInch() const;
     QSize GetPrintableSize() const;

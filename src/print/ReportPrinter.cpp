@@ -3,6 +3,7 @@
 #include "data/Errors.h"
 #include "data/TextFile.h"
 #include "print/PrintObject.h"
+#include "print/PrintSetupMemory.h"
 #include "widgets/Dialogs.h"
 #include "widgets/TbForm.h"
 
@@ -75,17 +76,26 @@ void PrintToPdf(QPrinter& printer, const Report& report, const QString& target) 
 bool PutReportOnPaper(QWidget* parent, const Report& report, const QString& pdfName) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(pdfName);
-    printer.setOutputFileName(QDir(DataDir).absoluteFilePath(pdfName));
-    const bool chosen = Dialogs::ChoosePrinter([&] {
+    const QString pdfPath = QDir(DataDir).absoluteFilePath(pdfName);
+    Dialogs::PrintSetup setup = RememberedPrintSetup();
+    ApplyPrintSetup(printer, setup, pdfPath);
+    const bool chosen = Dialogs::ChoosePrinter(setup, [&](Dialogs::PrintSetup& choice) {
         QPrintDialog dialog(&printer, parent);
-        return dialog.exec() == QDialog::Accepted;
+        if (dialog.exec() != QDialog::Accepted) return false;
+        choice = PrintSetupOf(printer);
+        return true;
     });
     if (!chosen) return false;
+    if (PrintSetupOf(printer) != setup) ApplyPrintSetup(printer, setup, pdfPath);
+    RememberPrintSetup(setup);
     const QString target = printer.outputFileName();
     if (target.isEmpty())
         PrintLines(printer, report);
     else
         PrintToPdf(printer, report, target);
+    // Written once the report is out, so that a settings file that cannot
+    // be written is told after the report rather than instead of it.
+    SavePrintSetup(setup);
     return true;
 }
 

@@ -18,6 +18,7 @@ namespace {
 bool scripted = false;
 TwoChoiceAsker twoChoiceAsker = nullptr;
 std::deque<Answer> answers;
+std::deque<PrintSetup> printSetups;
 std::vector<Shown> shown;
 
 // In a script: record the dialog and take the next answer. Questions with no
@@ -136,9 +137,23 @@ void ShowModal(QDialog& dialog) {
     dialog.exec();
 }
 
-bool ChoosePrinter(const std::function<bool()>& showDialog) {
-    if (scripted) return Scripted(Kind::Print, QString(), Answer::Ok) == Answer::Ok;
-    return showDialog();
+bool ChoosePrinter(PrintSetup& setup, const std::function<bool(PrintSetup&)>& showDialog) {
+    if (!scripted) return showDialog(setup);
+    if (Scripted(Kind::Print, PrintSetupText(setup), Answer::Ok) != Answer::Ok) return false;
+    if (!printSetups.empty()) {
+        setup = printSetups.front();
+        printSetups.pop_front();
+    }
+    return true;
+}
+
+QString PrintSetupText(const PrintSetup& setup) {
+    return (setup.printer.isEmpty() ? QString("PDF file") : setup.printer) + ", paper " +
+           QString::number(setup.paperSize) + (setup.landscape ? ", landscape" : ", portrait");
+}
+
+void QueuePrintSetup(const PrintSetup& setup) {
+    printSetups.push_back(setup);
 }
 
 QString ChooseSaveFile(QWidget* parent, const QString& caption, const QString& proposed,
@@ -151,6 +166,7 @@ QString ChooseSaveFile(QWidget* parent, const QString& caption, const QString& p
 void StartScript() {
     scripted = true;
     answers.clear();
+    printSetups.clear();
     shown.clear();
 }
 void QueueAnswer(Answer answer) {

@@ -61,9 +61,20 @@ void SetTwoChoiceAsker(TwoChoiceAsker asker);
 // Shows a modal dialog (the about box) centred on the screen and waits
 // until it is closed.
 void ShowModal(QDialog& dialog);
+// What the print dialog proposes, and what the user chose in it.
+struct PrintSetup {
+    QString printer;    // empty: a PDF file in the data folder
+    int paperSize = -1; // a QPageSize::PageSizeId; -1: the printer's own
+    bool landscape = false;
+    bool operator==(const PrintSetup&) const = default;
+};
 // The platform's print dialog, which `showDialog` shows (it lives with the
-// printing code); false when cancelled.
-bool ChoosePrinter(const std::function<bool()>& showDialog);
+// printing code) proposing `setup` and writing the user's choice into it;
+// false when cancelled. In a script the proposal is recorded as
+// PrintSetupText and the choice is the one queued by QueuePrintSetup, else
+// the proposal.
+bool ChoosePrinter(PrintSetup& setup, const std::function<bool(PrintSetup&)>& showDialog);
+QString PrintSetupText(const PrintSetup& setup);
 // The platform's dialog for the file to save to, proposing `proposed` (a
 // path); empty when cancelled. In a script, Ok takes the proposed path.
 QString ChooseSaveFile(QWidget* parent, const QString& caption, const QString& proposed,
@@ -79,6 +90,8 @@ struct Shown {
 // answered from the queue (Ok for plain boxes when the queue is empty).
 void StartScript();
 void QueueAnswer(Answer answer);
+// The choice the next print dialog gives, when it is answered with Ok.
+void QueuePrintSetup(const PrintSetup& setup);
 const std::vector<Shown>& ShownDialogs();
 // Texts only, in order; handy for assertions.
 std::vector<QString> ShownTexts();

@@ -6,6 +6,7 @@
 #include "widgets/Dialogs.h"
 #include "widgets/Extras.h"
 #include "widgets/Handlers.h"
+#include "widgets/Placement.h"
 #include "widgets/TbForm.h"
 
 #include <QApplication>
@@ -23,6 +24,7 @@ TEST(ExtrasModule, PrintsAReportAndOpensAProgressWindowThroughTheModule) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    tb::SetIniFilePath(dir.filePath("tarnbeck.ini"));
     tb::Dialogs::StartScript();
 
     ASSERT_TRUE(tb::PrintReport(nullptr, {{"Score history"}}, "report.pdf"));

@@ -235,10 +235,11 @@ TEST(CliProgress, WhsIndexRoundByRound) {
         run = RunIn(dir, c.args);
         EXPECT_EQ(run.code, c.code);
         EXPECT_EQ(run.out, "");
-        if (c.code == 2)
+        if (c.code == 2) {
             EXPECT_NE(run.err.find("usage: tarnbeck-cli"), std::string::npos) << run.err;
-        else if (c.args[1] != "JONES") // JONES reads the broken line too
+        } else if (c.args[1] != "JONES") { // JONES reads the broken line too
             EXPECT_EQ(run.err, c.err);
+        }
     }
     // A stroke-index file that cannot be read is an input/output error.
     std::filesystem::remove(dir / "strokeidx.vxc");

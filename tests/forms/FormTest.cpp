@@ -5,6 +5,7 @@
 #include "forms/GolferScoresWindow.h"
 #include "forms/MainWindow.h"
 #include "forms/ScoreForm.h"
+#include "print/PrintSetupMemory.h"
 #include "widgets/Placement.h"
 #include "widgets/Program.h"
 #include "widgets/TbForm.h"
@@ -28,6 +29,7 @@ void FormTest::SetUp() {
     previousDir_ = QDir::currentPath();
     QDir::setCurrent(QString::fromStdString(dir.path().string()));
     tb::SetIniFilePath(QString::fromStdString((dir / "tarnbeck.ini").string()));
+    tb::ForgetPrintSetupOfThisRun();
     tb::Dialogs::ClearShown();
     tb::MessageNotifier::ForgetPartlyReadFiles();
     programTerminated = false;

@@ -4,12 +4,17 @@
 #include "print/PrintObject.h"
 #include "PdfPages.h"
 #include "data/Records.h"
+#include "print/PrintSetupMemory.h"
 #include "print/ReportPrinter.h"
 #include "print/core/ScoreHistory.h"
 #include "support/TempDir.h"
+#include "widgets/Dialogs.h"
+#include "widgets/Placement.h"
 
 #include <QDir>
+#include <QPageSize>
 #include <QPrinter>
+#include <QProcess>
 
 #include <algorithm>
 #include <cmath>
@@ -24,8 +29,14 @@ protected:
     void SetUp() override {
         previous_ = QDir::currentPath();
         QDir::setCurrent(QString::fromStdString(dir.path().string()));
+        tb::SetIniFilePath(QString::fromStdString((dir / "tarnbeck.ini").string()));
+        tb::ForgetPrintSetupOfThisRun();
+        tb::Dialogs::ClearShown();
     }
-    void TearDown() override { QDir::setCurrent(previous_); }
+    void TearDown() override {
+        tb::ForgetPrintSetupOfThisRun();
+        QDir::setCurrent(previous_);
+    }
 
     std::vector<PdfPage> Print(const tb::Report& report) {
         EXPECT_TRUE(tb::PutReportOnPaper(nullptr, report, "report.pdf"));
@@ -91,6 +102,45 @@ TEST_F(PrintObjectTest, LinesFillThePagesOfTheBodyAreaAndContinueOnTheNext) {
     for (int i = 1; i <= 60; ++i)
         expected << QString("L%1").arg(i);
     EXPECT_EQ(CheckPages(pages), expected);
+}
+
+// What a poppler tool says of the report's PDF.
+QString PdfTool(const QString& tool, const std::filesystem::path& pdf) {
+    QProcess process;
+    process.start(tool, {QString::fromStdString(pdf.string())});
+    EXPECT_TRUE(process.waitForFinished(30000)) << tool.toStdString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The print dialog's choice is proposed to the next report and, from
+// tarnbeck.ini, to the next run; a printer that has gone gives way to the PDF
+// file with the paper kept. Courier comes out as Liberation Mono.
+TEST_F(PrintObjectTest, TheChoiceOfThePrintDialogIsProposedAgainInThisRunAndTheNext) {
+    using tb::Dialogs::PrintSetup;
+    const PrintSetup pdfA5Landscape{"", QPageSize::A5, true};
+    tb::Dialogs::QueuePrintSetup(pdfA5Landscape);
+    const std::vector<PdfPage> pages = Print(NumberedLines(60));
+    const QString info = PdfTool("pdfinfo", dir / "report.pdf");
+    EXPECT_TRUE(info.contains("595 x 420 pts (A5)")) << info.toStdString();
+    int lines = 0; // every one on the paper, above its bottom margin
+    for (const PdfPage& page : pages)
+        for (const PdfLine& line : page)
+            lines += line.top < 420 - 0.5 * Inch ? 1 : 0;
+    EXPECT_EQ(lines, 60);
+    EXPECT_TRUE(PdfTool("pdffonts", dir / "report.pdf").contains("LiberationMono"));
+    Print(NumberedLines(3));
+    tb::ForgetPrintSetupOfThisRun();
+    Print(NumberedLines(3));
+    dir.Write("tarnbeck.ini", "[Printer]\r\nName=Gone\r\nPaperSize=" +
+                                  std::to_string(QPageSize::A5) + "\r\nOrientation=1\r\n");
+    tb::ForgetPrintSetupOfThisRun();
+    Print(NumberedLines(3));
+    const QString proposed = tb::Dialogs::PrintSetupText(pdfA5Landscape);
+    const std::vector<QString> shown = tb::Dialogs::ShownTexts();
+    ASSERT_EQ(shown.size(), 4u);
+    EXPECT_NE(shown[0], proposed);
+    EXPECT_EQ(std::vector<QString>(shown.begin() + 1, shown.end()),
+              std::vector<QString>(3, proposed));
 }
 
 TEST_F(PrintObjectTest, SameLineColumnsAndEmptyTexts) {
