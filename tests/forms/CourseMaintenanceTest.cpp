@@ -406,7 +406,7 @@ struct FailingCourseListRename : tb::FileOps {
     }
 };
 
-TEST_F(CourseMaintenanceTest, StrokeIndexesAreCheckedThenSavedAndRenamedWithTheirCourse) {
+TEST_F(CourseMaintenanceTest, StrokeIndexesAreCheckedThenSavedRenamedAndDeletedWithTheirCourse) {
     dir.Write("courses.vxc", TwoCourses);
     tb::TCMaintForm* form = Open();
     Click(form->AddButton);
@@ -467,6 +467,12 @@ TEST_F(CourseMaintenanceTest, StrokeIndexesAreCheckedThenSavedAndRenamedWithThei
     Click(form->SaveButton);
     EXPECT_EQ(dir.Read("strokeidx.vxc"), "ZULU" + row);
     EXPECT_NE(dir.Read("courses.vxc").find("\nZULU~71.2~"), std::string::npos);
+
+    form->CourseListBox->setCurrentRow(2);
+    tb::Dialogs::QueueAnswer(Answer::Yes);
+    Click(form->DeleteButton);
+    Click(form->SaveButton);
+    EXPECT_EQ(dir.Read("strokeidx.vxc"), "");
 }
 
 } // namespace
