@@ -1,7 +1,8 @@
 #pragma once
 // The course editor: one course's name, rating, slope, pars and stroke
-// indexes, with live par totals. Its opener opens it through one of its entry points and takes
-// the course back in its own FormActivate when OkPressed reads "1".
+// indexes, with live par totals. Its opener opens it through one of its
+// entry points and takes the course back in its own FormActivate when
+// OkPressed reads "1".
 
 #include "data/Records.h"
 #include "data/StrokeIndexFile.h"

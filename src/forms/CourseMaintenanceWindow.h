@@ -37,7 +37,6 @@ public:
     void SaveButtonClick() override;
 
     const CourseList& Courses() const { return courses_; }
-    const std::vector<std::string>& StrokeIndexLines() const { return strokeLines_; }
 
 protected:
     void FormActivate() override;
