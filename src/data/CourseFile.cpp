@@ -1,11 +1,14 @@
 #include "CourseFile.h"
 
 #include "Backups.h"
+#include "Errors.h"
+#include "StrokeIndexFile.h"
 #include "Text.h"
 #include "TextFile.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 
 namespace tb {
 namespace fs = std::filesystem;
@@ -154,13 +157,82 @@ void SortCourseList(CourseList& list) {
                 std::swap(list[i - 1], list[j - 1]);
 }
 
-void SaveCourseList(const fs::path& dir, const CourseList& list) {
+namespace {
+std::optional<std::string> BytesIfThere(const fs::path& file) {
+    if (!FileExists(file)) return std::nullopt;
+    return ReadFileBytes(file);
+}
+
+// The course list's replaced version, kept as every save keeps it, with the
+// stroke index file saved in the same step.
+class WithStrokeIndexes : public ReplacedVersion {
+public:
+    WithStrokeIndexes(const fs::path& dir, const std::vector<std::string>& lines)
+        : dir_(dir), lines_(lines), courses_(dir / CourseFileName, BackupFor::Save),
+          before_(BytesIfThere(dir / StrokeIndexFileName)) {}
+
+    void Keep() override {
+        courses_.Keep();
+        try {
+            SaveStrokeIndexFile(dir_, lines_);
+        } catch (...) {
+            courses_.Undo();
+            throw;
+        }
+        saved_ = true;
+    }
+    void Undo() override {
+        courses_.Undo();
+        if (saved_) leftNew_ = !PutBack();
+    }
+    void Done() override { courses_.Done(); }
+    // The stroke index file holds the new lines while the course list does not.
+    bool LeftNew() const { return leftNew_; }
+
+private:
+    bool PutBack() {
+        const fs::path file = dir_ / StrokeIndexFileName;
+        try {
+            if (before_) {
+                SaveBytes(file, *before_);
+                return true;
+            }
+            std::error_code ec;
+            return fs::remove(file, ec);
+        } catch (const InOutError&) {
+            return false;
+        }
+    }
+
+    fs::path dir_;
+    const std::vector<std::string>& lines_;
+    KeepReplacedVersion courses_;
+    std::optional<std::string> before_; // the stroke index file's bytes, when it was there
+    bool saved_ = false;
+    bool leftNew_ = false;
+};
+} // namespace
+
+void SaveCourseList(const fs::path& dir, const CourseList& list,
+                    const std::vector<std::string>* strokeIndexLines) {
     std::vector<std::string> lines;
     lines.reserve(list.size());
     for (const CourseRec& course : list)
         lines.push_back(FormatCourseLine(course));
-    KeepReplacedVersion keep(dir / CourseFileName, BackupFor::Save);
-    SaveLines(dir / CourseFileName, lines, &keep);
+    if (!strokeIndexLines) {
+        KeepReplacedVersion keep(dir / CourseFileName, BackupFor::Save);
+        SaveLines(dir / CourseFileName, lines, &keep);
+        return;
+    }
+    WithStrokeIndexes keep(dir, *strokeIndexLines);
+    try {
+        SaveLines(dir / CourseFileName, lines, &keep);
+    } catch (const InOutError& error) {
+        if (!keep.LeftNew()) throw;
+        throw InOutError(error.Text() + "\n" + StrokeIndexFileName +
+                             " holds the new stroke indexes; the course list was not saved.",
+                         error.ErrnoValue(), error.File());
+    }
 }
 
 void LoadCourseSummaries(const fs::path& dir, CourseSummaryList& list, Notifier& notifier) {

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tb {
 
@@ -45,7 +46,13 @@ void PlaceStarterCourses(const std::filesystem::path& dir, std::string_view star
 // The course list as the store compares it; a changed course keeps its name.
 extern const ListKind<CourseRec> CoursesKind;
 // Replaces dir/courses.vxc with the list; throws InOutError, file untouched.
-void SaveCourseList(const std::filesystem::path& dir, const CourseList& list);
+// Given `strokeIndexLines`, dir/strokeidx.vxc is replaced with them in the
+// same save: once the new course list is safely written beside the old one,
+// just before it replaces it. A failure of either leaves both files as they
+// were: when the course list then cannot replace its old version, the stroke
+// index file is put back as it was (and the error says so if it cannot be).
+void SaveCourseList(const std::filesystem::path& dir, const CourseList& list,
+                    const std::vector<std::string>* strokeIndexLines = nullptr);
 
 void LoadCourseSummaries(const std::filesystem::path& dir, CourseSummaryList& list,
                          Notifier& notifier);

@@ -26,8 +26,8 @@ bool IsLineOf(const std::string& line, std::string_view course) {
     return parsed && parsed->course == course;
 }
 
-std::string HoleProblem(int hole, const std::string& what) {
-    return "Stroke index for hole " + std::to_string(hole) + " " + what;
+StrokeIndexCheck HoleProblem(int hole, const std::string& what) {
+    return {{}, "Stroke index for hole " + std::to_string(hole) + " " + what, hole};
 }
 } // namespace
 
@@ -66,22 +66,21 @@ StrokeIndexCheck CheckStrokeIndexRow(const StrokeIndexTexts& texts) {
     for (int hole = 1; hole <= StrokeIndexHoles; ++hole) {
         const std::string& text = texts[static_cast<std::size_t>(hole - 1)];
         int& value = row[static_cast<std::size_t>(hole - 1)];
-        if (text.empty())
-            return {{}, HoleProblem(hole, "is missing; fill in all 18 holes or none.")};
+        if (text.empty()) return HoleProblem(hole, "is missing; fill in all 18 holes or none.");
         if (!TryStrToInt(text, value))
-            return {{}, HoleProblem(hole, "is not a whole number: \"" + text + "\".")};
+            return HoleProblem(hole, "is not a whole number: \"" + text + "\".");
         if (value < 1 || value > StrokeIndexHoles)
-            return {{},
-                    HoleProblem(hole, "is " + std::to_string(value) +
-                                          "; each of 1 to 18 must be used once.")};
+            return HoleProblem(hole, "is " + std::to_string(value) +
+                                         "; each of 1 to 18 must be used once.");
         int& first = holeOf[static_cast<std::size_t>(value)];
         if (first != 0)
             return {{},
                     "Stroke index " + std::to_string(value) +
-                        " is used twice; each of 1 to 18 must be used once."};
+                        " is used twice; each of 1 to 18 must be used once.",
+                    first};
         first = hole;
     }
-    return {row, {}};
+    return {row, {}, 0};
 }
 
 StrokeIndexFile LoadStrokeIndexFile(const fs::path& dir, Notifier& notifier) {

@@ -44,6 +44,9 @@ std::string FormatStrokeIndexLine(std::string_view course, const StrokeIndexRow&
 struct StrokeIndexCheck {
     std::optional<StrokeIndexRow> row;
     std::string problem; // empty: the row may be kept
+    // The hole to correct (1 to 18): the one named, or for a value used
+    // twice the first hole that holds it; 0 when there is no problem.
+    int hole = 0;
 };
 StrokeIndexCheck CheckStrokeIndexRow(const StrokeIndexTexts& texts);
 

@@ -1,5 +1,6 @@
 #include "CourseEditWindow.h"
 
+#include "data/Errors.h"
 #include "data/Text.h"
 #include "handicap/ScoreEntry.h"
 #include "widgets/Dialogs.h"
@@ -8,6 +9,9 @@
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QRegularExpressionValidator>
+
+#include <vector>
 
 namespace tb {
 
@@ -68,29 +72,46 @@ void TCourseForm::BuildControls() {
     for (TEdit* sum : {ParOut, ParIn, ParTotal})
         sum->setMaxLength(3);
 
+    BuildStrokeIndexRow(grid, central);
+
     OKButton = new TButton("OK", central);
     CancelButton = new TButton("Cancel", central);
-    grid->addWidget(OKButton, 4, 15, 1, 3);
-    grid->addWidget(CancelButton, 4, 18, 1, 3);
+    grid->addWidget(OKButton, 5, 15, 1, 3);
+    grid->addWidget(CancelButton, 5, 18, 1, 3);
     OkPressed = new THiddenEdit(central, "0");
-
-    QWidget* order[] = {CourseName, RatingField, SlopeField};
-    setTabOrder(order[0], order[1]);
-    setTabOrder(order[1], order[2]);
-    QWidget* previous = SlopeField;
-    for (TEdit* par : Par) {
-        setTabOrder(previous, par);
-        previous = par;
-    }
-    setTabOrder(previous, ParTotal);
-    setTabOrder(ParTotal, OKButton);
-    setTabOrder(OKButton, CancelButton);
+    SetTabOrder();
 
     for (int hole = 1; hole <= 18; ++hole)
         Par[hole - 1]->OnExit = [this, hole] { ParExit(hole); };
     Bind(&TCourseForm::OKButtonClick, OKButton);
     Bind(&TCourseForm::CancelButtonClick, CancelButton);
     FinishFixedDialog(OkPressed, CancelButton);
+}
+
+void TCourseForm::BuildStrokeIndexRow(QGridLayout* grid, QWidget* central) {
+    // Under each hole's par, in the same columns; the sums have none.
+    grid->addWidget(new QLabel("Stroke index", central), 4, 0);
+    for (int hole = 1; hole <= 18; ++hole) {
+        auto* edit = new TEdit(central);
+        edit->setFixedWidth(34);
+        edit->setMaxLength(2);
+        edit->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]{0,2}"), edit));
+        grid->addWidget(edit, 4, hole <= 9 ? hole : hole + 1);
+        StrokeIndex[hole - 1] = edit;
+    }
+}
+
+void TCourseForm::SetTabOrder() {
+    // As the screen reads: name, rating, slope, the pars, the total, the
+    // stroke indexes, OK, Cancel (the nine-hole sums are skipped).
+    std::vector<QWidget*> order{CourseName, RatingField, SlopeField};
+    order.insert(order.end(), Par.begin(), Par.end());
+    order.push_back(ParTotal);
+    order.insert(order.end(), StrokeIndex.begin(), StrokeIndex.end());
+    order.push_back(OKButton);
+    order.push_back(CancelButton);
+    for (std::size_t i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 void TCourseForm::OpenForNewCourse(TbForm* opener) {
@@ -101,6 +122,8 @@ void TCourseForm::OpenForNewCourse(TbForm* opener) {
         par->setText("0");
     for (TEdit* sum : {ParOut, ParIn, ParTotal})
         sum->setText("0");
+    for (TEdit* strokeIndex : StrokeIndex)
+        strokeIndex->clear();
     ShowAfreshFor(opener);
 }
 
@@ -110,7 +133,8 @@ void TCourseForm::OpenForNewCourseFromLast(TbForm* opener) {
     ShowAfreshFor(opener);
 }
 
-void TCourseForm::OpenToChange(TbForm* opener, const CourseRec& course) {
+void TCourseForm::OpenToChange(TbForm* opener, const CourseRec& course,
+                               const tb::StrokeIndexTexts& strokeIndexes) {
     EnsureBuilt();
     CourseName->setText(ToQt(course.Name));
     RatingField->setText(ToQt(course.Rating));
@@ -118,6 +142,8 @@ void TCourseForm::OpenToChange(TbForm* opener, const CourseRec& course) {
     for (int hole = 0; hole < 18; ++hole)
         Par[hole]->setText(ToQt(course.Par[hole]));
     ParTotal->setText(ToQt(course.ParTotal));
+    for (int hole = 0; hole < 18; ++hole)
+        StrokeIndex[hole]->setText(ToQt(strokeIndexes[hole]));
     ShowAfreshFor(opener);
 }
 
@@ -134,6 +160,17 @@ CourseRec TCourseForm::CourseAsRec() const {
         course.Par[hole] = cut(Par[hole], 2);
     course.ParTotal = cut(ParTotal, 3);
     return course;
+}
+
+EditedCourse TCourseForm::CourseAsEdited() const {
+    return {CourseAsRec(), CheckStrokeIndexRow(TypedStrokeIndexes()).row};
+}
+
+tb::StrokeIndexTexts TCourseForm::TypedStrokeIndexes() const {
+    tb::StrokeIndexTexts texts;
+    for (int hole = 0; hole < 18; ++hole)
+        texts[hole] = ToCore(StrokeIndex[hole]->text());
+    return texts;
 }
 
 void TCourseForm::RecomputeTotals(bool includingTotal) {
@@ -158,13 +195,18 @@ void TCourseForm::ParExit(int hole) {
 void TCourseForm::OKButtonClick() {
     if (RatingField->text().isEmpty()) RatingField->setText("0.0");
     if (SlopeField->text().isEmpty()) SlopeField->setText("0");
-    if (!ParTotal->text().isEmpty() && StrToInt(ToCore(ParTotal->text())) > 0) {
-        OkPressed->setText("1");
-        HideToOpener();
+    if (ParTotal->text().isEmpty() || StrToInt(ToCore(ParTotal->text())) <= 0) {
+        Dialogs::Message(this, "You must enter a value of greater than zero for the Total Par.");
+        FocusControl(ParTotal);
         return;
     }
-    Dialogs::Message(this, "You must enter a value of greater than zero for the Total Par.");
-    FocusControl(ParTotal);
+    const StrokeIndexCheck strokeIndexes = CheckStrokeIndexRow(TypedStrokeIndexes());
+    if (!strokeIndexes.problem.empty()) {
+        FocusControl(StrokeIndex[strokeIndexes.hole - 1]);
+        throw ConvertError(strokeIndexes.problem);
+    }
+    OkPressed->setText("1");
+    HideToOpener();
 }
 
 void TCourseForm::CancelButtonClick() {

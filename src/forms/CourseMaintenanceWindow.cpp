@@ -2,6 +2,7 @@
 
 #include "CourseEditWindow.h"
 #include "data/CourseFile.h"
+#include "data/StrokeIndexFile.h"
 #include "widgets/Dialogs.h"
 #include "widgets/Latin1.h"
 #include "widgets/Placement.h"
@@ -41,6 +42,12 @@ void TCMaintForm::FormCreate() {
     SetUnreadLines(
         LoadCourseList(DataDir, courses_, notifier, CourseSlotFill::Placeholders, &readVersion_));
     read_ = courses_;
+    // A file that cannot be read keeps the window from opening, as the
+    // course list does: no empty list stands for it.
+    StrokeIndexFile strokes = LoadStrokeIndexFile(DataDir, notifier);
+    strokeLines_ = strokes.lines;
+    strokeRead_ = std::move(strokes.lines);
+    strokeVersion_ = strokes.version;
     FillListBox();
     SetModified(false);
 }
@@ -65,12 +72,31 @@ void TCMaintForm::TakeEditedCourse() {
         currentCourse_ = 0;
         return;
     }
-    if (currentCourse_ == 0) {
+    const bool adding = currentCourse_ == 0;
+    if (adding) {
         courses_.emplace_back();
         currentCourse_ = static_cast<int>(courses_.size());
     }
-    courses_[currentCourse_ - 1] = CourseForm->CourseAsRec();
+    const EditedCourse edited = CourseForm->CourseAsEdited();
+    courses_[currentCourse_ - 1] = edited.course;
+    TakeStrokeIndexes(adding, edited);
     SetModified(true);
+}
+
+void TCMaintForm::TakeStrokeIndexes(bool adding, const EditedCourse& edited) {
+    // A new course typed without stroke indexes leaves the lines alone,
+    // those of another course of its name included.
+    if (adding && !edited.strokeIndexes) return;
+    const std::string& name = edited.course.Name.str();
+    const std::string& oldName = editing_.Name.str();
+    if (!adding && oldName != name && !NameInList(oldName))
+        RenameCourseStrokeIndexes(strokeLines_, oldName, name);
+    SetCourseStrokeIndexes(strokeLines_, name, edited.strokeIndexes);
+}
+
+bool TCMaintForm::NameInList(const std::string& name) const {
+    return std::any_of(courses_.begin(), courses_.end(),
+                       [&](const CourseRec& course) { return course.Name.str() == name; });
 }
 
 void TCMaintForm::AddButtonClick() {
@@ -89,7 +115,8 @@ void TCMaintForm::ModifyButtonClick() {
     if (row < 0 || row >= static_cast<int>(courses_.size())) return;
     currentCourse_ = row + 1;
     editing_ = courses_[row];
-    CourseForm->OpenToChange(this, editing_);
+    CourseForm->OpenToChange(this, editing_,
+                             CourseStrokeIndexTexts(strokeLines_, editing_.Name.str()));
 }
 
 void TCMaintForm::DeleteButtonClick() {
@@ -98,7 +125,9 @@ void TCMaintForm::DeleteButtonClick() {
     if (Dialogs::Confirm(this, "Are you sure you want to delete this course?") !=
         Dialogs::Answer::Yes)
         return;
+    const std::string name = courses_[row].Name.str();
     courses_.erase(courses_.begin() + row);
+    if (!NameInList(name)) DeleteCourseStrokeIndexes(strokeLines_, name);
     // A course open in the editor keeps its place in the list.
     if (row + 1 == currentCourse_)
         currentCourse_ = EditDropped;
@@ -125,19 +154,38 @@ void TCMaintForm::FindEditedCourse() {
         found == courses_.end() ? EditDropped : static_cast<int>(found - courses_.begin()) + 1;
 }
 
+bool TCMaintForm::StrokeIndexesToWrite(const std::vector<std::string>& toSave) const {
+    return toSave != strokeRead_ ||
+           VersionOnDisk(std::filesystem::path(DataDir) / StrokeIndexFileName) != strokeVersion_;
+}
+
 void TCMaintForm::SaveButtonClick() {
     if (!MayDropUnreadLines()) return;
     const std::filesystem::path file = std::filesystem::path(DataDir) / CourseFileName;
+    const std::filesystem::path strokeFile = std::filesystem::path(DataDir) / StrokeIndexFileName;
+    // Both files are checked before either is written.
     CourseList toSave = courses_;
     if (CheckBeforeSave<CourseRec>(this, file, readVersion_, read_, toSave, CoursesKind,
                                    [this] { return ReadCoursesNow(); }) == SaveDecision::Stop)
         return;
+    std::vector<std::string> strokesToSave = strokeLines_;
+    auto readStrokesNow = [this] {
+        MessageNotifier notifier(this);
+        return LoadStrokeIndexFile(DataDir, notifier).lines;
+    };
+    if (CheckBeforeSave<std::string>(this, strokeFile, strokeVersion_, strokeRead_, strokesToSave,
+                                     StrokeIndexLinesKind, readStrokesNow) == SaveDecision::Stop)
+        return;
     SortCourseList(toSave);
-    SaveCourseList(DataDir, toSave);
+    const bool writeStrokes = StrokeIndexesToWrite(strokesToSave);
+    SaveCourseList(DataDir, toSave, writeStrokes ? &strokesToSave : nullptr);
     const bool merged = toSave != courses_;
     courses_ = std::move(toSave);
     read_ = courses_;
     readVersion_ = VersionOnDisk(file);
+    strokeLines_ = std::move(strokesToSave);
+    strokeRead_ = strokeLines_;
+    strokeVersion_ = VersionOnDisk(strokeFile);
     Saved();
     if (!merged) return;
     FindEditedCourse();

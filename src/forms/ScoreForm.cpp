@@ -5,6 +5,7 @@
 #include "data/CourseFile.h"
 #include "data/Errors.h"
 #include "data/ScoreFile.h"
+#include "data/StrokeIndexFile.h"
 #include "data/Text.h"
 #include "handicap/ScoreEntry.h"
 #include "widgets/Dialogs.h"
@@ -378,8 +379,16 @@ bool TScoreForm::AppendCourseToFile() {
     MessageNotifier notifier(this);
     const int unread = LoadCourseList(DataDir, now, notifier);
     if (!MayDropUnreadLines(this, CourseFileName, unread, "courses", MaxCourses)) return false;
-    now.push_back(CourseForm->CourseAsRec());
-    SaveCourseList(DataDir, now);
+    const EditedCourse added = CourseForm->CourseAsEdited();
+    now.push_back(added.course);
+    // Stroke indexes typed with it go into the stroke index file as it is
+    // now, in the same save.
+    std::vector<std::string> strokes;
+    if (added.strokeIndexes) {
+        strokes = LoadStrokeIndexFile(DataDir, notifier).lines;
+        SetCourseStrokeIndexes(strokes, added.course.Name.str(), added.strokeIndexes);
+    }
+    SaveCourseList(DataDir, now, added.strokeIndexes ? &strokes : nullptr);
     return true;
 }
 

@@ -54,17 +54,19 @@ TEST(StrokeIndexFileTest, RowCheck) {
     const struct {
         const char* text; // on hole 5, where 14 belongs and 7 stands on hole 12
         const char* problem;
+        int hole; // the box to correct: for a value used twice, the first
     } cases[] = {
-        {"14", ""},
-        {" 7", "Stroke index 7 is used twice; each of 1 to 18 must be used once."},
-        {"", "Stroke index for hole 5 is missing; fill in all 18 holes or none."},
-        {"x", "Stroke index for hole 5 is not a whole number: \"x\"."},
-        {"19", "Stroke index for hole 5 is 19; each of 1 to 18 must be used once."},
+        {"14", "", 0},
+        {" 7", "Stroke index 7 is used twice; each of 1 to 18 must be used once.", 5},
+        {"", "Stroke index for hole 5 is missing; fill in all 18 holes or none.", 5},
+        {"x", "Stroke index for hole 5 is not a whole number: \"x\".", 5},
+        {"19", "Stroke index for hole 5 is 19; each of 1 to 18 must be used once.", 5},
     };
     for (const auto& c : cases) {
         row[4] = c.text;
         const tb::StrokeIndexCheck check = tb::CheckStrokeIndexRow(row);
         EXPECT_EQ(check.problem, c.problem);
+        EXPECT_EQ(check.hole, c.hole);
         EXPECT_EQ(check.row.has_value(), *c.problem == '\0');
     }
 }
