@@ -38,13 +38,18 @@ void Fill(QTreeWidget* table, const std::array<const char*, Columns>& heads,
     for (const char* head : heads)
         labels << head;
     table->setHeaderLabels(labels);
+    // Numbers, and their heads, stand right-aligned.
+    auto align = [numbers](QTreeWidgetItem* item, int column) {
+        if (numbers && column >= FirstNumberColumn && column <= LastNumberColumn)
+            item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+    };
+    for (int column = 0; column < table->columnCount(); ++column)
+        align(table->headerItem(), column);
     for (const auto& row : rows) {
         auto* item = new QTreeWidgetItem(table);
         for (std::size_t column = 0; column < Columns; ++column) {
-            const int at = static_cast<int>(column);
-            item->setText(at, ToQt(row[column]));
-            if (numbers && at >= FirstNumberColumn && at <= LastNumberColumn)
-                item->setTextAlignment(at, Qt::AlignRight | Qt::AlignVCenter);
+            item->setText(static_cast<int>(column), ToQt(row[column]));
+            align(item, static_cast<int>(column));
         }
     }
     // Every column as wide as its widest text, and the table wide enough for
