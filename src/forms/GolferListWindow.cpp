@@ -6,6 +6,7 @@
 #include "GroupOfScoresWindow.h"
 #include "PrintHandicapsDialog.h"
 #include "ScoreForm.h"
+#include "WhsIndexWindow.h"
 #include "data/ScoreFile.h"
 #include "data/Text.h"
 #include "handicap/HandicapIndex.h"
@@ -51,6 +52,7 @@ TGPickForm::TGPickForm(QWidget* parent) : TbForm(parent) {
     EditViewScores1 = activities->addAction("&Edit/View Scores");
     activities->addSeparator();
     CalculateIndex1 = activities->addAction("Calculate &Index");
+    WhsIndex1 = activities->addAction("&WHS Index...");
     CalculateHandicap1 = activities->addAction("Calculate &Handicap");
     activities->addSeparator();
     PrintScores1 = activities->addAction("Print &Scores");
@@ -62,6 +64,7 @@ TGPickForm::TGPickForm(QWidget* parent) : TbForm(parent) {
     Bind(&TGPickForm::AddGroupButtonClick, AddGroupButton, AddaGroupofScores1);
     Bind(&TGPickForm::EditScoresButtonClick, EditScoresButton, EditViewScores1, GolferListBox);
     Bind(&TGPickForm::IndexButtonClick, IndexButton, CalculateIndex1);
+    Bind(&TGPickForm::WhsIndex1Click, nullptr, WhsIndex1);
     Bind(&TGPickForm::HandicapButtonClick, HandicapButton, CalculateHandicap1);
     Bind(&TGPickForm::PrintScoresButtonClick, PrintScoresButton, PrintScores1);
     Bind(&TGPickForm::PrintHandicapButtonClick, PrintHandicapButton, PrintHandicaps1);
@@ -121,6 +124,18 @@ void TGPickForm::IndexButtonClick() {
     auto* form = new TIndexForm();
     form->ShowDetails(details);
     form->ShowFor(this);
+}
+
+void TGPickForm::WhsIndex1Click() {
+    // No activity of the list's own: the mode stays as it was.
+    const GolferRec* golfer = ChooseGolfer();
+    if (!golfer) return;
+    // The rounds in the order of the file: rounds of one date count in the
+    // reverse of their order there.
+    ScoreList scores;
+    MessageNotifier notifier(this);
+    LoadGolferScores(DataDir, golfer->ShortName.str(), scores, notifier, HubRead);
+    TWhsIndexForm::OpenFor(this, ToQt(golfer->LongName), scores);
 }
 
 void TGPickForm::HandicapButtonClick() {

@@ -38,6 +38,7 @@ public:
     QAction* AddaGroupofScores1;
     QAction* EditViewScores1;
     QAction* CalculateIndex1;
+    QAction* WhsIndex1;
     QAction* CalculateHandicap1;
     QAction* PrintScores1;
     QAction* PrintHandicaps1;
@@ -47,6 +48,7 @@ public:
     void AddGroupButtonClick();
     void EditScoresButtonClick();
     void IndexButtonClick();
+    void WhsIndex1Click();
     void HandicapButtonClick();
     void PrintScoresButtonClick();
     void PrintHandicapButtonClick();

@@ -3,6 +3,7 @@
 #include "CourseHandicapWindow.h"
 #include "CurrentIndexWindow.h"
 #include "ScoreForm.h"
+#include "WhsIndexWindow.h"
 #include "data/ScoreFile.h"
 #include "data/Text.h"
 #include "handicap/ScoreListLine.h"
@@ -97,6 +98,7 @@ void TGolferForm::BuildControls() {
     Exit1 = file->addAction("E&xit");
     QMenu* calculate = menuBar()->addMenu("&Calculate");
     Index1 = calculate->addAction("&Index");
+    WhsIndex1 = calculate->addAction("&WHS Index...");
     Handicap1 = calculate->addAction("&Handicap");
     Progress1 = calculate->addAction("&Progress...");
 
@@ -107,6 +109,7 @@ void TGolferForm::BuildControls() {
     // E&xit asks about unsaved changes as the Exit button does.
     Bind(&TGolferForm::ExitButtonClick, ExitButton, Exit1);
     Bind(&TGolferForm::Index1Click, nullptr, Index1);
+    Bind(&TGolferForm::WhsIndex1Click, nullptr, WhsIndex1);
     Bind(&TGolferForm::Handicap1Click, nullptr, Handicap1);
     Bind(&TGolferForm::Progress1Click, nullptr, Progress1);
     SetScoresChanged(false);
@@ -325,6 +328,12 @@ void TGolferForm::Index1Click() {
     auto* form = new TIndexForm();
     form->ShowDetails(details);
     form->ShowFor(this);
+}
+
+void TGolferForm::WhsIndex1Click() {
+    // The rounds as this window lists them, changes not yet saved included,
+    // in the order a save writes them.
+    TWhsIndexForm::OpenFor(this, GolferName2->text(), scores_);
 }
 
 void TGolferForm::Handicap1Click() {

@@ -38,6 +38,7 @@ public:
     THiddenEdit* GolferSex = nullptr;  // "0" male, "1" female
     QAction* Exit1 = nullptr;
     QAction* Index1 = nullptr;
+    QAction* WhsIndex1 = nullptr;
     QAction* Handicap1 = nullptr;
     QAction* Progress1 = nullptr;
 
@@ -51,6 +52,7 @@ public:
     void SaveButtonClick();
     void ExitButtonClick();
     void Index1Click();
+    void WhsIndex1Click();
     void Handicap1Click();
     void Progress1Click();
 

@@ -2,11 +2,13 @@
 
 #include "data/CourseFile.h"
 #include "data/Errors.h"
+#include "data/StrokeIndexFile.h"
 #include "data/Text.h"
 #include "data/TextFile.h"
 #include "handicap/ChartScale.h"
 #include "handicap/HandicapIndex.h"
 #include "handicap/Progress.h"
+#include "handicap/WhsTable.h"
 #include "print/core/CsvExport.h"
 #include "widgets/Dialogs.h"
 #include "widgets/Latin1.h"
@@ -166,6 +168,12 @@ TProgressForm::TProgressForm(const GolferRec& golfer, ScoreList sorted, QWidget*
     Connect(CloseButton, &QAbstractButton::clicked, this, [this] { close(); });
     SetCancelButton(CloseButton);
     UsePlacement("ProgressForm", {520, 120, 110, 960});
+    // The WHS index over the scores as given, newest first as every score
+    // file is saved, with the course list and the stroke indexes.
+    MessageNotifier notifier(this);
+    LoadCourseList(DataDir, courses_, notifier);
+    whs_ = ComputeWhsIndex(scores_, courses_,
+                           UsableStrokeIndexes(LoadStrokeIndexFile(DataDir, notifier).lines));
     BuildChart();
     ListNotShown();
     ShowStatistics();
@@ -177,6 +185,11 @@ std::optional<qint64> TProgressForm::DateOnAxis(const std::string& stored) const
     const QDate day(static_cast<int>(placed.day.year()), static_cast<unsigned>(placed.day.month()),
                     static_cast<unsigned>(placed.day.day()));
     return day.startOfDay().toMSecsSinceEpoch();
+}
+
+IndexResult TProgressForm::OwnIndex(ScoreList& indexed) const {
+    indexed = scores_;
+    return ComputeIndex(indexed, {std::to_string(golfer_.Sex), ""});
 }
 
 void TProgressForm::BuildChart() {
@@ -195,8 +208,8 @@ void TProgressForm::BuildChart() {
     auto* used = new QScatterSeries;
     used->setName("Rounds in today's index");
     used->setMarkerSize(9);
-    ScoreList copy = scores_;
-    const IndexResult index = ComputeIndex(copy, {std::to_string(golfer_.Sex), ""});
+    ScoreList copy;
+    const IndexResult index = OwnIndex(copy);
     for (int position : index.usedScores) {
         if (position < 1 || position > static_cast<int>(copy.size())) continue;
         const ScoreRec& round = copy[static_cast<std::size_t>(position - 1)];
@@ -206,16 +219,25 @@ void TProgressForm::BuildChart() {
             extent.Add(*at, differential);
         }
     }
-    chart->addSeries(history);
-    chart->addSeries(used);
+    // The WHS index after each day of play that gives one.
+    auto* whs = new QLineSeries;
+    whs->setName("WHS index");
+    for (const WhsIndexPoint& point : WhsIndexHistory(whs_)) {
+        if (const auto at = DateOnAxis(point.date)) {
+            whs->append(static_cast<qreal>(*at), point.index10 / 10.0);
+            extent.Add(*at, point.index10 / 10.0);
+        }
+    }
+    const QList<QAbstractSeries*> series = {history, used, whs};
+    for (QAbstractSeries* each : series)
+        chart->addSeries(each);
     QDateTimeAxis* dates = DateAxis(extent);
     QValueAxis* values = ValueAxis(extent);
     chart->addAxis(dates, Qt::AlignBottom);
     chart->addAxis(values, Qt::AlignLeft);
-    for (QAbstractSeries* series :
-         {static_cast<QAbstractSeries*>(history), static_cast<QAbstractSeries*>(used)}) {
-        series->attachAxis(dates);
-        series->attachAxis(values);
+    for (QAbstractSeries* each : series) {
+        each->attachAxis(dates);
+        each->attachAxis(values);
     }
     chart->legend()->setAlignment(Qt::AlignBottom);
     // The view gives up the chart it was made with without deleting it.
@@ -247,15 +269,15 @@ void TProgressForm::ListNotShown() {
 }
 
 void TProgressForm::ShowStatistics() {
-    MessageNotifier notifier(this);
-    CourseList courses;
-    LoadCourseList(DataDir, courses, notifier);
-    const RoundStatistics stats = ComputeRoundStatistics(scores_, courses);
+    const RoundStatistics stats = ComputeRoundStatistics(scores_, courses_);
     auto row = [this](const QString& caption, const QString& value) {
         auto* label = new QLabel(value);
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
         Statistics->addRow(caption, label);
     };
+    ScoreList indexed;
+    row("Index:", ToQt(FormatIndex(OwnIndex(indexed).index, 0)));
+    row("WHS index:", ToQt(WhsValueText(whs_.index10)));
     row("Rounds:", QString("%1 (%2 complete)").arg(stats.rounds).arg(stats.completeRounds));
     row("Average score:", OneDecimal(stats.averageScore) +
                               " (last 20: " + OneDecimal(stats.averageScoreLast20) + ")");

@@ -1,11 +1,14 @@
 #pragma once
 // A golfer's progress: a chart of the index after each date of play, with
-// the rounds that make today's index marked, and beside it the statistics
+// the rounds that make today's index marked and the WHS index as a second
+// line, and beside it the current indexes and the statistics
 // of the rounds (scores, putts, holes against par). The chart can be saved
 // as PNG or PDF and the rounds exported as CSV. Each request makes a new
 // window over a copy of the golfer's scores.
 
 #include "data/Records.h"
+#include "handicap/HandicapIndex.h"
+#include "handicap/WhsIndex.h"
 #include "widgets/Controls.h"
 #include "widgets/TbForm.h"
 
@@ -42,6 +45,9 @@ public:
     void ExportCsv1Click();
 
 private:
+    // The program's own index over a copy of the scores, which the
+    // computation may change (`indexed`).
+    IndexResult OwnIndex(ScoreList& indexed) const;
     void BuildChart();
     void ListNotShown();
     void ShowStatistics();
@@ -51,6 +57,8 @@ private:
 
     GolferRec golfer_;
     ScoreList scores_;
+    CourseList courses_;
+    WhsResult whs_;
     std::chrono::year_month_day today_;
 };
 

@@ -54,10 +54,12 @@ TEST_F(ProgressTest, BothMenusOpenTheChartAndTheStatisticsAndEscapeCloses) {
     ASSERT_TRUE(form);
     EXPECT_EQ(form->windowTitle(), "Progress - John Smith");
     const QList<QAbstractSeries*> series = form->ChartView->chart()->series();
-    ASSERT_EQ(series.size(), 2);
+    ASSERT_EQ(series.size(), 3);
     EXPECT_EQ(static_cast<QLineSeries*>(series[0])->count(), 9) << "one point per date";
     EXPECT_EQ(static_cast<QScatterSeries*>(series[1])->count(), 3) << "9 rounds: the best 3";
+    EXPECT_EQ(static_cast<QLineSeries*>(series[2])->count(), 7) << "WHS: from the third round";
     EXPECT_EQ(Statistic(form, "Rounds:"), "9 (9 complete)");
+    EXPECT_EQ(Statistic(form, "WHS index:"), "17.6");
     Press(form, Qt::Key_Escape);
     Settle();
     EXPECT_EQ(QApplication::activeWindow(), hub);
