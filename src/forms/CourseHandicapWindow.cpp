@@ -170,7 +170,7 @@ void THandicapForm::PrintButtonClick() {
 }
 
 void THandicapForm::Help2Click() {
-    Dialogs::Warning(this, "Help not implemented yet.");
+    OpenHelp();
 }
 
 void THandicapForm::AboutTarnbeck1Click() {

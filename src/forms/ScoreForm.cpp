@@ -845,7 +845,7 @@ void TScoreForm::Image1Click() {
 }
 
 void TScoreForm::Help2Click() {
-    Dialogs::Warning(this, "Help not implemented yet.");
+    OpenHelp();
 }
 
 } // namespace tb

@@ -28,6 +28,7 @@ class TScoreForm : public TbForm {
     Q_OBJECT
 public:
     explicit TScoreForm(QWidget* parent = nullptr);
+    const char* HelpPage() const override { return "ScoreForm.html"; }
 
     QComboBox* CourseField = nullptr;
     TButton* AddCourseButton = nullptr;
