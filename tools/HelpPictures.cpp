@@ -9,6 +9,7 @@
 #include "forms/GolferListWindow.h"
 #include "forms/GolferMaintenanceWindow.h"
 #include "forms/MainWindow.h"
+#include "forms/ScoreForm.h"
 #include "forms/TwoChoiceDialog.h"
 #include "widgets/Dialogs.h"
 #include "widgets/Placement.h"
@@ -16,6 +17,7 @@
 #include "widgets/TbForm.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
@@ -29,12 +31,18 @@
 
 namespace {
 
-// 30 rounds on the starter courses' first hole pars, a few strokes over par
-// on some holes, newest first.
+// Strokes over par on a hole: now and then a birdie or a double bogey.
+int OverPar(int spread) {
+    constexpr int overPar[] = {-1, 0, 0, 0, 1, 1, 1, 1, 2};
+    return overPar[spread % 9];
+}
+
+// 30 rounds on the starter courses, the holes played around their pars,
+// newest first.
 QByteArray SampleRounds(int seed) {
     const QList<QByteArray> courses = [] {
         QFile file(":/sample.vxc");
-        file.open(QIODevice::ReadOnly);
+        if (!file.open(QIODevice::ReadOnly)) std::abort(); // in the program's resources
         return file.readAll().trimmed().split('\n');
     }();
     QByteArray rounds;
@@ -44,7 +52,7 @@ QByteArray SampleRounds(int seed) {
         QByteArray holes, putts;
         int total = 0;
         for (int hole = 0; hole < 18; ++hole) {
-            const int score = course[4 + hole].toInt() + (hole * 7 + round * 3 + seed) % 4 / 2;
+            const int score = course[4 + hole].toInt() + OverPar(hole * 7 + round * 5 + seed * 3);
             total += score;
             holes += QByteArray::number(score) + '~';
             putts += QByteArray::number(1 + (hole + round) % 3 % 2 + (hole % 5 == 0)) + '~';
@@ -80,7 +88,8 @@ void WriteSampleFolder() {
 // Every queued call delivered and every window drawn.
 void Settle() {
     QTest::qWait(200);
-    QTest::qWaitFor([] { return tb::PendingHandOvers() == 0; }, 5000);
+    if (!QTest::qWaitFor([] { return tb::PendingHandOvers() == 0; }, 5000))
+        std::fprintf(stderr, "a window was never handed over to\n");
 }
 
 class Pictures {
@@ -97,7 +106,7 @@ public:
             return;
         }
         const QString file = folder_ + "/" + unit + ".png";
-        if (!window->grab().save(file, "PNG")) {
+        if (!window->grab().save(file, "PNG", 0)) { // the smallest file
             std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
             failed_ = true;
         }
@@ -122,6 +131,23 @@ QWidget* Opened(QAction* item) {
     return tb::WindowAskedToBeActive();
 }
 
+// A round typed: the first course, and each hole's score and putts, each
+// box left with Tab as the user does.
+void TypeRound() {
+    tb::TScoreForm* form = tb::ScoreForm.Get();
+    QTest::keyClick(form->CourseField, Qt::Key_Home);
+    for (int hole = 0; hole < 18; ++hole) {
+        for (tb::TEdit* box : {form->Score[hole], form->Putts[hole]}) {
+            box->setFocus();
+            QTest::keyClicks(box, QString::number(box == form->Putts[hole]
+                                                      ? 1 + hole % 4 % 3 % 2 + hole % 7 % 2
+                                                      : 4 + hole % 3 % 2));
+            QTest::keyClick(box, Qt::Key_Tab);
+        }
+    }
+    Settle();
+}
+
 void TakeWindows(Pictures& pictures) {
     using namespace tb;
     pictures.Take("MainWindow", [] { return MainForm; });
@@ -140,7 +166,11 @@ void TakeWindows(Pictures& pictures) {
     pictures.Take("ProgressWindow", [] { return Opened(GPickForm->Progress1); });
     pictures.Take("GroupOfScoresWindow", [] { return Opened(GPickForm->AddGroupButton); });
     GPickForm->GolferListBox->setCurrentRow(1);
-    pictures.Take("ScoreForm", [] { return Opened(GPickForm->AddAScoreButton); });
+    pictures.Take("ScoreForm", [] {
+        QWidget* form = Opened(GPickForm->AddAScoreButton);
+        TypeRound();
+        return form;
+    });
 }
 
 void TakeDialogs(Pictures& pictures) {
@@ -163,6 +193,11 @@ void TakeDialogs(Pictures& pictures) {
     });
 }
 
+// The offscreen platform says on every showing what it cannot do.
+void QuietOffscreenNotices(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (!text.startsWith("This plugin does not support")) qt_message_output(type, context, text);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -171,6 +206,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    qInstallMessageHandler(QuietOffscreenNotices);
     tb::TarnbeckApplication app(argc, argv);
     const QString folder = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
     QTemporaryDir data;
