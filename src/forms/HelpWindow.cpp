@@ -65,7 +65,8 @@ THelpForm::THelpForm(QWidget* parent) : TbForm(parent) {
     setWindowTitle("Tarnbeck Help");
     BuildLayout();
     ReadPages();
-    UsePlacement("HelpForm", {560, 160, 90, 860});
+    // Wide enough for the widest window's picture beside the contents.
+    UsePlacement("HelpForm", {700, 40, 40, 1200});
     SetEscapeCommand([this] { close(); });
 
     Bind(&THelpForm::BackButtonClick, BackButton);
