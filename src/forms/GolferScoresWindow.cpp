@@ -57,6 +57,7 @@ void TGolferForm::BuildControls() {
     ScoresListBox = new QListWidget(central);
     ScoresListBox->setFont(fixed);
     ScoresListBox->setSelectionMode(QAbstractItemView::SingleSelection);
+    ScoresListBox->setAccessibleName("Scores");
     Label4 = new QLabel(ScoreListLegend, central);
     Label4->setFont(fixed);
     AddButton = new TButton("Add A Score", central);
