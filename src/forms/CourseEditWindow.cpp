@@ -66,6 +66,7 @@ void TCourseForm::BuildControls() {
     ParTotal = parEdit(21, "Total");
     NameHoleBoxes(Par, "par");
     NameSumBoxes(ParOut, ParIn, ParTotal, "Par");
+    Par[0]->setAccessibleDescription("Leave it 0 and move on to type the total par alone.");
     ParOut->SetTabStop(false);
     ParIn->SetTabStop(false);
     // The boxes take what the course's fields keep, so that the sums stay
@@ -103,6 +104,7 @@ void TCourseForm::BuildStrokeIndexRow(QGridLayout* grid, QWidget* central) {
         StrokeIndex[hole - 1] = edit;
     }
     NameHoleBoxes(StrokeIndex, "stroke index");
+    DescribeBoxes(StrokeIndex, "Empty on every hole, or each of 1 to 18 once.");
 }
 
 void TCourseForm::SetTabOrder() {

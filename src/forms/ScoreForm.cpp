@@ -74,6 +74,7 @@ void TScoreForm::BuildControls() {
     BuildResults(central, layout);
     BuildCommentAndButtons(central, layout);
     BuildHandOverBoxes(central);
+    DescribeKeys();
     BuildMenu();
     SetTabOrder();
     ConnectHandlers();
@@ -178,6 +179,19 @@ void TScoreForm::BuildHoleGrid(QWidget* central, QBoxLayout* layout) {
         total->SetReadOnlyGrey();
     for (TEdit* sum : {ScoreOut, ScoreIn, ScoreTotal, PuttsOut, PuttsIn, PuttsTotal})
         sum->SetTabStop(false);
+}
+
+void TScoreForm::DescribeKeys() {
+    // What a screen reader adds to a box's name: the keys that are not
+    // plain typing, and the round typed by its total alone.
+    const QString stepAndEnter = "Plus and minus add or take one; Enter moves on.";
+    DescribeBoxes(Score, stepAndEnter);
+    DescribeBoxes(Putts, stepAndEnter);
+    Score[0]->setAccessibleDescription(stepAndEnter +
+                                       " Leave it 0 and move on to type the round's total alone.");
+    ScoreTotal->setAccessibleDescription("The gross score. " + stepAndEnter);
+    DateField->setAccessibleDescription(
+        "Month, day and year (MM/DD/YYYY). Plus and minus move it a day; Enter moves on.");
 }
 
 void TScoreForm::BuildResults(QWidget* central, QBoxLayout* layout) {

@@ -28,6 +28,12 @@ template <typename Boxes> void NameHoleBoxes(const Boxes& boxes, const QString& 
         box->setAccessibleName(HoleBoxName(++hole, row));
 }
 
+// Gives every box of `boxes` the description `text` (what the keys do).
+template <typename Boxes> void DescribeBoxes(const Boxes& boxes, const QString& text) {
+    for (QWidget* box : boxes)
+        box->setAccessibleDescription(text);
+}
+
 // Names the sums of a row of `row` ("Score"): "Score out" (holes 1 to 9),
 // "Score in" (10 to 18), "Score total".
 void NameSumBoxes(QWidget* out, QWidget* in, QWidget* total, const QString& row);
