@@ -155,6 +155,7 @@ private:
     void BuildResults(QWidget* central, QBoxLayout* layout);
     void BuildCommentAndButtons(QWidget* central, QBoxLayout* layout);
     void BuildHandOverBoxes(QWidget* central);
+    void DescribeKeys();
     void BuildMenu();
     void SetTabOrder();
     void ConnectHandlers();
