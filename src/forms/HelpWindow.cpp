@@ -99,7 +99,8 @@ void THelpForm::BuildLayout() {
     FindLabel->setBuddy(FindField);
     BackButton->setEnabled(false);
     ForwardButton->setEnabled(false);
-    ContentsListBox->setFixedWidth(fontMetrics().averageCharWidth() * 30);
+    // Room for the guide's longest page titles.
+    ContentsListBox->setFixedWidth(fontMetrics().averageCharWidth() * 38);
 
     auto* bar = new QHBoxLayout;
     bar->addWidget(BackButton);
