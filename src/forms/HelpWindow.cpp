@@ -1,5 +1,6 @@
 #include "HelpWindow.h"
 
+#include "widgets/Accessible.h"
 #include "widgets/Help.h"
 
 #include <QFile>
@@ -95,8 +96,9 @@ void THelpForm::BuildLayout() {
     PageBrowser = new QTextBrowser(central);
     // Links lead only to the guide's own pages (LinkClicked).
     PageBrowser->setOpenLinks(false);
-    ContentsLabel->setBuddy(ContentsListBox);
-    FindLabel->setBuddy(FindField);
+    NameByLabel(ContentsLabel, ContentsListBox);
+    NameByLabel(FindLabel, FindField);
+    PageBrowser->setAccessibleName("Help page");
     BackButton->setEnabled(false);
     ForwardButton->setEnabled(false);
     // Room for the guide's longest page titles.
