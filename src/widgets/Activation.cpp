@@ -21,7 +21,11 @@ protected:
         auto* widget = static_cast<QWidget*>(watched);
         if (!widget->isWindow() || widget->windowType() == Qt::Popup) return false;
         if (event->type() == QEvent::WindowActivate && widget != current) {
-            previous = current;
+            // The help window is only read beside the others: a move through
+            // it counts as a move from the window before it, so that the one
+            // come back to still takes up what changed meanwhile.
+            const auto* form = qobject_cast<const TbForm*>(current.data());
+            if (!form || form->IsWorkWindow()) previous = current;
             current = widget;
         } else if (event->type() == QEvent::WindowDeactivate && !QApplication::activeWindow()) {
             current = nullptr;
@@ -43,7 +47,7 @@ void WatchActivations() {
 bool ActivatedFromOwnWindow(const QWidget* window) {
     if (!watch || watch->current != window) return false;
     const auto* form = qobject_cast<const TbForm*>(watch->previous.data());
-    return form && form != window && form->isVisible() && form->IsWorkWindow();
+    return form && form != window && form->isVisible();
 }
 
 } // namespace tb

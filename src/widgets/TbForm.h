@@ -88,7 +88,8 @@ public:
     // and Help > Help where the window has that menu.
     void OpenHelp();
     // A window the user works in: moving from it to another one runs that
-    // one's FormActivate. The help window is only read beside them.
+    // one's FormActivate. The help window is only read beside them: a move
+    // through it counts as a move from the window before it.
     virtual bool IsWorkWindow() const { return true; }
 
     // Builds the controls of a form that builds them late (a long-lived

@@ -89,5 +89,18 @@ TEST_F(HelpTest, F1AndHelpMenuOpenTheGuideAtTheWindowsOwnPage) {
     EXPECT_EQ(Shown(), std::vector<QString>{});
 }
 
+// A golfer added by another window meanwhile is in the list come back to
+// through the guide, as it is when coming straight from the main window.
+TEST_F(HelpTest, TheWindowComeBackToThroughTheGuideTakesUpChanges) {
+    WriteGolfers();
+    tb::TGPickForm* hub = OpenHub();
+    ASSERT_TRUE(hub && Activate(MainForm));
+    dir.Write("golfers.vxc", "John Smith~SMITH~0~\r\nAnn Adams~ADAMS~1~\r\nBo Berg~BERG~0~\r\n");
+    Press(MainForm, Qt::Key_F1);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(tb::HelpForm));
+    ASSERT_TRUE(Activate(hub));
+    EXPECT_EQ(hub->GolferListBox->count(), 3);
+}
+
 } // namespace
 } // namespace tbtest
