@@ -74,13 +74,13 @@ void CloseWindow(QWidget* window) {
     WaitUntil([&guard] { return (!guard || !guard->isVisible()) && Settled(); });
 }
 
-tb::TGPickForm* Hub() {
+tb::TGPickForm* Hub(int row) {
     EnsureForms();
     if (!tb::GPickForm) {
         Click(tb::MainForm->EnterScoresButton);
         WaitUntil([] { return tb::GPickForm && tb::GPickForm->isVisible() && Settled(); });
     }
-    tb::GPickForm->GolferListBox->setCurrentRow(0);
+    tb::GPickForm->GolferListBox->setCurrentRow(row);
     Activate(tb::GPickForm);
     return tb::GPickForm;
 }

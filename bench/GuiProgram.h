@@ -28,9 +28,9 @@ void DeleteForms();
 // and every hand-over is delivered.
 void CloseWindow(QWidget* window);
 
-// The golfer list, opened from the main window when none is open, with its
-// first golfer chosen and active.
-tb::TGPickForm* Hub();
+// The golfer list, opened from the main window when none is open, with the
+// golfer at `row` chosen and active.
+tb::TGPickForm* Hub(int row = 0);
 // The print handicaps dialog over the golfer list, the first course and
 // every golfer chosen.
 tb::TPrintHandicapsDlg* HandicapsDialog();

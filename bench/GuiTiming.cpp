@@ -1,5 +1,7 @@
 #include "GuiTiming.h"
 
+#include "widgets/Dialogs.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
@@ -11,7 +13,12 @@ namespace tbbench {
 
 namespace {
 constexpr int WaitLimitMs = 10000;
+
+std::string LastMessage() {
+    const std::vector<QString> shown = tb::Dialogs::ShownTexts();
+    return shown.empty() ? std::string() : shown.back().toStdString();
 }
+} // namespace
 
 WindowTest IsWindow(const QWidget* wanted) {
     return [wanted](QWidget* window) { return window == wanted; };
@@ -65,7 +72,7 @@ bool WaitUntil(const std::function<bool()>& done) {
 
 void TimeEach(benchmark::State& state, const std::function<void()>& prepare,
               const std::function<bool()>& timed, const std::function<void()>& finish,
-              const char* failure) {
+              const std::string& failure) {
     using Clock = std::chrono::steady_clock;
     for (auto _ : state) {
         prepare();
@@ -75,7 +82,9 @@ void TimeEach(benchmark::State& state, const std::function<void()>& prepare,
         state.SetIterationTime(took.count());
         finish();
         if (!ok) {
-            state.SkipWithError(failure);
+            const std::string said = LastMessage();
+            state.SkipWithError(
+                (failure + (said.empty() ? "" : "; last message: " + said)).c_str());
             break;
         }
     }

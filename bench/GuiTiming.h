@@ -11,6 +11,7 @@
 
 #include <chrono>
 #include <functional>
+#include <string>
 
 class QEventLoop;
 class QWidget;
@@ -54,7 +55,7 @@ bool WaitUntil(const std::function<bool()>& done);
 // gives false ends the benchmark with `failure`.
 void TimeEach(benchmark::State& state, const std::function<void()>& prepare,
               const std::function<bool()>& timed, const std::function<void()>& finish,
-              const char* failure);
+              const std::string& failure);
 
 // TimeEach for a command that ends once `isTarget`'s window is drawn.
 void TimeDrawing(benchmark::State& state, const std::function<void()>& prepare,
