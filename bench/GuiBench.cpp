@@ -355,7 +355,8 @@ PrintCase ScoreHistoryPrint() {
 }
 
 PrintCase HandicapListPrint() {
-    return {[] { return HandicapsDialog()->PrintListButton; }, true, "handicap-list.pdf",
+    return {[] { return HandicapsDialog()->PrintListButton; }, true,
+            [] { return QString("handicap-list.pdf"); },
             [] {
                 return tb::HandicapListReport(ChosenCourse(), AllHandicaps(),
                                               tb::TodayForDisplay());
@@ -363,7 +364,8 @@ PrintCase HandicapListPrint() {
 }
 
 PrintCase HandicapCardsPrint() {
-    return {[] { return HandicapsDialog()->PrintCardsButton; }, false, "handicap-cards.pdf",
+    return {[] { return HandicapsDialog()->PrintCardsButton; }, false,
+            [] { return QString("handicap-cards.pdf"); },
             [] {
                 return tb::HandicapCardsReport(ChosenCourse(), AllHandicaps(),
                                                tb::TodayForDisplay());
