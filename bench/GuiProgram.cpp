@@ -80,8 +80,10 @@ tb::TGPickForm* Hub(int row) {
         Click(tb::MainForm->EnterScoresButton);
         WaitUntil([] { return tb::GPickForm && tb::GPickForm->isVisible() && Settled(); });
     }
-    tb::GPickForm->GolferListBox->setCurrentRow(row);
+    // Chosen once the window is active: its activation chooses the golfer of
+    // its last activity again.
     Activate(tb::GPickForm);
+    tb::GPickForm->GolferListBox->setCurrentRow(row);
     return tb::GPickForm;
 }
 

@@ -183,7 +183,7 @@ if ((gui)); then
             missed=1
             continue
         fi
-        limit=$(awk -v p="$pages" 'BEGIN { print p > 0 ? 100 * p : 16 }')
+        limit=$(awk -v p="$pages" 'BEGIN { print (p > 0 ? 100 * p : 16) }')
         label="<= ${limit} ms"
         ((pages > 0)) && label="<= ${limit} ms ($pages pages x 100)"
         read -r ratio verdict < <(awk -v a="$program" -v b="$bare" -v l="$limit" 'BEGIN {
