@@ -156,7 +156,8 @@ gui_medians() {
         split(name, part, "/")
         if ($0 ~ /,true,/) { print part[1] ",ERROR," $10; next }
         if (name !~ /_median$/) next
-        time[part[1], part[2]] = $3; pages[part[1]] = $NF
+        time[part[1], part[2]] = $3
+        if (part[2] == "program") pages[part[1]] = $NF
         if (!(part[1] in seen)) { seen[part[1]] = 1; order[++n] = part[1] }
     }
     END { for (i = 1; i <= n; i++) {
