@@ -5,6 +5,7 @@
 #include "forms/CourseEditWindow.h"
 #include "forms/GolferNameDialog.h"
 #include "forms/GolferScoresWindow.h"
+#include "forms/HelpWindow.h"
 #include "forms/MainWindow.h"
 #include "forms/ScoreForm.h"
 #include "forms/TwoChoiceDialog.h"
@@ -35,6 +36,7 @@ TarnbeckApplication::TarnbeckApplication(int& argc, char** argv) : QApplication(
     setWindowIcon(QIcon(":/tarnbeck.png"));
     setDesktopFileName("tarnbeck");
     RegisterTwoChoiceDialog();
+    RegisterHelpWindow();
 }
 
 // The last line of defence only: every handler runs through RunHandler,

@@ -3,6 +3,7 @@
 #include "data/Errors.h"
 #include "data/Text.h"
 #include "handicap/ScoreEntry.h"
+#include "widgets/Accessible.h"
 #include "widgets/Dialogs.h"
 #include "widgets/Handlers.h"
 #include "widgets/Latin1.h"
@@ -36,11 +37,11 @@ void TCourseForm::BuildControls() {
     SlopeField = new TEdit(central);
     SlopeField->setMaxLength(3);
     SlopeField->RefuseUnstorable();
-    grid->addWidget(new QLabel("Course Name:", central), 0, 0, 1, 2);
+    grid->addWidget(LabelFor(CourseName, "Course Name:", central), 0, 0, 1, 2);
     grid->addWidget(CourseName, 0, 2, 1, 8);
-    grid->addWidget(new QLabel("Rating:", central), 1, 0, 1, 2);
+    grid->addWidget(LabelFor(RatingField, "Rating:", central), 1, 0, 1, 2);
     grid->addWidget(RatingField, 1, 2, 1, 2);
-    grid->addWidget(new QLabel("Slope:", central), 1, 4, 1, 2);
+    grid->addWidget(LabelFor(SlopeField, "Slope:", central), 1, 4, 1, 2);
     grid->addWidget(SlopeField, 1, 6, 1, 2);
 
     // The row of hole numbers over the row of pars: 1-9, OUT, 10-18, IN, Total.
@@ -63,6 +64,9 @@ void TCourseForm::BuildControls() {
         Par[hole - 1] = parEdit(hole + 1, QString::number(hole));
     ParIn = parEdit(20, "IN");
     ParTotal = parEdit(21, "Total");
+    NameHoleBoxes(Par, "par");
+    NameSumBoxes(ParOut, ParIn, ParTotal, "Par");
+    Par[0]->setAccessibleDescription("Leave it 0 and move on to type the total par alone.");
     ParOut->SetTabStop(false);
     ParIn->SetTabStop(false);
     // The boxes take what the course's fields keep, so that the sums stay
@@ -99,6 +103,8 @@ void TCourseForm::BuildStrokeIndexRow(QGridLayout* grid, QWidget* central) {
         grid->addWidget(edit, 4, hole <= 9 ? hole : hole + 1);
         StrokeIndex[hole - 1] = edit;
     }
+    NameHoleBoxes(StrokeIndex, "stroke index");
+    DescribeBoxes(StrokeIndex, "Empty on every hole, or each of 1 to 18 once.");
 }
 
 void TCourseForm::SetTabOrder() {

@@ -26,6 +26,7 @@ class TCourseForm : public TbForm {
     Q_OBJECT
 public:
     explicit TCourseForm(QWidget* parent = nullptr);
+    const char* HelpPage() const override { return "CourseEditWindow.html"; }
 
     TEdit* CourseName = nullptr;
     TEdit* RatingField = nullptr;

@@ -5,6 +5,7 @@
 #include "data/Text.h"
 #include "handicap/CourseHandicap.h"
 #include "print/core/CourseHandicapSheet.h"
+#include "widgets/Accessible.h"
 #include "widgets/Dialogs.h"
 #include "widgets/Extras.h"
 #include "widgets/Handlers.h"
@@ -56,6 +57,9 @@ THandicapForm::THandicapForm(QWidget* parent) : TbForm(parent) {
     GolferShortName = new THiddenEdit(central);
 
     auto* grid = new QGridLayout;
+    NameByLabel(CourseLabel, CourseField);
+    Hdcp1->setAccessibleName("Course handicap");
+    Hdcp2->setAccessibleName("Predicted score");
     grid->addWidget(CourseLabel, 0, 0);
     grid->addWidget(CourseField, 0, 1, 1, 3);
     const std::pair<const char*, TEdit*> values[] = {{"Course Rating:", RatingField},
@@ -64,7 +68,7 @@ THandicapForm::THandicapForm(QWidget* parent) : TbForm(parent) {
                                                      {"Index:", IndexField}};
     int row = 1;
     for (const auto& [caption, field] : values) {
-        grid->addWidget(new QLabel(caption, central), row, 0);
+        grid->addWidget(LabelFor(field, caption, central), row, 0);
         grid->addWidget(field, row, 1);
         ++row;
     }
@@ -170,7 +174,7 @@ void THandicapForm::PrintButtonClick() {
 }
 
 void THandicapForm::Help2Click() {
-    Dialogs::Warning(this, "Help not implemented yet.");
+    OpenHelp();
 }
 
 void THandicapForm::AboutTarnbeck1Click() {

@@ -17,6 +17,7 @@ class THandicapForm : public TbForm {
     Q_OBJECT
 public:
     explicit THandicapForm(QWidget* parent = nullptr);
+    const char* HelpPage() const override { return "CourseHandicapWindow.html"; }
 
     QLabel* CourseLabel;
     QComboBox* CourseField;

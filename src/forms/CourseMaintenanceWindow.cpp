@@ -31,6 +31,7 @@ TCMaintForm::TCMaintForm(QWidget* parent)
                   MaxCourses},
                  parent) {
     CourseListBox = List();
+    CourseListBox->setAccessibleName("Courses");
     AddCourse1 = AddItem();
     ModifyCourse1 = ModifyItem();
     DeleteCourse1 = DeleteItem();

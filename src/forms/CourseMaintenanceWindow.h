@@ -25,6 +25,7 @@ class TCMaintForm : public TMaintForm {
     Q_OBJECT
 public:
     explicit TCMaintForm(QWidget* parent = nullptr);
+    const char* HelpPage() const override { return "CourseMaintenanceWindow.html"; }
 
     QListWidget* CourseListBox;
     QAction* AddCourse1;

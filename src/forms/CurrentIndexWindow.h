@@ -18,6 +18,7 @@ class TIndexForm : public TbForm {
     Q_OBJECT
 public:
     explicit TIndexForm(QWidget* parent = nullptr);
+    const char* HelpPage() const override { return "CurrentIndexWindow.html"; }
 
     std::array<QLineEdit*, DetailLineCount> Field; // Field1 to Field14
     TButton* OkButton;

@@ -23,6 +23,7 @@ class TGPickForm : public TbForm {
     Q_OBJECT
 public:
     explicit TGPickForm(QWidget* parent = nullptr);
+    const char* HelpPage() const override { return "GolferListWindow.html"; }
 
     QListWidget* GolferListBox;
     TButton* AddAScoreButton;

@@ -31,6 +31,7 @@ TGMaintForm::TGMaintForm(QWidget* parent)
                   MaxGolfers},
                  parent) {
     GolferListBox = List();
+    GolferListBox->setAccessibleName("Golfers");
     AddGolfer1 = AddItem();
     ModifyGolfer1 = ModifyItem();
     DeleteGolfer1 = DeleteItem();

@@ -22,6 +22,7 @@ class TGMaintForm : public TMaintForm {
     Q_OBJECT
 public:
     explicit TGMaintForm(QWidget* parent = nullptr);
+    const char* HelpPage() const override { return "GolferMaintenanceWindow.html"; }
 
     QListWidget* GolferListBox;
     QAction* AddGolfer1;

@@ -3,6 +3,7 @@
 #include "data/ScoreFile.h"
 #include "data/ShortNames.h"
 #include "data/TextFile.h"
+#include "widgets/Accessible.h"
 #include "widgets/Dialogs.h"
 #include "widgets/Handlers.h"
 #include "widgets/Latin1.h"
@@ -46,6 +47,10 @@ void TGNameForm::BuildControls() {
     OKButton = new TButton("OK", central);
     CancelButton = new TButton("Cancel", central);
     OkPressed = new THiddenEdit(central, "0");
+
+    NameByLabel(Label2, LongName);
+    NameByLabel(Label1, ShortName);
+    SexRadio->setAccessibleName("Sex");
 
     auto* grid = new QGridLayout(central);
     grid->addWidget(Label2, 0, 0);

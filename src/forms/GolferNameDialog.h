@@ -19,6 +19,7 @@ class TGNameForm : public TbForm {
     Q_OBJECT
 public:
     explicit TGNameForm(QWidget* parent = nullptr);
+    const char* HelpPage() const override { return "GolferNameDialog.html"; }
 
     // 'A' adding a golfer, 'E' changing one; set by the entry points.
     char Mode = 'A';

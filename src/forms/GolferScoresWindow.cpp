@@ -57,6 +57,9 @@ void TGolferForm::BuildControls() {
     ScoresListBox = new QListWidget(central);
     ScoresListBox->setFont(fixed);
     ScoresListBox->setSelectionMode(QAbstractItemView::SingleSelection);
+    ScoresListBox->setAccessibleName("Scores");
+    ScoresListBox->setAccessibleDescription(QString(ScoreListHeader).simplified() + ". " +
+                                            ScoreListLegend);
     Label4 = new QLabel(ScoreListLegend, central);
     Label4->setFont(fixed);
     AddButton = new TButton("Add A Score", central);

@@ -21,6 +21,7 @@ class TGolferForm : public TbForm {
     Q_OBJECT
 public:
     explicit TGolferForm(QWidget* parent = nullptr);
+    const char* HelpPage() const override { return "GolferScoresWindow.html"; }
 
     QListWidget* ScoresListBox = nullptr;
     TButton* AddButton = nullptr;

@@ -19,6 +19,7 @@ class TGroupOfScoresForm : public TbForm {
     Q_OBJECT
 public:
     explicit TGroupOfScoresForm(QWidget* parent = nullptr);
+    const char* HelpPage() const override { return "GroupOfScoresWindow.html"; }
 
     QListWidget* GolferListBox;
     TButton* AddAScoreButton;

@@ -118,7 +118,7 @@ void TMainForm::Image1Click() {
 }
 
 void TMainForm::Help2Click() {
-    Dialogs::Warning(this, "Help not implemented yet.");
+    OpenHelp();
 }
 
 // Ending the program first asks every window that holds unsaved work its

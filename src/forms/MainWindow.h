@@ -16,6 +16,7 @@ class TMainForm : public TbForm {
     Q_OBJECT
 public:
     explicit TMainForm(QWidget* parent = nullptr);
+    const char* HelpPage() const override { return "MainWindow.html"; }
 
     // The program-wide limits, as the core lists hold them.
     int MaxGolfers = 0;

@@ -4,6 +4,7 @@
 #include "data/GolferFile.h"
 #include "data/Text.h"
 #include "print/core/HandicapReports.h"
+#include "widgets/Accessible.h"
 #include "widgets/Dialogs.h"
 #include "widgets/Extras.h"
 #include "widgets/Handlers.h"
@@ -52,6 +53,15 @@ TPrintHandicapsDlg::TPrintHandicapsDlg(QWidget* parent) : TbForm(parent) {
     PrintListButton = new TButton("Print List", central);
     PrintCardsButton = new TButton("Print Cards", central);
     ExitButton = new TButton("Exit", central);
+
+    NameByLabel(Label1, CourseField);
+    NameByLabel(SrcLabel, GolferListBox);
+    NameByLabel(DstLabel, PrintListBox);
+    // The arrows' captions read badly aloud.
+    IncludeBtn->setAccessibleName("Add the selected golfers to print");
+    IncAllBtn->setAccessibleName("Add every golfer to print");
+    ExcludeBtn->setAccessibleName("Remove the selected golfers from printing");
+    ExAllBtn->setAccessibleName("Remove every golfer from printing");
 
     auto* moves = new QVBoxLayout;
     moves->addStretch();

@@ -19,6 +19,7 @@ class TPrintHandicapsDlg : public TbForm {
     Q_OBJECT
 public:
     explicit TPrintHandicapsDlg(QWidget* parent = nullptr);
+    const char* HelpPage() const override { return "PrintHandicapsDialog.html"; }
 
     QLabel* Label1;
     QComboBox* CourseField;

@@ -137,6 +137,9 @@ TProgressForm::TProgressForm(const GolferRec& golfer, ScoreList sorted, QWidget*
     ChartView = new QChartView(ChartPanel);
     ChartView->setRenderHint(QPainter::Antialiasing);
     ChartView->setMinimumSize(480, 320);
+    // The view and the surface it draws on, which takes the focus of its own.
+    ChartView->setAccessibleName("Progress chart");
+    ChartView->viewport()->setAccessibleName("Progress chart");
     NotShown = new QLabel(ChartPanel);
     NotShown->setTextInteractionFlags(Qt::TextSelectableByMouse);
     NotShown->setContentsMargins(9, 0, 9, 6); // about where the chart's own frame begins

@@ -27,6 +27,7 @@ class TProgressForm : public TbForm {
 public:
     // `sorted`: the golfer's scores, newest first.
     TProgressForm(const GolferRec& golfer, ScoreList sorted, QWidget* parent = nullptr);
+    const char* HelpPage() const override { return "ProgressWindow.html"; }
 
     // The chart and, under it, the rounds whose dates it cannot place: what
     // a saved PNG or PDF shows.

@@ -3,6 +3,7 @@
 #include "data/ScoreFile.h"
 #include "handicap/HandicapIndex.h"
 #include "handicap/ScoreListLine.h"
+#include "widgets/Accessible.h"
 #include "widgets/Dialogs.h"
 #include "widgets/Handlers.h"
 #include "widgets/Latin1.h"
@@ -46,9 +47,9 @@ TRestoreForm::TRestoreForm(QWidget* parent) : TbForm(parent) {
     ContentsMemo->setFont(fixed);
     RestoreButton = new TButton("&Restore", central);
     CloseButton = new TButton("Close", central);
-    FilesLabel->setBuddy(FilesListBox);
-    VersionsLabel->setBuddy(VersionsListBox);
-    ContentsLabel->setBuddy(ContentsMemo);
+    NameByLabel(FilesLabel, FilesListBox);
+    NameByLabel(VersionsLabel, VersionsListBox);
+    NameByLabel(ContentsLabel, ContentsMemo);
     const QFontMetrics metrics(fixed);
     // A version's line (36 characters) with the list's frame and margins.
     VersionsListBox->setMinimumWidth(metrics.horizontalAdvance(QString(40, '0')));

@@ -22,6 +22,7 @@ class TRestoreForm : public TbForm {
     Q_OBJECT
 public:
     explicit TRestoreForm(QWidget* parent = nullptr);
+    const char* HelpPage() const override { return "RestoreBackupWindow.html"; }
 
     QLabel* FilesLabel;
     QListWidget* FilesListBox;

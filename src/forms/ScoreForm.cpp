@@ -8,6 +8,7 @@
 #include "data/StrokeIndexFile.h"
 #include "data/Text.h"
 #include "handicap/ScoreEntry.h"
+#include "widgets/Accessible.h"
 #include "widgets/Dialogs.h"
 #include "widgets/Handlers.h"
 #include "widgets/Latin1.h"
@@ -73,6 +74,7 @@ void TScoreForm::BuildControls() {
     BuildResults(central, layout);
     BuildCommentAndButtons(central, layout);
     BuildHandOverBoxes(central);
+    DescribeKeys();
     BuildMenu();
     SetTabOrder();
     ConnectHandlers();
@@ -101,16 +103,16 @@ void TScoreForm::BuildCourseAndDate(QWidget* central, QBoxLayout* layout) {
     SlopeField = new TEdit(central, "0");
     SlopeField->SetReadOnlyGrey();
     Image1 = new TImage(central);
-    top->addWidget(new QLabel("Course:", central), 0, 0);
+    top->addWidget(LabelFor(CourseField, "Course:", central), 0, 0);
     top->addWidget(CourseField, 0, 1, 1, 3);
     top->addWidget(AddCourseButton, 0, 4);
     top->addWidget(Image1, 0, 5, 2, 1, Qt::AlignRight | Qt::AlignTop);
-    top->addWidget(new QLabel("Date:", central), 1, 0);
+    top->addWidget(LabelFor(DateField, "Date:", central), 1, 0);
     top->addWidget(DateField, 1, 1);
     top->addWidget(SkipPuttsChkBox, 1, 2, 1, 2);
-    top->addWidget(new QLabel("Course Rating:", central), 2, 0);
+    top->addWidget(LabelFor(RatingField, "Course Rating:", central), 2, 0);
     top->addWidget(RatingField, 2, 1);
-    top->addWidget(new QLabel("Slope Rating:", central), 2, 2);
+    top->addWidget(LabelFor(SlopeField, "Slope Rating:", central), 2, 2);
     top->addWidget(SlopeField, 2, 3);
 }
 
@@ -165,12 +167,31 @@ void TScoreForm::BuildHoleGrid(QWidget* central, QBoxLayout* layout) {
     for (TEdit* sum : {ScoreOut, ScoreIn, PuttsOut, PuttsIn, ScoreTotal})
         sum->setMaxLength(3);
     PuttsTotal->setMaxLength(4);
+    NameHoleBoxes(Par, "par");
+    NameHoleBoxes(Score, "score");
+    NameHoleBoxes(Putts, "putts");
+    NameSumBoxes(ParOut, ParIn, ParTotal, "Par");
+    NameSumBoxes(ScoreOut, ScoreIn, ScoreTotal, "Score");
+    NameSumBoxes(PuttsOut, PuttsIn, PuttsTotal, "Putts");
     for (TEdit* par : Par)
         par->SetReadOnlyGrey();
     for (TEdit* total : {ParOut, ParIn, ParTotal})
         total->SetReadOnlyGrey();
     for (TEdit* sum : {ScoreOut, ScoreIn, ScoreTotal, PuttsOut, PuttsIn, PuttsTotal})
         sum->SetTabStop(false);
+}
+
+void TScoreForm::DescribeKeys() {
+    // What a screen reader adds to a box's name: the keys that are not
+    // plain typing, and the round typed by its total alone.
+    const QString stepAndEnter = "Plus and minus add or take one; Enter moves on.";
+    DescribeBoxes(Score, stepAndEnter);
+    DescribeBoxes(Putts, stepAndEnter);
+    Score[0]->setAccessibleDescription(stepAndEnter +
+                                       " Leave it 0 and move on to type the round's total alone.");
+    ScoreTotal->setAccessibleDescription("The gross score. " + stepAndEnter);
+    DateField->setAccessibleDescription(
+        "Month, day and year (MM/DD/YYYY). Plus and minus move it a day; Enter moves on.");
 }
 
 void TScoreForm::BuildResults(QWidget* central, QBoxLayout* layout) {
@@ -184,11 +205,11 @@ void TScoreForm::BuildResults(QWidget* central, QBoxLayout* layout) {
         shown->setFixedWidth(60);
     }
     AdjScore->setMaxLength(3);
-    results->addWidget(new QLabel("Adjusted Gross Score:", central));
+    results->addWidget(LabelFor(AdjScore, "Adjusted Gross Score:", central));
     results->addWidget(AdjScore);
-    results->addWidget(new QLabel("Score Differential:", central));
+    results->addWidget(LabelFor(ScoreDiff, "Score Differential:", central));
     results->addWidget(ScoreDiff);
-    results->addWidget(new QLabel("Golfer's Index:", central));
+    results->addWidget(LabelFor(IndexField, "Golfer's Index:", central));
     results->addWidget(IndexField);
     results->addStretch();
 }
@@ -200,7 +221,7 @@ void TScoreForm::BuildCommentAndButtons(QWidget* central, QBoxLayout* layout) {
     CommentField->setFixedHeight(54);
     OKButton = new TButton("OK", central);
     CancelButton = new TButton("Cancel", central);
-    bottom->addWidget(new QLabel("Comments:", central), 0, Qt::AlignTop);
+    bottom->addWidget(LabelFor(CommentField, "Comments:", central), 0, Qt::AlignTop);
     bottom->addWidget(CommentField, 1);
     bottom->addWidget(OKButton, 0, Qt::AlignBottom);
     bottom->addWidget(CancelButton, 0, Qt::AlignBottom);
@@ -845,7 +866,7 @@ void TScoreForm::Image1Click() {
 }
 
 void TScoreForm::Help2Click() {
-    Dialogs::Warning(this, "Help not implemented yet.");
+    OpenHelp();
 }
 
 } // namespace tb

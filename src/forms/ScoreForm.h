@@ -28,6 +28,7 @@ class TScoreForm : public TbForm {
     Q_OBJECT
 public:
     explicit TScoreForm(QWidget* parent = nullptr);
+    const char* HelpPage() const override { return "ScoreForm.html"; }
 
     QComboBox* CourseField = nullptr;
     TButton* AddCourseButton = nullptr;
@@ -154,6 +155,7 @@ private:
     void BuildResults(QWidget* central, QBoxLayout* layout);
     void BuildCommentAndButtons(QWidget* central, QBoxLayout* layout);
     void BuildHandOverBoxes(QWidget* central);
+    void DescribeKeys();
     void BuildMenu();
     void SetTabOrder();
     void ConnectHandlers();

@@ -3,6 +3,7 @@
 #include "data/CourseFile.h"
 #include "data/StrokeIndexFile.h"
 #include "handicap/WhsTable.h"
+#include "widgets/Accessible.h"
 #include "widgets/Dialogs.h"
 #include "widgets/Latin1.h"
 
@@ -62,6 +63,17 @@ void Fill(QTreeWidget* table, const std::array<const char*, Columns>& heads,
     table->setMinimumWidth(width);
 }
 
+// The mark column as a screen reader says it: whether the round's
+// differential is one today's index uses.
+void SayMarks(QTreeWidget* table) {
+    for (int row = 0; row < table->topLevelItemCount(); ++row) {
+        QTreeWidgetItem* item = table->topLevelItem(row);
+        item->setData(0, Qt::AccessibleTextRole,
+                      item->text(0).isEmpty() ? "Not used for today's index"
+                                              : "Used for today's index");
+    }
+}
+
 } // namespace
 
 TWhsIndexForm::TWhsIndexForm(QWidget* parent) : TbForm(parent) {
@@ -78,6 +90,10 @@ TWhsIndexForm::TWhsIndexForm(QWidget* parent) : TbForm(parent) {
     SkippedLabel = new QLabel("Rounds that do not take part:", central);
     SkippedTable = Table(central);
     CloseButton = new TButton("Close", central);
+
+    RoundsTable->setAccessibleName("Rounds");
+    RoundsTable->setAccessibleDescription(WhsRoundsLegend);
+    NameByLabel(SkippedLabel, SkippedTable);
 
     auto* values = new QHBoxLayout;
     values->addWidget(new QLabel("WHS index:", central));
@@ -119,6 +135,7 @@ void TWhsIndexForm::OpenFor(TbForm* opener, const QString& golferName, const Sco
     form->StrokeIndexAdvice->setText(ToQt(advice));
     form->StrokeIndexAdvice->setVisible(!advice.empty());
     Fill(form->RoundsTable, WhsRoundColumns, WhsRoundRows(result), true);
+    SayMarks(form->RoundsTable);
     // The newest round, under which the rounds of today's index stand.
     if (QTreeWidgetItem* newest =
             form->RoundsTable->topLevelItem(form->RoundsTable->topLevelItemCount() - 1))

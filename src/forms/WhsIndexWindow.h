@@ -18,6 +18,7 @@ class TWhsIndexForm : public TbForm {
     Q_OBJECT
 public:
     explicit TWhsIndexForm(QWidget* parent = nullptr);
+    const char* HelpPage() const override { return "WhsIndexWindow.html"; }
 
     QLabel* IndexField;
     QLabel* LowIndexField;

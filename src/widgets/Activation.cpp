@@ -43,7 +43,7 @@ void WatchActivations() {
 bool ActivatedFromOwnWindow(const QWidget* window) {
     if (!watch || watch->current != window) return false;
     const auto* form = qobject_cast<const TbForm*>(watch->previous.data());
-    return form && form != window && form->isVisible();
+    return form && form != window && form->isVisible() && form->IsWorkWindow();
 }
 
 } // namespace tb

@@ -13,8 +13,9 @@ namespace tb {
 void WatchActivations();
 
 // True when the activation `window` is receiving now comes from another
-// visible window of the program (a form, not a dialog or message box);
-// valid while its WindowActivate event is handled.
+// visible window of the program (a form the user works in, not a dialog, a
+// message box or the help window); valid while its WindowActivate event is
+// handled.
 bool ActivatedFromOwnWindow(const QWidget* window);
 
 } // namespace tb

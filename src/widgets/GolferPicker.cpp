@@ -16,6 +16,7 @@ namespace tb {
 QListWidget* MakeListBesideButtons(QWidget* central, const std::vector<TButton*>& buttons) {
     auto* list = new QListWidget(central);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setAccessibleName("Golfers");
     // One width for the column, with room on both sides of the longest caption.
     int buttonWidth = 0;
     for (TButton* button : buttons)

@@ -5,6 +5,7 @@
 #include "widgets/Controls.h"
 #include "widgets/Dialogs.h"
 #include "widgets/Handlers.h"
+#include "widgets/Help.h"
 #include "widgets/Latin1.h"
 #include "widgets/Program.h"
 
@@ -37,6 +38,12 @@ QWidget* WindowAskedToBeActive() {
 
 TbForm::TbForm(QWidget* parent) : QMainWindow(parent), serial_(++formsMade) {
     WatchActivations();
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    Connect(help, &QShortcut::activated, this, [this] { OpenHelp(); });
+}
+
+void TbForm::OpenHelp() {
+    ShowHelp(this, HelpPage());
 }
 
 void TbForm::EnsureBuilt() {

@@ -82,6 +82,15 @@ public:
     // Writes the placement now if a move or resize has not been written yet.
     void FlushPlacement();
 
+    // The page of the user guide about this window ("ScoreForm.html").
+    virtual const char* HelpPage() const { return "index.html"; }
+    // Opens the user guide at this window's page: F1 anywhere in the window,
+    // and Help > Help where the window has that menu.
+    void OpenHelp();
+    // A window the user works in: moving from it to another one runs that
+    // one's FormActivate. The help window is only read beside them.
+    virtual bool IsWorkWindow() const { return true; }
+
     // Builds the controls of a form that builds them late (a long-lived
     // form reached through a FormRef), once; showing the form builds them too.
     void EnsureBuilt();

@@ -165,14 +165,12 @@ TEST_F(MainWindowTest, EachRequestOpensAFreshMaintenanceWindow) {
 
 TEST_F(MainWindowTest, HelpAndAboutBox) {
     MainForm->Help2->trigger();
-    ASSERT_EQ(tb::Dialogs::ShownDialogs().size(), 1u);
-    EXPECT_EQ(tb::Dialogs::ShownDialogs()[0].kind, tb::Dialogs::Kind::Warning);
-    EXPECT_EQ(Shown()[0], "Help not implemented yet.");
+    EXPECT_TRUE(Shown().empty()) << "the guide opens, no box";
 
     MainForm->AboutTarnbeck1->trigger();
-    ASSERT_EQ(tb::Dialogs::ShownDialogs().size(), 2u);
-    EXPECT_EQ(tb::Dialogs::ShownDialogs()[1].kind, tb::Dialogs::Kind::Modal);
-    EXPECT_EQ(Shown()[1], "About");
+    ASSERT_EQ(tb::Dialogs::ShownDialogs().size(), 1u);
+    EXPECT_EQ(tb::Dialogs::ShownDialogs()[0].kind, tb::Dialogs::Kind::Modal);
+    EXPECT_EQ(Shown()[0], "About");
 
     tb::TAboutBox box;
     box.FormActivate();

@@ -7,6 +7,7 @@
 #include "ScoreEntryFixture.h"
 
 #include "forms/CourseEditWindow.h"
+#include "forms/HelpWindow.h"
 
 #include <QAction>
 #include <QMenuBar>
@@ -390,20 +391,30 @@ TEST_F(ScoreFormTest, WithTwoHundredCoursesAddCourseOnlyWarns) {
     EXPECT_EQ(Shown(), (std::vector<QString>{warning, warning}));
 }
 
-TEST_F(ScoreFormTest, HelpWarnsAndTheAboutBoxChangesNothing) {
+// Going to the guide and back, by a click or by Escape, leaves the round as
+// typed and the focus where it was.
+TEST_F(ScoreFormTest, HelpAndTheAboutBoxChangeNothing) {
     ASSERT_TRUE(OpenForSmith());
-    ChooseCourse(0);
+    ChooseCourse(1);
+    EnterToScore1();
+    Keys("6");
     ChooseMenu(form(), Qt::Key_H, Qt::Key_H);
+    ASSERT_TRUE(tb::HelpForm && tb::HelpForm->isVisible());
+    ASSERT_TRUE(Activate(form()));
+    ASSERT_TRUE(Activate(tb::HelpForm));
+    Press(tb::HelpForm, Qt::Key_Escape);
+    Settle();
+    EXPECT_EQ(QApplication::activeWindow(), form());
+    EXPECT_EQ(Focus(), form()->Score[0]);
+    EXPECT_EQ(form()->Score[0]->text(), "6");
     ChooseMenu(form(), Qt::Key_H, Qt::Key_A);
     Click(form()->Image1);
     Settle();
     const auto& shown = tb::Dialogs::ShownDialogs();
-    ASSERT_EQ(shown.size(), 3u);
-    EXPECT_EQ(shown[0].kind, Kind::Warning);
-    EXPECT_EQ(shown[0].text, "Help not implemented yet.");
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0].kind, Kind::Modal);
     EXPECT_EQ(shown[1].kind, Kind::Modal);
-    EXPECT_EQ(shown[2].kind, Kind::Modal);
-    EXPECT_EQ(form()->CourseField->currentText(), "ABBEY");
+    EXPECT_EQ(form()->CourseField->currentText(), "OAK HOLLOW");
     EXPECT_TRUE(form()->isVisible());
 }
 
