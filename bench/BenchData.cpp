@@ -3,6 +3,7 @@
 #include "data/CourseFile.h"
 #include "data/GolferFile.h"
 #include "data/ScoreFile.h"
+#include "data/StrokeIndexFile.h"
 #include "handicap/ScoreEntry.h"
 
 #include <algorithm>
@@ -10,7 +11,9 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
+#include <numeric>
 #include <random>
 #include <stdexcept>
 
@@ -115,27 +118,58 @@ tb::ScoreRec PlayRound(std::mt19937& random, double ability, std::chrono::sys_da
     return rec;
 }
 
+// The course list holds the courses the rounds are played on, then as many
+// variants of them ("OAK HOLLOW NORTH") as make `count` courses.
+tb::CourseRec CourseRecord(const Course& course, const std::string& name, double ratingShift) {
+    tb::CourseRec rec;
+    char rating[8];
+    std::snprintf(rating, sizeof rating, "%.1f", std::atof(course.rating) + ratingShift);
+    rec.Name = name;
+    rec.Rating = ratingShift == 0 ? course.rating : rating;
+    rec.Slope = course.slope;
+    int parTotal = 0;
+    for (int hole = 0; hole < 18; ++hole) {
+        rec.Par[hole] = std::to_string(course.pars[hole]);
+        parTotal += course.pars[hole];
+    }
+    rec.ParTotal = std::to_string(parTotal);
+    return rec;
+}
+
+const std::array<const char*, 17> CourseVariants = {
+    "NORTH", "SOUTH", "EAST",  "WEST",  "UPPER", "LOWER", "OLD",   "NEW",  "RED",
+    "BLUE",  "GOLD",  "WHITE", "BLACK", "GREEN", "PARK",  "HILLS", "DUNES"};
+
+// Writes courses.vxc with `count` courses and strokeidx.vxc with a line
+// for each of them. The stroke indexes come from a generator of their own,
+// so that the golfers and their rounds stay what they were.
+void WriteCourses(const fs::path& dir, int count) {
+    std::mt19937 random(count);
+    std::vector<std::string> courseLines, strokeLines;
+    for (int c = 0; c < count; ++c) {
+        const Course& course = Courses[c % Courses.size()];
+        const int variant = c / static_cast<int>(Courses.size());
+        std::string name = course.name;
+        if (variant > 0)
+            name += std::string(" ") + CourseVariants[(variant - 1) % CourseVariants.size()];
+        courseLines.push_back(tb::FormatCourseLine(
+            CourseRecord(course, name, variant == 0 ? 0 : (variant % 5) * 0.3)));
+        tb::StrokeIndexRow row;
+        std::iota(row.begin(), row.end(), 1);
+        std::shuffle(row.begin(), row.end(), random);
+        strokeLines.push_back(tb::FormatStrokeIndexLine(name, row));
+    }
+    WriteLines(dir / tb::CourseFileName, courseLines);
+    WriteLines(dir / tb::StrokeIndexFileName, strokeLines);
+}
+
 } // namespace
 
 std::vector<std::string> WriteBenchFolder(const fs::path& dir, const BenchFolderSize& size) {
     fs::create_directories(dir);
     std::mt19937 random(size.seed);
 
-    std::vector<std::string> courseLines;
-    for (const Course& course : Courses) {
-        tb::CourseRec rec;
-        rec.Name = course.name;
-        rec.Rating = course.rating;
-        rec.Slope = course.slope;
-        int parTotal = 0;
-        for (int hole = 0; hole < 18; ++hole) {
-            rec.Par[hole] = std::to_string(course.pars[hole]);
-            parTotal += course.pars[hole];
-        }
-        rec.ParTotal = std::to_string(parTotal);
-        courseLines.push_back(tb::FormatCourseLine(rec));
-    }
-    WriteLines(dir / tb::CourseFileName, courseLines);
+    WriteCourses(dir, size.courses);
 
     tb::GolferList golfers;
     std::vector<double> abilities;

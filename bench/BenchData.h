@@ -11,10 +11,11 @@ namespace tbbench {
 struct BenchFolderSize {
     int golfers = 300;
     int scoresPerGolfer = 200;
+    int courses = 200;        // the first 12 are the ones the rounds are played on
     unsigned seed = 20240601; // the same seed always writes the same bytes
 };
 
-// Writes golfers.vxc, courses.vxc and <SHORT>.vxp for every golfer into `dir`
+// Writes golfers.vxc, courses.vxc, strokeidx.vxc and <SHORT>.vxp for every golfer into `dir`
 // (created when missing), CR LF line ends, the score files newest first as
 // the program saves them. Gives the short names in golfer list order.
 std::vector<std::string> WriteBenchFolder(const std::filesystem::path& dir,

@@ -13,7 +13,14 @@
 # target is missed.
 #
 # Options: --core   also run the core benchmarks (tarnbeck-bench)
-# Environment: RUNS, BUILD_DIR (default <repo>/build-bench), JOBS (default 2)
+#          --gui    also run the window benchmarks (tarnbeck-gui-bench, drawn
+#                   offscreen in the benchmark's process): for each case the
+#                   median of REPS repetitions of the program and of a bare-Qt
+#                   baseline, against 16 ms (100 ms a page for printing) and
+#                   1.5x the baseline; and the program's peak resident memory
+#                   with every window opened once beside a bare window's
+# Environment: RUNS, REPS (default 5), BUILD_DIR (default <repo>/build-bench),
+#              JOBS (default 2)
 
 set -euo pipefail
 export LC_ALL=C # EPOCHREALTIME with a "." whatever the locale
@@ -22,12 +29,15 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${BUILD_DIR:-$root/build-bench}
 runs=${RUNS:-51}
 jobs=${JOBS:-2}
+reps=${REPS:-5}
 core=0
+gui=0
 for arg in "$@"; do
     case $arg in
     --core) core=1 ;;
+    --gui) gui=1 ;;
     *)
-        echo "usage: scripts/bench.sh [--core]" >&2
+        echo "usage: scripts/bench.sh [--core] [--gui]" >&2
         exit 2
         ;;
     esac
@@ -39,8 +49,9 @@ if [[ ! -f $build/CMakeCache.txt ]]; then
     cmake -S "$root" -B "$build" "${generator[@]}" -DCMAKE_BUILD_TYPE=Release \
         -DTARNBECK_BENCH=ON -DTARNBECK_GUI=ON -DBUILD_TESTING=OFF >/dev/null
 fi
-cmake --build "$build" -j "$jobs" --target tarnbeck-cli tarnbeck-bench-data tarnbeck-bench \
-    tarnbeck tarnbeck-bare-window
+targets=(tarnbeck-cli tarnbeck-bench-data tarnbeck-bench tarnbeck tarnbeck-bare-window)
+((gui)) && targets+=(tarnbeck-gui-bench)
+cmake --build "$build" -j "$jobs" --target "${targets[@]}"
 
 cli=$build/tarnbeck-cli
 data=$build/bench-data
@@ -135,5 +146,54 @@ report "tarnbeck to its drawn main window" "$program_us" "$bare_us" "a bare Qt w
 if ((core)); then
     echo
     "$build/bench/tarnbeck-bench"
+fi
+
+# The window benchmarks' medians as CSV lines "case,program ms,bare ms,pages"
+# (pages 0 for a window), or "case,ERROR,message" for a case that failed.
+gui_medians() {
+    awk -F, 'NR > 1 {
+        name = $1; gsub(/"/, "", name)
+        split(name, part, "/")
+        if ($0 ~ /,true,/) { print part[1] ",ERROR," $10; next }
+        if (name !~ /_median$/) next
+        time[part[1], part[2]] = $3
+        if (part[2] == "program") pages[part[1]] = $NF
+        if (!(part[1] in seen)) { seen[part[1]] = 1; order[++n] = part[1] }
+    }
+    END { for (i = 1; i <= n; i++) {
+        c = order[i]; print c "," time[c, "program"] "," time[c, "bare"] "," pages[c] } }'
+}
+
+# Peak resident memory in kB of a run of the window benchmark with `filter`,
+# each case once.
+peak_kb() {
+    "$build/bench/tarnbeck-gui-bench" --data "$data" --benchmark_filter="$1" \
+        --benchmark_min_time=0 2>&1 >/dev/null | sed -n 's/^peak-rss-kb //p'
+}
+
+if ((gui)); then
+    gui_bench=("$build/bench/tarnbeck-gui-bench" --data "$data" --benchmark_format=csv
+        --benchmark_repetitions="$reps" --benchmark_report_aggregates_only=true
+        --benchmark_min_time=0.2)
+    echo
+    echo "Windows, drawn offscreen: medians of $reps repetitions (ms)"
+    printf '%-20s %9s %9s %7s  %s\n' case program bare ratio target
+    while IFS=, read -r name program bare pages; do
+        if [[ $program == ERROR ]]; then
+            printf '%-20s FAILED: %s\n' "$name" "$bare"
+            missed=1
+            continue
+        fi
+        limit=$(awk -v p="$pages" 'BEGIN { print (p > 0 ? 100 * p : 16) }')
+        label="<= ${limit} ms"
+        ((pages > 0)) && label="<= ${limit} ms ($pages pages x 100)"
+        read -r ratio verdict < <(awk -v a="$program" -v b="$bare" -v l="$limit" 'BEGIN {
+            r = a / b; printf "%.2f %s\n", r, (a <= l && r <= 1.5) ? "ok" : "MISSED" }')
+        [[ $verdict == ok ]] || missed=1
+        printf '%-20s %9.2f %9.2f %6sx  %s, <= 1.5x: %s\n' "$name" "$program" "$bare" \
+            "$ratio" "$label" "$verdict"
+    done < <("${gui_bench[@]}" 2>/dev/null | gui_medians)
+    echo "Peak resident memory: the program, every window opened once: $(peak_kb /program) kB;" \
+        "a bare window: $(peak_kb '^Startup/bare$') kB"
 fi
 exit "$missed"

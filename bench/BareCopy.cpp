@@ -1,0 +1,273 @@
+#include "BareCopy.h"
+
+#include <QAbstractAxis>
+#include <QChart>
+#include <QChartView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTime>
+#include <QDateTimeAxis>
+#include <QFile>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QListWidget>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScatterSeries>
+#include <QTreeWidget>
+#include <QValueAxis>
+
+namespace tbbench {
+
+namespace {
+
+using Kind = ControlCopy::Kind;
+
+// A control drawn whole, whose own children are its parts.
+bool IsCompound(const QWidget* widget) {
+    return qobject_cast<const QChartView*>(widget) || qobject_cast<const QTreeWidget*>(widget) ||
+           qobject_cast<const QListWidget*>(widget) || qobject_cast<const QComboBox*>(widget) ||
+           qobject_cast<const QPlainTextEdit*>(widget);
+}
+
+bool InsideCompound(const QWidget* widget, const QWidget* window) {
+    for (const QWidget* up = widget->parentWidget(); up && up != window; up = up->parentWidget())
+        if (IsCompound(up)) return true;
+    return false;
+}
+
+void CopyChart(const QChartView* view, ControlCopy& copy) {
+    copy.kind = Kind::Chart;
+    for (QAbstractSeries* series : view->chart()->series()) {
+        auto* xy = qobject_cast<QXYSeries*>(series);
+        if (!xy) continue;
+        copy.series.push_back(xy->points());
+        copy.scatter.push_back(qobject_cast<QScatterSeries*>(series) != nullptr);
+    }
+    for (QAbstractAxis* axis : view->chart()->axes(Qt::Horizontal)) {
+        if (auto* dates = qobject_cast<QDateTimeAxis*>(axis)) {
+            copy.dateAxis = true;
+            copy.xRange = {double(dates->min().toMSecsSinceEpoch()),
+                           double(dates->max().toMSecsSinceEpoch())};
+        } else if (auto* values = qobject_cast<QValueAxis*>(axis)) {
+            copy.xRange = {values->min(), values->max()};
+        }
+    }
+    for (QAbstractAxis* axis : view->chart()->axes(Qt::Vertical))
+        if (auto* values = qobject_cast<QValueAxis*>(axis))
+            copy.yRange = {values->min(), values->max()};
+}
+
+void CopyTree(const QTreeWidget* tree, ControlCopy& copy) {
+    copy.kind = Kind::Tree;
+    for (int column = 0; column < tree->columnCount(); ++column)
+        copy.items << tree->headerItem()->text(column);
+    for (int row = 0; row < tree->topLevelItemCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < tree->columnCount(); ++column)
+            cells << tree->topLevelItem(row)->text(column);
+        copy.rows << cells;
+    }
+}
+
+bool CopyControl(const QWidget* widget, ControlCopy& copy) {
+    if (auto* view = qobject_cast<const QChartView*>(widget)) {
+        CopyChart(view, copy);
+    } else if (auto* tree = qobject_cast<const QTreeWidget*>(widget)) {
+        CopyTree(tree, copy);
+    } else if (auto* list = qobject_cast<const QListWidget*>(widget)) {
+        copy.kind = Kind::List;
+        for (int row = 0; row < list->count(); ++row)
+            copy.items << list->item(row)->text();
+        copy.current = list->currentRow();
+    } else if (auto* combo = qobject_cast<const QComboBox*>(widget)) {
+        copy.kind = Kind::Combo;
+        for (int row = 0; row < combo->count(); ++row)
+            copy.items << combo->itemText(row);
+        copy.current = combo->currentIndex();
+    } else if (auto* memo = qobject_cast<const QPlainTextEdit*>(widget)) {
+        copy.kind = Kind::Memo;
+        copy.text = memo->toPlainText();
+    } else if (auto* edit = qobject_cast<const QLineEdit*>(widget)) {
+        copy.kind = Kind::Edit;
+        copy.text = edit->text();
+    } else if (auto* check = qobject_cast<const QCheckBox*>(widget)) {
+        copy.kind = Kind::Check;
+        copy.text = check->text();
+    } else if (auto* button = qobject_cast<const QPushButton*>(widget)) {
+        copy.kind = Kind::Button;
+        copy.text = button->text();
+    } else if (auto* label = qobject_cast<const QLabel*>(widget)) {
+        copy.kind = Kind::Label;
+        copy.text = label->text();
+    } else {
+        return false;
+    }
+    copy.font = widget->font();
+    return true;
+}
+
+QWidget* MakeChart(const ControlCopy& copy) {
+    auto* chart = new QChart();
+    QAbstractAxis* x = nullptr;
+    if (copy.dateAxis) {
+        auto* dates = new QDateTimeAxis();
+        dates->setFormat("MM/yy");
+        dates->setRange(QDateTime::fromMSecsSinceEpoch(qint64(copy.xRange.x())),
+                        QDateTime::fromMSecsSinceEpoch(qint64(copy.xRange.y())));
+        x = dates;
+    } else {
+        auto* values = new QValueAxis();
+        values->setRange(copy.xRange.x(), copy.xRange.y());
+        x = values;
+    }
+    auto* y = new QValueAxis();
+    y->setRange(copy.yRange.x(), copy.yRange.y());
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(y, Qt::AlignLeft);
+    for (std::size_t i = 0; i < copy.series.size(); ++i) {
+        QXYSeries* series = copy.scatter[i] ? static_cast<QXYSeries*>(new QScatterSeries())
+                                            : static_cast<QXYSeries*>(new QLineSeries());
+        series->replace(copy.series[i]);
+        chart->addSeries(series);
+        series->attachAxis(x);
+        series->attachAxis(y);
+    }
+    return new QChartView(chart);
+}
+
+QWidget* MakeTree(const ControlCopy& copy) {
+    auto* tree = new QTreeWidget();
+    tree->setColumnCount(int(copy.items.size()));
+    tree->setHeaderLabels(copy.items);
+    tree->setRootIsDecorated(false);
+    QList<QTreeWidgetItem*> items;
+    for (const QStringList& row : copy.rows)
+        items << new QTreeWidgetItem(row);
+    tree->addTopLevelItems(items);
+    return tree;
+}
+
+QWidget* MakeControl(const ControlCopy& copy) {
+    QWidget* made = nullptr;
+    switch (copy.kind) {
+    case Kind::Label:
+        made = new QLabel(copy.text);
+        break;
+    case Kind::Edit:
+        made = new QLineEdit(copy.text);
+        break;
+    case Kind::Button:
+        made = new QPushButton(copy.text);
+        break;
+    case Kind::Check:
+        made = new QCheckBox(copy.text);
+        break;
+    case Kind::Memo:
+        made = new QPlainTextEdit(copy.text);
+        break;
+    case Kind::Chart:
+        made = MakeChart(copy);
+        break;
+    case Kind::Tree:
+        made = MakeTree(copy);
+        break;
+    case Kind::Combo: {
+        auto* combo = new QComboBox();
+        combo->addItems(copy.items);
+        combo->setCurrentIndex(copy.current);
+        made = combo;
+        break;
+    }
+    case Kind::List: {
+        auto* list = new QListWidget();
+        list->addItems(copy.items);
+        list->setCurrentRow(copy.current);
+        made = list;
+        break;
+    }
+    }
+    made->setFont(copy.font);
+    return made;
+}
+
+bool IsLarge(Kind kind) {
+    return kind == Kind::List || kind == Kind::Tree || kind == Kind::Chart || kind == Kind::Memo;
+}
+
+} // namespace
+
+WindowCopy CopyWindow(const QWidget* window) {
+    WindowCopy copy{window->windowTitle(), window->size(), {}};
+    for (const QWidget* widget : window->findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(window) || InsideCompound(widget, window)) continue;
+        ControlCopy control;
+        if (CopyControl(widget, control)) copy.controls.push_back(std::move(control));
+    }
+    return copy;
+}
+
+std::unique_ptr<QWidget> BareWindow(const WindowCopy& copy) {
+    // Small controls eight to a row; a list, table, chart or memo a row of
+    // its own.
+    constexpr int Columns = 8;
+    auto window = std::make_unique<QWidget>();
+    window->setWindowTitle(copy.title);
+    auto* grid = new QGridLayout(window.get());
+    int row = 0, column = 0;
+    for (const ControlCopy& control : copy.controls) {
+        QWidget* made = MakeControl(control);
+        if (IsLarge(control.kind)) {
+            if (column > 0) ++row;
+            grid->addWidget(made, row++, 0, 1, Columns);
+            column = 0;
+            continue;
+        }
+        grid->addWidget(made, row, column);
+        if (++column == Columns) column = 0, ++row;
+    }
+    window->resize(copy.size);
+    return window;
+}
+
+int WriteBarePdf(const QString& path, const tb::Report& report) {
+    QPdfWriter writer(path);
+    writer.setPageSize(QPageSize(QPageSize::Letter));
+    QPainter painter(&writer);
+    QFont font("Courier");
+    font.setPointSizeF(12);
+    painter.setFont(font);
+    const double inch = writer.resolution();
+    const double lineHeight = painter.fontMetrics().height();
+    const double top = 1.0 * inch, bottom = 10.0 * inch, left = 0.5 * inch;
+    double y = top;
+    int pages = 1;
+    for (const tb::ReportLine& line : report) {
+        double at = line.absoluteY == tb::NextLine ? y : line.absoluteY * inch;
+        const bool backUp = line.absoluteY != tb::NextLine && at < y && y > top;
+        if (backUp || at + lineHeight > bottom) {
+            writer.newPage();
+            ++pages;
+            if (line.absoluteY == tb::NextLine) at = top;
+        }
+        painter.drawText(QPointF(left, at + painter.fontMetrics().ascent()),
+                         QString::fromLatin1(line.text.c_str()));
+        y = at + lineHeight;
+    }
+    return pages;
+}
+
+int PdfPageCount(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return 0;
+    static const QRegularExpression page("/Type\\s*/Page(?![s\\w])");
+    return int(QString::fromLatin1(file.readAll()).count(page));
+}
+
+} // namespace tbbench

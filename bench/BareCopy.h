@@ -1,0 +1,57 @@
+#pragma once
+// The baselines of the window benchmarks: what a window of the program shows
+// (its texts, lists, tables and chart points, its size and fonts), copied
+// once, and drawn again with bare Qt widgets and no program logic.
+
+#include "print/core/Report.h"
+
+#include <QFont>
+#include <QList>
+#include <QPointF>
+#include <QSize>
+#include <QStringList>
+
+#include <memory>
+#include <vector>
+
+class QWidget;
+
+namespace tbbench {
+
+// One control of the window as it shows.
+struct ControlCopy {
+    enum class Kind { Label, Edit, Button, Check, Combo, List, Tree, Memo, Chart };
+    Kind kind = Kind::Label;
+    QString text;            // label, edit, button, check box, memo
+    QStringList items;       // combo box, list, tree headers
+    QList<QStringList> rows; // tree rows
+    int current = -1;        // combo box, list
+    QFont font;
+    // A chart: each series' points (scatter when `scatter[i]`), and the
+    // axes' ranges as the window's chart sets them.
+    std::vector<QList<QPointF>> series;
+    std::vector<bool> scatter;
+    QPointF xRange, yRange;
+    bool dateAxis = false;
+};
+
+struct WindowCopy {
+    QString title;
+    QSize size;
+    std::vector<ControlCopy> controls;
+};
+
+// What `window` shows now, its visible controls in creation order.
+WindowCopy CopyWindow(const QWidget* window);
+
+// A bare window drawing `copy`; not shown yet.
+std::unique_ptr<QWidget> BareWindow(const WindowCopy& copy);
+
+// The report's lines in 12-point Courier on Letter paper, from 1.0 to 10.0
+// inches, as QPdfWriter and QPainter place them; gives the number of pages.
+int WriteBarePdf(const QString& path, const tb::Report& report);
+
+// Pages in a PDF file the program wrote.
+int PdfPageCount(const QString& path);
+
+} // namespace tbbench
