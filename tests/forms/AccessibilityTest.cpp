@@ -1,18 +1,28 @@
-// Every window as a screen reader and a keyboard user meet it: each control
-// that takes the focus has a name, and no two accelerators of one window or
-// one menu share a letter.
+// Every window as a keyboard and screen reader user meets it: each control
+// that takes the focus has a name, no two accelerators of one window or one
+// menu share a letter, and F1 (and Help > Help where the window has that
+// menu) opens "Tarnbeck Help" at the window's own page, Escape there bringing
+// the window back.
 
 #include "ScoreEntryFixture.h"
 #include "forms/AboutBox.h"
 #include "forms/CourseMaintenanceWindow.h"
 #include "forms/GolferMaintenanceWindow.h"
+#include "forms/GolferScoresWindow.h"
+#include "forms/HelpWindow.h"
 #include "forms/TwoChoiceDialog.h"
 
 #include <QAccessible>
 #include <QMenuBar>
+#include <QTextBrowser>
+
+#include <functional>
 
 namespace tbtest {
 namespace {
+
+using tb::GPickForm;
+using tb::MainForm;
 
 void CollectUnnamed(QAccessibleInterface* node, QStringList& unnamed) {
     const QAccessible::State state = node->state();
@@ -53,41 +63,103 @@ void ExpectNamedWithAcceleratorsApart(QWidget* window) {
 
 class AccessibilityTest : public ScoreEntryTest {
 protected:
-    static void Run(std::initializer_list<QObject*> commands) {
-        for (QObject* command : commands) {
-            QMetaObject::invokeMethod(command,
-                                      qobject_cast<QAction*>(command) ? "trigger" : "click");
-            Settle();
+    // Opens the guide from `window` with `ask`, checks the page shown and the
+    // help window itself, and closes it with Escape, back to `window`.
+    void ExpectGuideAt(QWidget* window, const char* page, const std::function<void()>& ask) {
+        ask();
+        Settle();
+        ASSERT_TRUE(tb::HelpForm && tb::HelpForm->isVisible());
+        EXPECT_EQ(tb::HelpForm->windowTitle(), "Tarnbeck Help");
+        EXPECT_EQ(tb::HelpForm->PageBrowser->source().toString(), tb::HelpPageUrl(page).toString());
+        ExpectNamedWithAcceleratorsApart(tb::HelpForm);
+        Press(tb::HelpForm, Qt::Key_Escape);
+        Settle();
+        EXPECT_FALSE(tb::HelpForm->isVisible());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+    }
+    // Opens a window as the user would, by a button or a menu item; gives
+    // the window opened.
+    static QWidget* Open(QObject* command) {
+        if (auto* button = qobject_cast<QAbstractButton*>(command)) {
+            EXPECT_TRUE(Activate(button->window()));
+            Click(button);
+        } else {
+            static_cast<QAction*>(command)->trigger();
         }
+        Settle();
+        return tb::WindowAskedToBeActive();
+    }
+    // The boxes that wait for an answer, shown without waiting.
+    template <class Box> static QWidget* Show(Box* box) {
+        box->show();
+        Settle();
+        return box;
     }
 };
 
-TEST_F(AccessibilityTest, EveryWindowNamesItsFocusableControlsAndKeepsItsAcceleratorsApart) {
-    WriteGolfers(Rounds(3), Rounds(3));
+TEST_F(AccessibilityTest, EveryWindowNamesItsControlsKeepsItsAcceleratorsApartAndOpensItsPage) {
+    WriteGolfers(Rounds(20), Rounds(20));
     dir.Write("courses.vxc", ScoreCourses);
+    struct Case {
+        const char* page; // null: no F1 (a box that waits for an answer)
+        std::function<QWidget*()> open;
+        bool helpMenu = false;
+    };
+    const Case cases[] = {
+        {"MainWindow.html", [] { return static_cast<QWidget*>(MainForm); }, true},
+        {"GolferMaintenanceWindow.html", [] { return Open(MainForm->EditGolferButton); }},
+        {"GolferNameDialog.html", [] { return Open(tb::GMaintForm->AddButton); }},
+        {"CourseMaintenanceWindow.html", [] { return Open(MainForm->EditCoursesButton); }},
+        {"CourseEditWindow.html", [] { return Open(tb::CMaintForm->AddButton); }},
+        {"RestoreBackupWindow.html", [] { return Open(MainForm->RestoreFromBackup1); }},
+        {"GolferListWindow.html", [] { return Open(MainForm->EnterScoresButton); }},
+        {"GolferScoresWindow.html", [] { return Open(GPickForm->EditScoresButton); }},
+        {"CurrentIndexWindow.html", [] { return Open(GPickForm->IndexButton); }},
+        {"WhsIndexWindow.html", [] { return Open(GPickForm->WhsIndex1); }},
+        {"CourseHandicapWindow.html", [] { return Open(GPickForm->HandicapButton); }, true},
+        {"PrintHandicapsDialog.html", [] { return Open(GPickForm->PrintHandicapButton); }},
+        {"ProgressWindow.html", [] { return Open(GPickForm->Progress1); }},
+        {"GroupOfScoresWindow.html", [] { return Open(GPickForm->AddGroupButton); }},
+        {"ScoreForm.html",
+         [] {
+             tb::GolferForm->close(); // a round for its golfer would be added there
+             return Open(GPickForm->AddAScoreButton);
+         },
+         true},
+        {nullptr, [] { return Show(new tb::TAboutBox(MainForm)); }},
+        {nullptr,
+         [] {
+             auto* question = new tb::TTwoChoiceDlg(MainForm);
+             question->Button1->setText("Printer");
+             question->Button2->setText("File");
+             return Show(question);
+         }},
+    };
+    for (const Case& c : cases) {
+        QWidget* window = c.open();
+        ASSERT_TRUE(window);
+        ExpectNamedWithAcceleratorsApart(window);
+        if (!c.page) continue;
+        SCOPED_TRACE(c.page);
+        ASSERT_TRUE(Activate(window));
+        ExpectGuideAt(window, c.page, [&] { Press(Focus() ? Focus() : window, Qt::Key_F1); });
+        if (c.helpMenu)
+            ExpectGuideAt(window, c.page, [&] { ChooseMenu(window, Qt::Key_H, Qt::Key_H); });
+    }
+    EXPECT_EQ(Shown(), std::vector<QString>{});
+}
+
+// A golfer added by another window meanwhile is in the list come back to
+// through the guide, as it is when coming straight from the main window.
+TEST_F(AccessibilityTest, TheWindowComeBackToThroughTheGuideTakesUpChanges) {
+    WriteGolfers();
     tb::TGPickForm* hub = OpenHub();
-    ASSERT_TRUE(hub);
-    // Every window as the user opens it: John Smith's scores, Ann Adams's
-    // round and her other activities, the main window's, and the boxes.
-    hub->GolferListBox->setCurrentRow(1);
-    Run({hub->EditScoresButton});
-    AddAScore(hub, 0);
-    Run({hub->AddGroupButton, hub->IndexButton, hub->WhsIndex1, hub->HandicapButton,
-         hub->PrintHandicapButton, hub->Progress1, tb::MainForm->EditGolferButton,
-         tb::MainForm->EditCoursesButton, tb::MainForm->RestoreFromBackup1, tb::MainForm->Help2});
-    Run({tb::GMaintForm->AddButton, tb::CMaintForm->AddButton});
-    (new tb::TAboutBox(tb::MainForm))->show();
-    auto* question = new tb::TTwoChoiceDlg(tb::MainForm);
-    question->Button1->setText("Printer");
-    question->Button2->setText("File");
-    question->show();
-    QStringList titles;
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->isVisible() && !qobject_cast<QMenu*>(window)) {
-            titles << window->windowTitle();
-            ExpectNamedWithAcceleratorsApart(window);
-        }
-    EXPECT_EQ(titles.size(), 18) << titles.join(", ").toStdString();
+    ASSERT_TRUE(hub && Activate(MainForm));
+    dir.Write("golfers.vxc", "John Smith~SMITH~0~\r\nAnn Adams~ADAMS~1~\r\nBo Berg~BERG~0~\r\n");
+    Press(MainForm, Qt::Key_F1);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(tb::HelpForm));
+    ASSERT_TRUE(Activate(hub));
+    EXPECT_EQ(hub->GolferListBox->count(), 3);
 }
 
 } // namespace
