@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <numeric>
 #include <optional>
 
 namespace tb {
@@ -151,10 +152,21 @@ const ListKind<CourseRec> CoursesKind{FormatCourseLine,
                                       "course", "courses", MaxCourses};
 
 void SortCourseList(CourseList& list) {
-    for (std::size_t i = list.size(); i >= 2; --i)
+    // The exchanges the list has always been sorted by, so that courses of
+    // one name keep the order they have always had; made on positions, so
+    // that each record moves once rather than at every exchange.
+    const std::size_t count = list.size();
+    std::vector<std::size_t> at(count);
+    std::iota(at.begin(), at.end(), std::size_t{0});
+    for (std::size_t i = count; i >= 2; --i)
         for (std::size_t j = i - 1; j >= 1; --j)
-            if (list[i - 1].Name.str() < list[j - 1].Name.str())
-                std::swap(list[i - 1], list[j - 1]);
+            if (list[at[i - 1]].Name.str() < list[at[j - 1]].Name.str())
+                std::swap(at[i - 1], at[j - 1]);
+    CourseList sorted;
+    sorted.reserve(count);
+    for (std::size_t from : at)
+        sorted.push_back(std::move(list[from]));
+    list = std::move(sorted);
 }
 
 namespace {
