@@ -16,6 +16,8 @@ namespace tb {
 QListWidget* MakeListBesideButtons(QWidget* central, const std::vector<TButton*>& buttons) {
     auto* list = new QListWidget(central);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
+    // One line of one font each: the list need not measure every name.
+    list->setUniformItemSizes(true);
     list->setAccessibleName("Golfers");
     // One width for the column, with room on both sides of the longest caption.
     int buttonWidth = 0;

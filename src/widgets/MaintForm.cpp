@@ -19,6 +19,8 @@ TMaintForm::TMaintForm(const MaintWindowTexts& texts, QWidget* parent)
 
     list_ = new QListWidget(central);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    // One line of one font each: the list need not measure every name.
+    list_->setUniformItemSizes(true);
     AddButton = new TButton("Add", central);
     ModifyButton = new TButton("Modify", central);
     DeleteButton = new TButton("Delete", central);
