@@ -152,7 +152,9 @@ std::vector<std::string> TRestoreForm::VersionLines(const std::string& file,
     std::vector<std::string> lines{std::string(6, ' ') + ScoreListHeader};
     for (std::size_t i = 0; i < scores.size(); ++i)
         lines.push_back(ScoreListLine(scores[i], static_cast<int>(i) + 1, index.usedScores));
-    lines.push_back(ScoreListLegend);
+    // Made from a view: GCC 12 warns, wrongly, of the literal's copy in an
+    // optimised build (-Warray-bounds).
+    lines.emplace_back(std::string_view(ScoreListLegend));
     return lines;
 }
 
