@@ -15,6 +15,8 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 
+#include <string_view>
+
 namespace tb {
 
 namespace {
