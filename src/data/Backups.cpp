@@ -4,6 +4,7 @@
 #include "Errors.h"
 #include "GolferFile.h"
 #include "ShortNames.h"
+#include "Text.h"
 
 #include <algorithm>
 #include <array>
@@ -61,11 +62,6 @@ std::string VersionId(BackupTime time, int n) {
     std::string id = text;
     if (n > 1) id.append("-").append(std::to_string(n));
     return id;
-}
-
-bool AllDigits(std::string_view text) {
-    return !text.empty() &&
-           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 // The time and the collision number of a version's name; false for any other

@@ -14,11 +14,6 @@ char At(const std::string& s, std::size_t i) {
     return i >= 1 && i <= s.size() ? s[i - 1] : '\0';
 }
 
-bool AllDigits(const std::string& s) {
-    for (char c : s)
-        if (!IsDigit(c)) return false;
-    return true;
-}
 } // namespace
 
 std::string NormalizeDate(std::string_view input) {

@@ -2,6 +2,7 @@
 
 #include "Errors.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -55,6 +56,28 @@ std::string TodayForDisplay() {
 
 std::string DateForStorage(std::string_view date) {
     return Copy(date, 7, 4) + Copy(date, 1, 2) + Copy(date, 4, 2);
+}
+
+bool AllDigits(std::string_view text) {
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+int DigitsValue(std::string_view digits) {
+    int value = 0;
+    for (char c : digits)
+        value = value * 10 + (c - '0');
+    return value;
+}
+
+std::optional<std::chrono::year_month_day> CalendarDate(std::string_view date) {
+    if (date.size() != 8 || !AllDigits(date)) return std::nullopt;
+    const std::chrono::year_month_day day{
+        std::chrono::year{DigitsValue(date.substr(0, 4))},
+        std::chrono::month{static_cast<unsigned>(DigitsValue(date.substr(4, 2)))},
+        std::chrono::day{static_cast<unsigned>(DigitsValue(date.substr(6, 2)))}};
+    if (!day.ok()) return std::nullopt;
+    return day;
 }
 
 bool TryStrToInt(std::string_view text, int& value) {

@@ -4,6 +4,8 @@
 // "'%s' is not a valid integer value" and
 // "'%s' is not a valid floating point value".
 
+#include <chrono>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -27,6 +29,13 @@ std::string DateForStorage(std::string_view date);
 
 // Whole number: leading blanks, an optional sign, decimal digits or "$" and
 // hex digits, in the 32-bit range. Throws ConvertError otherwise.
+// Whether the text is one or more ASCII digits.
+bool AllDigits(std::string_view text);
+// The value of a text of at most nine ASCII digits.
+int DigitsValue(std::string_view digits);
+// The day of the calendar that eight digits YYYYMMDD name, if they name one.
+std::optional<std::chrono::year_month_day> CalendarDate(std::string_view date);
+
 int StrToInt(std::string_view text);
 // Decimal number with "." as the decimal point, blanks allowed around it.
 // Throws ConvertError otherwise.

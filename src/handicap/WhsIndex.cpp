@@ -22,18 +22,6 @@ long long RoundDiv(long long n, long long d) {
     return n >= 0 ? (2 * n + d) / (2 * d) : -((-2 * n + d) / (2 * d));
 }
 
-bool AllDigits(std::string_view text) {
-    return !text.empty() &&
-           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-int DigitsValue(std::string_view digits) {
-    int value = 0;
-    for (char c : digits)
-        value = value * 10 + (c - '0');
-    return value;
-}
-
 // "71.5", "72", "69.0" in tenths; none for any other text or for 0.
 std::optional<int> RatingTenths(std::string_view text) {
     const std::size_t dot = text.find('.');
@@ -64,12 +52,8 @@ std::optional<int> PositiveWhole(const std::string& text) {
 
 // The calendar day a text of eight digits YYYYMMDD names, if any.
 std::optional<std::chrono::year_month_day> CalendarDay(std::string_view date) {
-    if (date.size() != 8 || !AllDigits(date)) return std::nullopt;
-    const std::chrono::year_month_day day{
-        std::chrono::year{DigitsValue(date.substr(0, 4))},
-        std::chrono::month{static_cast<unsigned>(DigitsValue(date.substr(4, 2)))},
-        std::chrono::day{static_cast<unsigned>(DigitsValue(date.substr(6, 2)))}};
-    if (!day.ok() || day.year() < std::chrono::year{1}) return std::nullopt;
+    const std::optional<std::chrono::year_month_day> day = CalendarDate(date);
+    if (!day || day->year() < std::chrono::year{1}) return std::nullopt;
     return day;
 }
 

@@ -42,30 +42,12 @@ std::string Field(std::string_view latin1) {
     return quoted + "\"";
 }
 
-bool AllDigits(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-int Number(std::string_view digits) {
-    int value = 0;
-    for (char c : digits)
-        value = value * 10 + (c - '0');
-    return value;
-}
-
 // YYYY-MM-DD for a stored date that is a day of the calendar, else the
 // stored text.
 std::string DateField(const std::string& stored) {
     std::string date = CutAtNul(stored);
     if (date.size() == 6 && AllDigits(date)) date = (date[0] >= '7' ? "19" : "20") + date;
-    if (date.size() != 8 || !AllDigits(date)) return Field(date);
-    const auto part = [&date](std::size_t from, std::size_t count) {
-        return static_cast<unsigned>(Number(std::string_view(date).substr(from, count)));
-    };
-    const std::chrono::year_month_day day{std::chrono::year{static_cast<int>(part(0, 4))},
-                                          std::chrono::month{part(4, 2)},
-                                          std::chrono::day{part(6, 2)}};
-    if (!day.ok()) return Field(date);
+    if (!CalendarDate(date)) return Field(date);
     return date.substr(0, 4) + "-" + date.substr(4, 2) + "-" + date.substr(6, 2);
 }
 
