@@ -1,15 +1,18 @@
 // The WHS index over golfers worked out by hand, rounds oldest first. Each
 // row shows AGS, differential, exceptional adjustment, index, low index, then
 // the differential with every later adjustment ("*": today's index uses it),
-// or why the round does not take part.
+// or why the round does not take part. With them, what the windows make of
+// the result: the chart's points and the advice to add stroke indexes.
 
 #include "handicap/WhsIndex.h"
 #include "data/CourseFile.h"
 #include "data/ScoreFile.h"
+#include "handicap/WhsTable.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -130,6 +133,14 @@ std::string Shown(const tb::WhsRound& round) {
            (round.inCurrentIndex ? "*" : "");
 }
 
+// The chart's points: the index after the last round of each date.
+std::vector<std::pair<std::string, int>> LastOfEachDate(const tb::WhsResult& result) {
+    std::map<std::string, int> last;
+    for (const tb::WhsRound& round : result.rounds)
+        if (round.index10) last[round.date] = *round.index10;
+    return {last.begin(), last.end()};
+}
+
 TEST(WhsIndexTest, HandWorkedGolfers) {
     for (const Golfer& golfer : Golfers) {
         SCOPED_TRACE(golfer.name);
@@ -156,6 +167,14 @@ TEST(WhsIndexTest, HandWorkedGolfers) {
         }
         EXPECT_EQ(shown, expected);
         EXPECT_EQ(result.index10, result.rounds.back().index10);
+        std::vector<std::pair<std::string, int>> points;
+        for (const tb::WhsIndexPoint& point : tb::WhsIndexHistory(result))
+            points.emplace_back(point.date, point.index10);
+        EXPECT_EQ(points, LastOfEachDate(result));
+        // The windows' advice: where a round wants stroke indexes (NOSI), or
+        // in a folder without any; rounds typed as totals need none.
+        EXPECT_EQ(tb::WhsStrokeIndexAdvice(result, StrokeIndexes).empty(), &golfer != &Golfers[2]);
+        EXPECT_NE(tb::WhsStrokeIndexAdvice(result, {}), "");
     }
 }
 

@@ -6,7 +6,6 @@
 #include "../../handicap/HandicapIndex.h"
 
 #include <algorithm>
-#include <chrono>
 
 namespace tb {
 
