@@ -34,7 +34,7 @@ std::size_t ReadWidth(int field) {
     }
 }
 
-void SetField(CourseRec& course, int field, const std::string& value) {
+void SetField(CourseRec& course, int field, std::string_view value) {
     switch (field) {
     case 1:
         course.Name = value;
@@ -72,7 +72,9 @@ int ReadCourses(const fs::path& dir, CourseList& list, Notifier& notifier, Cours
     list.reserve(MaxCourses);
     if (version) *version = {};
     if (!PrepareCourseFile(dir, notifier)) return 0;
-    const std::vector<std::string> lines = ReadLinesWithVersion(dir / CourseFileName, version);
+    const std::string content = ReadFileBytes(dir / CourseFileName);
+    if (version) *version = VersionOfBytes(content);
+    const std::vector<std::string_view> lines = SplitLines(content);
     const std::size_t count = std::min(lines.size(), static_cast<std::size_t>(MaxCourses));
     for (std::size_t i = 0; i < count; ++i)
         list.push_back(ParseCourseLine(lines[i], fill));
@@ -112,17 +114,15 @@ CourseRec ParseCourseLine(std::string_view line, CourseSlotFill fill) {
     CourseRec course;
     ClearCourse(course, fill);
     if (line.size() > MaxCourseLine) line = line.substr(0, MaxCourseLine);
-    int field = 1;
-    std::string gathered;
-    for (char c : line) {
-        if (field > FieldCount) break;
-        if (c != '~') {
-            gathered.push_back(c);
-            continue;
-        }
-        SetField(course, field, CutAtNul(gathered).substr(0, ReadWidth(field)));
-        gathered.clear();
-        ++field;
+    // Each field ends at its "~"; text after the last "~" is no field.
+    std::size_t start = 0;
+    for (int field = 1; field <= FieldCount; ++field) {
+        const std::size_t end = line.find('~', start);
+        if (end == std::string_view::npos) break;
+        std::string_view text = line.substr(start, end - start);
+        text = text.substr(0, text.find('\0'));
+        SetField(course, field, text.substr(0, ReadWidth(field)));
+        start = end + 1;
     }
     return course;
 }
@@ -153,18 +153,27 @@ const ListKind<CourseRec> CoursesKind{FormatCourseLine,
 
 void SortCourseList(CourseList& list) {
     // The exchanges the list has always been sorted by, so that courses of
-    // one name keep the order they have always had; made on positions, so
+    // one name keep the order they have always had. They are made on each
+    // course's rank among the names (equal names, equal ranks), so that each
+    // step compares two numbers rather than two names, and on positions, so
     // that each record moves once rather than at every exchange.
     const std::size_t count = list.size();
-    std::vector<std::size_t> at(count);
-    std::iota(at.begin(), at.end(), std::size_t{0});
+    std::vector<std::size_t> byName(count);
+    std::iota(byName.begin(), byName.end(), std::size_t{0});
+    std::sort(byName.begin(), byName.end(),
+              [&](std::size_t a, std::size_t b) { return list[a].Name.str() < list[b].Name.str(); });
+    // (rank, position in the list as read), one for each place.
+    std::vector<std::pair<std::size_t, std::size_t>> at(count);
+    for (std::size_t k = 0, rank = 0; k < count; ++k) {
+        if (k > 0 && list[byName[k]].Name.str() != list[byName[k - 1]].Name.str()) ++rank;
+        at[byName[k]] = {rank, byName[k]};
+    }
     for (std::size_t i = count; i >= 2; --i)
         for (std::size_t j = i - 1; j >= 1; --j)
-            if (list[at[i - 1]].Name.str() < list[at[j - 1]].Name.str())
-                std::swap(at[i - 1], at[j - 1]);
+            if (at[i - 1].first < at[j - 1].first) std::swap(at[i - 1], at[j - 1]);
     CourseList sorted;
     sorted.reserve(count);
-    for (std::size_t from : at)
+    for (const auto& [rank, from] : at)
         sorted.push_back(std::move(list[from]));
     list = std::move(sorted);
 }

@@ -38,8 +38,9 @@ inline const ScoreLoadVariant GroupRead{false, false, "XXX"};
 // The golfer scores form's reading cut to what the index needs, for the
 // indexes of many golfers at once.
 inline const ScoreLoadVariant IndexFieldsRead{true, true, "0", true};
-// The handicap reports': a missing file is an error.
-inline const ScoreLoadVariant PrintRead{false, true, "0"};
+// The handicap reports': a missing file is an error; they read only what the
+// index and the cards' recent scores need.
+inline const ScoreLoadVariant PrintRead{false, true, "0", true};
 
 void BlankScoreRec(ScoreRec& rec, const ScoreLoadVariant& variant = GolferScoresRead);
 

@@ -51,9 +51,10 @@ void AddCard(Report& report, const GolferHandicap& golfer, const CourseSummary& 
 }
 } // namespace
 
-GolferHandicap ReadGolferHandicap(const std::filesystem::path& dir, const GolferRec& golfer,
-                                  Notifier& notifier) {
-    ScoreList scores;
+namespace {
+// `scores` is the list to read into: one list serves file after file.
+GolferHandicap ReadGolferHandicapInto(const std::filesystem::path& dir, const GolferRec& golfer,
+                                      ScoreList& scores, Notifier& notifier) {
     LoadGolferScoresNewestFirst(dir, golfer.ShortName.str(), scores, notifier, PrintRead);
     GolferHandicap result;
     result.longName = golfer.LongName.str();
@@ -65,14 +66,22 @@ GolferHandicap ReadGolferHandicap(const std::filesystem::path& dir, const Golfer
         result.recentScores.push_back(scores[i].Score.str());
     return result;
 }
+} // namespace
+
+GolferHandicap ReadGolferHandicap(const std::filesystem::path& dir, const GolferRec& golfer,
+                                  Notifier& notifier) {
+    ScoreList scores;
+    return ReadGolferHandicapInto(dir, golfer, scores, notifier);
+}
 
 std::vector<GolferHandicap> ReadGolferHandicaps(const std::filesystem::path& dir,
                                                 const std::vector<GolferRec>& golfers,
                                                 Notifier& notifier) {
     std::vector<GolferHandicap> result;
     result.reserve(golfers.size());
+    ScoreList scores;
     for (const GolferRec& golfer : golfers)
-        result.push_back(ReadGolferHandicap(dir, golfer, notifier));
+        result.push_back(ReadGolferHandicapInto(dir, golfer, scores, notifier));
     return result;
 }
 
