@@ -14,6 +14,9 @@
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QListWidget>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPlainTextEdit>
@@ -204,7 +207,16 @@ bool IsLarge(Kind kind) {
 } // namespace
 
 WindowCopy CopyWindow(const QWidget* window) {
-    WindowCopy copy{window->windowTitle(), window->size(), {}};
+    WindowCopy copy{window->windowTitle(), window->size(), {}, {}};
+    if (auto* main = qobject_cast<const QMainWindow*>(window); main && main->menuWidget()) {
+        for (const QAction* menu : main->menuBar()->actions()) {
+            QStringList texts{menu->text()};
+            if (menu->menu())
+                for (const QAction* item : menu->menu()->actions())
+                    texts << item->text();
+            copy.menus.push_back(texts);
+        }
+    }
     for (const QWidget* widget : window->findChildren<QWidget*>()) {
         if (!widget->isVisibleTo(window) || InsideCompound(widget, window)) continue;
         ControlCopy control;
@@ -220,6 +232,15 @@ std::unique_ptr<QWidget> BareWindow(const WindowCopy& copy) {
     auto window = std::make_unique<QWidget>();
     window->setWindowTitle(copy.title);
     auto* grid = new QGridLayout(window.get());
+    if (!copy.menus.empty()) {
+        auto* bar = new QMenuBar(window.get());
+        for (const QStringList& menu : copy.menus) {
+            QMenu* added = bar->addMenu(menu.front());
+            for (const QString& item : menu.mid(1))
+                added->addAction(item);
+        }
+        grid->setMenuBar(bar);
+    }
     int row = 0, column = 0;
     for (const ControlCopy& control : copy.controls) {
         QWidget* made = MakeControl(control);

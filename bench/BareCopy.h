@@ -39,6 +39,8 @@ struct WindowCopy {
     QString title;
     QSize size;
     std::vector<ControlCopy> controls;
+    // The menu bar: each menu's title, then its items' texts.
+    std::vector<QStringList> menus;
 };
 
 // What `window` shows now, its visible controls in creation order.

@@ -183,13 +183,8 @@ Step WhsIndex() {
 }
 
 void StartupProgram(benchmark::State& state) {
-    TimeDrawing(
-        state, DeleteForms,
-        [] {
-            tb::CreateForms();
-            tb::MainForm->show();
-        },
-        IsWindowOf<tb::TMainForm>(), [] {});
+    TimeDrawing(state, DeleteForms, tb::StartForms, IsWindowOf<tb::TMainForm>(),
+                [] { tb::MainForm->MakeWaitingForms(); });
     EnsureForms();
 }
 

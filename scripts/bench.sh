@@ -6,7 +6,7 @@
 #   tarnbeck-cli index SHORT   beside   cat SHORT.vxp              (<= 1.3x)
 #   tarnbeck-cli indexes       beside   cat golfers.vxc *.vxp      (<= 2x)
 #   tarnbeck up to its drawn main window   beside   a bare Qt window with the
-#   same title, menu and four buttons, on Xvfb with openbox       (<= 1.1x)
+#   same title, menus, logo, four buttons and version line, on Xvfb with openbox (<= 1.1x)
 #
 # Each command runs a few times to warm the caches, then RUNS times (default
 # 51); the medians and their ratios are printed. The exit status is 1 when a

@@ -62,12 +62,25 @@ void PlaceStarterCourseList() {
     });
 }
 
-void CreateForms() {
-    MainForm = new TMainForm();
+namespace {
+void CreateFormsAfterMain() {
     ScoreForm = new TScoreForm();
     GolferForm = new TGolferForm();
     CourseForm = new TCourseForm();
     GNameForm = new TGNameForm();
+}
+} // namespace
+
+void CreateForms() {
+    MainForm = new TMainForm();
+    CreateFormsAfterMain();
+}
+
+void StartForms() {
+    MainForm = new TMainForm();
+    MainForm->MakeAfterFirstDrawing(CreateFormsAfterMain);
+    MainForm->show();
+    MainForm->BringForward();
 }
 
 } // namespace tb

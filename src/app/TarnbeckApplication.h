@@ -20,5 +20,8 @@ public:
 void PlaceStarterCourseList();
 // Creates the main window and the long-lived forms, in start-up order.
 void CreateForms();
+// The same at start-up: the main window is made and shown first, and the
+// other forms are made once it has been drawn (TMainForm::MakeWaitingForms).
+void StartForms();
 
 } // namespace tb

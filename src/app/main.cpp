@@ -26,8 +26,6 @@ int main(int argc, char** argv) {
     QLockFile lock(tb::DataFolderLockPath(tb::DataDir));
     if (!tb::LockDataFolder(lock)) return 1;
     tb::PlaceStarterCourseList();
-    tb::CreateForms();
-    tb::MainForm->show();
-    tb::MainForm->BringForward();
+    tb::StartForms();
     return app.exec();
 }

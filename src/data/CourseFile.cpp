@@ -160,8 +160,9 @@ void SortCourseList(CourseList& list) {
     const std::size_t count = list.size();
     std::vector<std::size_t> byName(count);
     std::iota(byName.begin(), byName.end(), std::size_t{0});
-    std::sort(byName.begin(), byName.end(),
-              [&](std::size_t a, std::size_t b) { return list[a].Name.str() < list[b].Name.str(); });
+    std::sort(byName.begin(), byName.end(), [&](std::size_t a, std::size_t b) {
+        return list[a].Name.str() < list[b].Name.str();
+    });
     // (rank, position in the list as read), one for each place.
     std::vector<std::pair<std::size_t, std::size_t>> at(count);
     for (std::size_t k = 0, rank = 0; k < count; ++k) {

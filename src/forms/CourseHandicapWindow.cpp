@@ -115,9 +115,7 @@ void THandicapForm::FormCreate() {
     courses_.reserve(MaxCourses);
     MessageNotifier notifier(this);
     LoadCourseSummaries(DataDir, courses_, notifier);
-    for (const CourseSummary& course : courses_)
-        CourseField->addItem(ToQt(course.Name));
-    CourseField->setCurrentIndex(-1);
+    ShowItems(CourseField, TextsOf(courses_, &CourseSummary::Name));
     courseChosen_ = false;
 }
 

@@ -54,9 +54,7 @@ void TCMaintForm::FormCreate() {
 }
 
 void TCMaintForm::FillListBox() {
-    CourseListBox->clear();
-    for (const CourseRec& course : courses_)
-        CourseListBox->addItem(ToQt(course.Name));
+    ShowLines(CourseListBox, TextsOf(courses_, &CourseRec::Name));
 }
 
 void TCMaintForm::FormActivate() {

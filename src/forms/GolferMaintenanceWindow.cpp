@@ -48,9 +48,7 @@ void TGMaintForm::FormCreate() {
 }
 
 void TGMaintForm::FillListBox() {
-    GolferListBox->clear();
-    for (const GolferRec& golfer : golfers_)
-        GolferListBox->addItem(ToQt(golfer.LongName));
+    ShowLines(GolferListBox, TextsOf(golfers_, &GolferRec::LongName));
 }
 
 void TGMaintForm::FormActivate() {

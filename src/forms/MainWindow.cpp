@@ -12,9 +12,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace tb {
 
@@ -94,17 +97,40 @@ void TMainForm::FormCreate() {
     MaxCourses = tb::MaxCourses;
 }
 
+void TMainForm::MakeAfterFirstDrawing(std::function<void()> makeForms) {
+    waitingForms_ = std::move(makeForms);
+    centralWidget()->installEventFilter(this);
+}
+
+void TMainForm::MakeWaitingForms() {
+    if (auto make = std::exchange(waitingForms_, nullptr)) make();
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == centralWidget() && event->type() == QEvent::Paint && waitingForms_) {
+        // Queued: the drawing finishes and reaches the screen first.
+        QMetaObject::invokeMethod(
+            this, [this] { RunHandler(this, [this] { MakeWaitingForms(); }); },
+            Qt::QueuedConnection);
+        centralWidget()->removeEventFilter(this);
+    }
+    return TbForm::eventFilter(watched, event);
+}
+
 void TMainForm::EditGolferButtonClick() {
+    MakeWaitingForms();
     GMaintForm = new TGMaintForm();
     GMaintForm->ShowFor(this);
 }
 
 void TMainForm::EditCoursesButtonClick() {
+    MakeWaitingForms();
     CMaintForm = new TCMaintForm();
     CMaintForm->ShowFor(this);
 }
 
 void TMainForm::EnterScoresButtonClick() {
+    MakeWaitingForms();
     GPickForm = new TGPickForm();
     GPickForm->ShowFor(this);
 }

@@ -7,6 +7,8 @@
 
 #include <QLineEdit>
 
+#include <functional>
+
 class QAction;
 class QLabel;
 
@@ -49,9 +51,19 @@ public:
     void ExitButtonClick();
     void Exit1Click();
 
+    // The other forms made at start-up: made once this window has first been
+    // drawn, so that the user sees it as soon as can be, or before a command
+    // that opens another window, whichever comes first.
+    void MakeAfterFirstDrawing(std::function<void()> makeForms);
+    void MakeWaitingForms();
+
 protected:
     void FormCreate();
     bool FormCloseQuery() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    std::function<void()> waitingForms_;
 };
 
 extern TMainForm* MainForm;

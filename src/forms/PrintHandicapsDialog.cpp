@@ -110,9 +110,7 @@ void TPrintHandicapsDlg::FormCreate() {
     golfers_.reserve(MaxGolfers);
     MessageNotifier notifier(this);
     LoadCourseSummaries(DataDir, courses_, notifier);
-    for (const CourseSummary& course : courses_)
-        CourseField->addItem(ToQt(course.Name));
-    CourseField->setCurrentIndex(-1);
+    ShowItems(CourseField, TextsOf(courses_, &CourseSummary::Name));
     LoadGolfers(DataDir, golfers_, notifier);
     SortGolfers(golfers_);
     for (const GolferRec& golfer : golfers_)

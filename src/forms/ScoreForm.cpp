@@ -309,10 +309,7 @@ void TScoreForm::FormCreate() {
 }
 
 void TScoreForm::FillCourseField() {
-    CourseField->clear();
-    for (const CourseRec& course : courses_)
-        CourseField->addItem(ToQt(course.Name));
-    CourseField->setCurrentIndex(-1);
+    ShowItems(CourseField, TextsOf(courses_, &CourseRec::Name));
 }
 
 // ---- Showing and activation -------------------------------------------

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
 
@@ -273,6 +274,21 @@ TImage::TImage(QWidget* parent) : QLabel(parent) {
 void TImage::mousePressEvent(QMouseEvent* event) {
     QLabel::mousePressEvent(event);
     if (OnClick) RunHandler(this, OnClick);
+}
+
+void ShowLines(QListWidget* list, const QStringList& lines) {
+    bool same = list->count() == lines.size();
+    for (int row = 0; same && row < lines.size(); ++row)
+        same = list->item(row)->text() == lines[row];
+    if (same) return;
+    list->clear();
+    list->addItems(lines);
+}
+
+void ShowItems(QComboBox* box, const QStringList& items) {
+    box->clear();
+    box->addItems(items);
+    box->setCurrentIndex(-1);
 }
 
 } // namespace tb

@@ -16,6 +16,7 @@
 #include <vector>
 
 class QComboBox;
+class QListWidget;
 
 namespace tb {
 
@@ -134,5 +135,15 @@ public:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
 };
+
+// Shows `lines` in `list`, one item each, added in one step. A list already
+// showing exactly these lines keeps its items (and where it is scrolled to):
+// windows that refill their list at every activation then only compare.
+// The caller sets the selection afterwards either way.
+void ShowLines(QListWidget* list, const QStringList& lines);
+
+// Replaces the items of `box` with `items`, added in one step, and leaves no
+// item chosen.
+void ShowItems(QComboBox* box, const QStringList& items);
 
 } // namespace tb

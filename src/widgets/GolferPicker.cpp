@@ -52,9 +52,7 @@ void LoadGolfersInto(GolferList& golfers, QListWidget* list, QWidget* window,
     MessageNotifier notifier(window);
     LoadGolfers(DataDir, golfers, notifier, &version);
     SortGolfers(golfers);
-    list->clear();
-    for (const GolferRec& golfer : golfers)
-        list->addItem(ToQt(golfer.LongName));
+    ShowLines(list, TextsOf(golfers, &GolferRec::LongName));
 }
 
 void ReloadGolfersIfChanged(GolferList& golfers, QListWidget* list, QWidget* window,

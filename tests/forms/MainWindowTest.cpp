@@ -3,6 +3,7 @@
 
 #include "FormTest.h"
 
+#include "app/TarnbeckApplication.h"
 #include "data/TextFile.h"
 #include "forms/AboutBox.h"
 #include "forms/CourseEditWindow.h"
@@ -65,6 +66,26 @@ TEST_F(MainWindowTest, AFormMadeAtStartUpReadsAtOnceAndBuildsItsControlsAtFirstU
     EXPECT_EQ(tb::ScoreForm.Built()->CourseField->count(), int(made->Courses().size()));
     EXPECT_GT(made->Courses().size(), 0u);
     EXPECT_EQ(tb::ScoreForm->DateField->text(), tb::TodayForScoreForm());
+}
+
+// Start-up shows the main window first; the other long-lived forms are made
+// once it has been drawn, or at once when a command needs them before that.
+TEST_F(MainWindowTest, StartUpMakesTheOtherFormsOnceTheMainWindowIsDrawnOrFirstNeeded) {
+    auto made = [] { return tb::ScoreForm && tb::GolferForm && tb::CourseForm && tb::GNameForm; };
+    for (const bool commandFirst : {false, true}) {
+        SCOPED_TRACE(commandFirst ? "a command first" : "drawn first");
+        delete tb::GNameForm.Take(), delete tb::GolferForm.Take();
+        delete tb::ScoreForm.Take(), delete tb::CourseForm.Take();
+        delete MainForm;
+        tb::StartForms();
+        EXPECT_FALSE(made());
+        if (commandFirst) {
+            MainForm->EditGolferButton->click();
+            EXPECT_TRUE(made());
+            EXPECT_TRUE(tb::GMaintForm);
+        }
+        QTRY_VERIFY(made());
+    }
 }
 
 TEST_F(MainWindowTest, OpensAtTheDefaultPlaceWithoutSettings) {

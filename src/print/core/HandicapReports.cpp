@@ -6,6 +6,9 @@
 #include "../../handicap/ScoreListLine.h"
 
 #include <algorithm>
+#include <future>
+#include <system_error>
+#include <utility>
 
 namespace tb {
 
@@ -74,14 +77,62 @@ GolferHandicap ReadGolferHandicap(const std::filesystem::path& dir, const Golfer
     return ReadGolferHandicapInto(dir, golfer, scores, notifier);
 }
 
+namespace {
+// Messages held back, to be passed on later in the order they came.
+class HeldMessages : public Notifier {
+public:
+    void Message(const std::string& text) override { held_.emplace_back(false, text); }
+    void PartlyRead(const std::string& text) override { held_.emplace_back(true, text); }
+    void PassOn(Notifier& notifier) const {
+        for (const auto& [partly, text] : held_)
+            partly ? notifier.PartlyRead(text) : notifier.Message(text);
+    }
+
+private:
+    std::vector<std::pair<bool, std::string>> held_;
+};
+
+// Golfers [from, to) in turn, into the same places of `result`; stops at the
+// first whose file cannot be read.
+void ReadGolferRange(const std::filesystem::path& dir, const std::vector<GolferRec>& golfers,
+                     std::size_t from, std::size_t to, std::vector<GolferHandicap>& result,
+                     Notifier& notifier) {
+    ScoreList scores;
+    for (std::size_t i = from; i < to; ++i)
+        result[i] = ReadGolferHandicapInto(dir, golfers[i], scores, notifier);
+}
+
+// Fewer golfers than this are read on one thread: a second would not pay.
+constexpr std::size_t GolfersWorthASecondThread = 32;
+} // namespace
+
 std::vector<GolferHandicap> ReadGolferHandicaps(const std::filesystem::path& dir,
                                                 const std::vector<GolferRec>& golfers,
                                                 Notifier& notifier) {
-    std::vector<GolferHandicap> result;
-    result.reserve(golfers.size());
-    ScoreList scores;
-    for (const GolferRec& golfer : golfers)
-        result.push_back(ReadGolferHandicapInto(dir, golfer, scores, notifier));
+    std::vector<GolferHandicap> result(golfers.size());
+    if (golfers.size() < GolfersWorthASecondThread) {
+        ReadGolferRange(dir, golfers, 0, golfers.size(), result, notifier);
+        return result;
+    }
+    // The second half is read on a thread of its own while this one reads
+    // the first. Its messages are held and passed on after the first half's,
+    // and its error raised after them: the user sees what reading the golfers
+    // one by one would show, and an error in either half stops the report.
+    const std::size_t half = golfers.size() / 2;
+    HeldMessages held;
+    std::future<void> second;
+    try {
+        second = std::async(std::launch::async, [&] {
+            ReadGolferRange(dir, golfers, half, golfers.size(), result, held);
+        });
+    } catch (const std::system_error&) { // no thread to be had: one by one
+        ReadGolferRange(dir, golfers, 0, golfers.size(), result, notifier);
+        return result;
+    }
+    ReadGolferRange(dir, golfers, 0, half, result, notifier); // on error, `second` is waited for
+    second.wait();
+    held.PassOn(notifier);
+    second.get();
     return result;
 }
 

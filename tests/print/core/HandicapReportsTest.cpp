@@ -3,12 +3,15 @@
 // hand: at slope 113 and rating 70.0 a round's differential is its score
 // less 70.
 
+#include "data/Errors.h"
 #include "print/core/HandicapReports.h"
 #include "print/core/ReportTestData.h"
 #include "support/CorePrinters.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace {
 
@@ -57,6 +60,33 @@ TEST(HandicapReports, ListFile) {
                                 "Jones, Mary             40.4         43         115",
                                 "Featherstonehaugh, B    28.8         31         103",
                                 "Smith, John              9.6         10          82"}));
+}
+
+// Forty golfers are read on two threads: the results, the messages and the
+// error come as reading them one by one gives them, and nothing after the
+// error is said.
+TEST(HandicapReports, ManyGolfersTellInTheirOrderAndStopAtAFileThatCannotBeRead) {
+    tbtest::TempDir dir;
+    std::vector<tb::GolferRec> golfers;
+    for (int i = 0; i < 40; ++i) {
+        const std::string name = "G" + std::to_string(i);
+        golfers.push_back({name, name, 0});
+        const bool tooLong = i == 5 || i == 25 || i == 35; // more rounds than are read
+        dir.Write(name + ".vxp", ScoreFile(std::vector<int>(tooLong ? 201 : 5, 80 + i % 3)));
+    }
+    tbtest::KeptMessages all;
+    const auto read = tb::ReadGolferHandicaps(dir.path(), golfers, all);
+    ASSERT_EQ(read.size(), 40u);
+    EXPECT_EQ(read[25].scoreCount, 200);
+    EXPECT_EQ(read[36].longName, "G36");
+    EXPECT_EQ(tb::FormatIndex(read[36].index, 4), " 9.6");
+    ASSERT_EQ(all.messages.size(), 3u);
+    std::filesystem::remove(dir.path() / "G30.vxp");
+    tbtest::KeptMessages notifier;
+    EXPECT_THROW(tb::ReadGolferHandicaps(dir.path(), golfers, notifier), tb::InOutError);
+    EXPECT_EQ(notifier.messages,
+              std::vector<std::string>(all.messages.begin(), all.messages.begin() + 2));
+    EXPECT_NE(notifier.messages[1].find("\"G25.vxp\""), std::string::npos);
 }
 
 TEST(HandicapReports, ListLineCourseValues) {
