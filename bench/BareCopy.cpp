@@ -200,8 +200,13 @@ QWidget* MakeControl(const ControlCopy& copy) {
     return made;
 }
 
-bool IsLarge(Kind kind) {
-    return kind == Kind::List || kind == Kind::Tree || kind == Kind::Chart || kind == Kind::Memo;
+// A control that takes a row of its own: a list, table, chart or memo, and a
+// line of text long enough that an eighth of the row would hide most of it.
+bool IsLarge(const ControlCopy& control) {
+    const Kind kind = control.kind;
+    constexpr int LongText = 20;
+    return kind == Kind::List || kind == Kind::Tree || kind == Kind::Chart || kind == Kind::Memo ||
+           ((kind == Kind::Edit || kind == Kind::Label) && control.text.size() > LongText);
 }
 
 } // namespace
@@ -226,8 +231,7 @@ WindowCopy CopyWindow(const QWidget* window) {
 }
 
 std::unique_ptr<QWidget> BareWindow(const WindowCopy& copy) {
-    // Small controls eight to a row; a list, table, chart or memo a row of
-    // its own.
+    // Small controls eight to a row; large ones a row of their own.
     constexpr int Columns = 8;
     auto window = std::make_unique<QWidget>();
     window->setWindowTitle(copy.title);
@@ -244,7 +248,7 @@ std::unique_ptr<QWidget> BareWindow(const WindowCopy& copy) {
     int row = 0, column = 0;
     for (const ControlCopy& control : copy.controls) {
         QWidget* made = MakeControl(control);
-        if (IsLarge(control.kind)) {
+        if (IsLarge(control)) {
             if (column > 0) ++row;
             grid->addWidget(made, row++, 0, 1, Columns);
             column = 0;

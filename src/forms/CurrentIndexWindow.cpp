@@ -25,7 +25,9 @@ TIndexForm::TIndexForm(QWidget* parent) : TbForm(parent) {
     white.setColor(QPalette::Window, Qt::white);
     white.setColor(QPalette::Base, Qt::white);
     panel->setPalette(white);
+    // Set once on the panel: every line takes it from there.
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    panel->setFont(fixed);
     auto* lines = new QVBoxLayout(panel);
     lines->setSpacing(0);
     for (QLineEdit*& field : Field) {
@@ -33,7 +35,6 @@ TIndexForm::TIndexForm(QWidget* parent) : TbForm(parent) {
         field->setFrame(false);
         field->setReadOnly(true);
         field->setFocusPolicy(Qt::NoFocus);
-        field->setFont(fixed);
         lines->addWidget(field);
     }
 
