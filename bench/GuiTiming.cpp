@@ -54,7 +54,14 @@ bool PaintWatch::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Paint && target_ && !painted_ && watched->isWidgetType() &&
         target_(static_cast<QWidget*>(watched)->window())) {
         painted_ = static_cast<QWidget*>(watched)->window();
-        if (loop_) QMetaObject::invokeMethod(loop_, &QEventLoop::quit, Qt::QueuedConnection);
+        if (loop_)
+            QMetaObject::invokeMethod(
+                loop_,
+                [this] {
+                    drawnAt_ = std::chrono::steady_clock::now();
+                    loop_->quit();
+                },
+                Qt::QueuedConnection);
     }
     return false;
 }
@@ -76,9 +83,11 @@ void TimeEach(benchmark::State& state, const std::function<void()>& prepare,
     using Clock = std::chrono::steady_clock;
     for (auto _ : state) {
         prepare();
+        Painting().TakeDrawnAt();
         const Clock::time_point start = Clock::now();
         const bool ok = timed();
-        const std::chrono::duration<double> took = Clock::now() - start;
+        const std::chrono::duration<double> took =
+            Painting().TakeDrawnAt().value_or(Clock::now()) - start;
         state.SetIterationTime(took.count());
         finish();
         if (!ok) {

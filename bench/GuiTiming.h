@@ -2,8 +2,9 @@
 // What the window benchmarks time: a command, from the moment it is given
 // until the window it opens, or changes, has been drawn. "Drawn" is the
 // first QEvent::Paint delivered to a widget of that window after the
-// command, and the whole painting pass it belongs to: the wait ends when the
-// event loop comes back from that pass.
+// command, and the whole painting pass it belongs to: the clock stops at the
+// first event after that pass, before anything the program queued for after
+// its drawing.
 
 #include <benchmark/benchmark.h>
 
@@ -11,7 +12,9 @@
 
 #include <chrono>
 #include <functional>
+#include <optional>
 #include <string>
+#include <utility>
 
 class QEventLoop;
 class QWidget;
@@ -34,6 +37,11 @@ public:
     bool RunUntilPainted(const std::function<void()>& command, const WindowTest& isTarget);
     // The window whose drawing ended the last wait.
     QWidget* PaintedWindow() const { return painted_; }
+    // When the painting pass that ended the last wait was over, once; none
+    // when the command drew the window itself, before any wait.
+    std::optional<std::chrono::steady_clock::time_point> TakeDrawnAt() {
+        return std::exchange(drawnAt_, std::nullopt);
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -42,6 +50,7 @@ private:
     WindowTest target_;
     QEventLoop* loop_ = nullptr;
     QWidget* painted_ = nullptr;
+    std::optional<std::chrono::steady_clock::time_point> drawnAt_;
 };
 
 PaintWatch& Painting();
