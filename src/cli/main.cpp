@@ -157,7 +157,9 @@ int ShowScores(Context& ctx, const tb::GolferRec& golfer) {
 
 int ShowIndex(Context& ctx, const tb::GolferRec& golfer) {
     tb::ScoreList scores;
-    LoadSortedScores(ctx, golfer, scores);
+    // Only what the index details read is taken from the file.
+    if (LoadSortedScores(ctx.dir, golfer, scores, ctx.notifier, tb::IndexDetailsRead))
+        ctx.damagedGolferList = true;
     tb::IndexDetails details;
     tb::IndexResult result = tb::ComputeIndex(scores, InputFor(golfer), &details);
     const int indexLine = result.used + 3; // the line after the empty one

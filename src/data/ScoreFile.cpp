@@ -205,6 +205,7 @@ void ParseScoreLineInto(std::string_view line, ScoreRec& rec, const ScoreLoadVar
     if (variant.indexFieldsOnly) {
         rec.AdjScore = value(43);
         ClearFieldsTheIndexDoesNotRead(rec);
+        if (variant.courseNameToo) rec.CourseName = value(2);
         return;
     }
     rec.CourseName = value(2);

@@ -23,6 +23,9 @@ struct ScoreLoadVariant {
     // true: only what sorting and the index read (Date, Score, Rating, Slope,
     // AdjScore) is taken from the lines; the other fields are left empty.
     bool indexFieldsOnly = false;
+    // With indexFieldsOnly: the course name is taken too (the index details
+    // name each round's course).
+    bool courseNameToo = false;
 };
 
 // The golfer scores form's reading (and the command-line tool's).
@@ -38,6 +41,8 @@ inline const ScoreLoadVariant GroupRead{false, false, "XXX"};
 // The golfer scores form's reading cut to what the index needs, for the
 // indexes of many golfers at once.
 inline const ScoreLoadVariant IndexFieldsRead{true, true, "0", true};
+// The same with the course names, for the index details of one golfer.
+inline const ScoreLoadVariant IndexDetailsRead{true, true, "0", true, true};
 // The handicap reports': a missing file is an error; they read only what the
 // index and the cards' recent scores need.
 inline const ScoreLoadVariant PrintRead{false, true, "0", true};

@@ -196,6 +196,8 @@ TEST_F(ScoreFileTest, ParsingMatchesACharacterWalkOnRandomLines) {
         for (int hole = 0; hole < 18; ++hole)
             expected.HoleScore[hole] = expected.Putts[hole] = "";
         ASSERT_EQ(tb::ParseScoreLine(line, tb::IndexFieldsRead), expected) << "round " << round;
+        expected.CourseName = ReadCharByChar(line, tb::GolferScoresRead).CourseName;
+        ASSERT_EQ(tb::ParseScoreLine(line, tb::IndexDetailsRead), expected) << "round " << round;
     }
 }
 
