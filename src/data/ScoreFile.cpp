@@ -135,8 +135,12 @@ constexpr std::uint64_t ZeroBytes(std::uint64_t word) {
 // Finds the "~" that closes each field, at most 43 of them (characters after
 // the 43rd are ignored), noting whether a NUL stands among the bytes looked
 // at. Eight bytes at a time: this scan is most of the time spent reading a
-// score file. Gives how many fields the line closes.
-int FindFieldEnds(std::string_view line, std::array<std::size_t, FieldCount>& ends, bool& hasNul) {
+// score file. Gives how many fields the line closes. With `indexFieldsOnly`
+// the ends of fields 6 to 41, which the index does not read, are counted
+// but not noted.
+int FindFieldEnds(std::string_view line, std::array<std::size_t, FieldCount>& ends, bool& hasNul,
+                  bool indexFieldsOnly) {
+    constexpr int FirstUnread = 5, LastUnread = 40; // places in `ends`
     int closed = 0;
     hasNul = false;
     const char* const data = line.data();
@@ -148,7 +152,13 @@ int FindFieldEnds(std::string_view line, std::array<std::size_t, FieldCount>& en
             std::uint64_t word;
             std::memcpy(&word, data + i, sizeof word);
             if (ZeroBytes(word)) hasNul = true;
-            for (std::uint64_t found = ZeroBytes(word ^ tildes); found; found &= found - 1) {
+            const std::uint64_t tildesFound = ZeroBytes(word ^ tildes);
+            const int count = std::popcount(tildesFound);
+            if (indexFieldsOnly && closed >= FirstUnread && closed + count - 1 <= LastUnread) {
+                closed += count;
+                continue;
+            }
+            for (std::uint64_t found = tildesFound; found; found &= found - 1) {
                 ends[static_cast<std::size_t>(closed++)] = i + std::countr_zero(found) / 8;
                 if (closed == FieldCount) return closed;
             }
@@ -181,7 +191,7 @@ void ClearFieldsTheIndexDoesNotRead(ScoreRec& rec) {
 void ParseScoreLineInto(std::string_view line, ScoreRec& rec, const ScoreLoadVariant& variant) {
     std::array<std::size_t, FieldCount> ends;
     bool hasNul = false;
-    const int closed = FindFieldEnds(line, ends, hasNul);
+    const int closed = FindFieldEnds(line, ends, hasNul, variant.indexFieldsOnly);
     auto startOf = [&](int field) {
         return field == 1 ? std::size_t{0} : ends[static_cast<std::size_t>(field - 2)] + 1;
     };
