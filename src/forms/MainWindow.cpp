@@ -136,6 +136,7 @@ void TMainForm::EnterScoresButtonClick() {
 }
 
 void TMainForm::RestoreFromBackup1Click() {
+    MakeWaitingForms();
     OpenRestoreWindow(this);
 }
 

@@ -53,7 +53,7 @@ public:
 
     // The other forms made at start-up: made once this window has first been
     // drawn, so that the user sees it as soon as can be, or before a command
-    // that opens another window, whichever comes first.
+    // that opens a working window, whichever comes first.
     void MakeAfterFirstDrawing(std::function<void()> makeForms);
     void MakeWaitingForms();
 
