@@ -255,7 +255,8 @@ void TProgressForm::ShowChart(QChart* chart) {
     // size already and the chart is laid out once, not first at the view's
     // first size and again when the window opens.
     ensurePolished();
-    layout()->activate();
+    for (QWidget* outer : {static_cast<QWidget*>(this), centralWidget(), ChartPanel})
+        outer->layout()->activate();
     // The view gives up the chart it was made with without deleting it.
     QChart* empty = ChartView->chart();
     ChartView->setChart(chart);
