@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <set>
 
 namespace tb {
 namespace fs = std::filesystem;
@@ -32,21 +33,16 @@ StrokeIndexCheck HoleProblem(int hole, const std::string& what) {
 } // namespace
 
 std::optional<StrokeIndexLine> ParseStrokeIndexLine(std::string_view line) {
-    std::vector<std::string> fields;
-    std::string gathered;
-    for (char c : line) {
-        if (c != '~') {
-            gathered.push_back(c);
-            continue;
-        }
-        fields.push_back(CutAtNul(gathered));
-        gathered.clear();
-        if (static_cast<int>(fields.size()) == FieldCount) break;
-    }
-    if (static_cast<int>(fields.size()) < FieldCount) return std::nullopt;
     StrokeIndexLine parsed;
-    parsed.course = fields[0];
-    std::copy(fields.begin() + 1, fields.end(), parsed.values.begin());
+    std::size_t start = 0;
+    for (int field = 0; field < FieldCount; ++field) {
+        const std::size_t end = line.find('~', start);
+        if (end == std::string_view::npos) return std::nullopt;
+        const std::string_view text = line.substr(start, end - start);
+        std::string& into = field == 0 ? parsed.course : parsed.values[field - 1];
+        into.assign(text.substr(0, text.find('\0')));
+        start = end + 1;
+    }
     return parsed;
 }
 
@@ -83,7 +79,9 @@ StrokeIndexCheck CheckStrokeIndexRow(const StrokeIndexTexts& texts) {
     return {row, {}, 0};
 }
 
-StrokeIndexFile LoadStrokeIndexFile(const fs::path& dir, Notifier& notifier) {
+namespace {
+// The file's lines; none when there is no file.
+StrokeIndexFile ReadStrokeIndexLines(const fs::path& dir) {
     StrokeIndexFile file;
     try {
         file.lines = ReadLinesWithVersion(dir / StrokeIndexFileName, &file.version);
@@ -91,25 +89,58 @@ StrokeIndexFile LoadStrokeIndexFile(const fs::path& dir, Notifier& notifier) {
         if (!IsMissingFileError(error)) throw;
         return {};
     }
-    const int unusable = static_cast<int>(
-        std::count_if(file.lines.begin(), file.lines.end(), [](const std::string& line) {
-            const std::optional<StrokeIndexLine> parsed = ParseStrokeIndexLine(line);
-            return !parsed || !CheckStrokeIndexRow(parsed->values).row;
-        }));
+    return file;
+}
+
+bool IsUnusable(const std::string& line) {
+    const std::optional<StrokeIndexLine> parsed = ParseStrokeIndexLine(line);
+    return !parsed || !CheckStrokeIndexRow(parsed->values).row;
+}
+
+void TellUnusable(int unusable, Notifier& notifier) {
     if (unusable > 0) notifier.PartlyRead(NoUseText(unusable));
+}
+
+// The usable rows of the lines, and how many lines cannot be used, from one
+// reading of each line.
+struct SortedOutLines {
+    StrokeIndexMap usable;
+    int unusable = 0;
+};
+
+SortedOutLines SortOutLines(const std::vector<std::string>& lines) {
+    SortedOutLines sorted;
+    std::set<std::string, std::less<>> seen;
+    for (const std::string& line : lines) {
+        const std::optional<StrokeIndexLine> parsed = ParseStrokeIndexLine(line);
+        if (!parsed) {
+            ++sorted.unusable;
+            continue;
+        }
+        const std::optional<StrokeIndexRow> row = CheckStrokeIndexRow(parsed->values).row;
+        if (!row) ++sorted.unusable;
+        // A course's first line that is not broken is its line, usable or not.
+        if (seen.insert(parsed->course).second && row) sorted.usable.emplace(parsed->course, *row);
+    }
+    return sorted;
+}
+} // namespace
+
+StrokeIndexFile LoadStrokeIndexFile(const fs::path& dir, Notifier& notifier) {
+    StrokeIndexFile file = ReadStrokeIndexLines(dir);
+    TellUnusable(static_cast<int>(std::count_if(file.lines.begin(), file.lines.end(), IsUnusable)),
+                 notifier);
     return file;
 }
 
 StrokeIndexMap UsableStrokeIndexes(const std::vector<std::string>& lines) {
-    StrokeIndexMap usable;
-    std::map<std::string, bool, std::less<>> seen;
-    for (const std::string& line : lines) {
-        const std::optional<StrokeIndexLine> parsed = ParseStrokeIndexLine(line);
-        if (!parsed || !seen.emplace(parsed->course, true).second) continue;
-        if (std::optional<StrokeIndexRow> row = CheckStrokeIndexRow(parsed->values).row)
-            usable.emplace(parsed->course, *row);
-    }
-    return usable;
+    return SortOutLines(lines).usable;
+}
+
+StrokeIndexMap LoadUsableStrokeIndexes(const fs::path& dir, Notifier& notifier) {
+    SortedOutLines sorted = SortOutLines(ReadStrokeIndexLines(dir).lines);
+    TellUnusable(sorted.unusable, notifier);
+    return std::move(sorted.usable);
 }
 
 StrokeIndexTexts CourseStrokeIndexTexts(const std::vector<std::string>& lines,

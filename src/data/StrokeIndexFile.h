@@ -67,6 +67,10 @@ StrokeIndexFile LoadStrokeIndexFile(const std::filesystem::path& dir, Notifier& 
 // line that is not broken, when its values are each of 1..18 once.
 StrokeIndexMap UsableStrokeIndexes(const std::vector<std::string>& lines);
 
+// UsableStrokeIndexes of the lines LoadStrokeIndexFile reads, told to the
+// user as it tells them, reading each line once.
+StrokeIndexMap LoadUsableStrokeIndexes(const std::filesystem::path& dir, Notifier& notifier);
+
 // The texts the course editor shows for a course: those of its first line
 // that is not broken; all empty when it has none.
 StrokeIndexTexts CourseStrokeIndexTexts(const std::vector<std::string>& lines,

@@ -175,19 +175,23 @@ TProgressForm::TProgressForm(const GolferRec& golfer, ScoreList sorted, QWidget*
     // file is saved, with the course list and the stroke indexes.
     MessageNotifier notifier(this);
     LoadCourseList(DataDir, courses_, notifier);
-    whs_ = ComputeWhsIndex(scores_, courses_,
-                           UsableStrokeIndexes(LoadStrokeIndexFile(DataDir, notifier).lines));
-    BuildChart();
+    whs_ = ComputeWhsIndex(scores_, courses_, LoadUsableStrokeIndexes(DataDir, notifier));
+    ScoreList indexed;
+    const IndexResult own = OwnIndex(indexed);
+    QChart* chart = BuildChart(own, indexed);
     ListNotShown();
-    ShowStatistics();
+    ShowStatistics(own);
+    ShowChart(chart);
 }
 
-std::optional<qint64> TProgressForm::DateOnAxis(const std::string& stored) const {
+std::optional<qint64> TProgressForm::DateOnAxis(const std::string& stored) {
+    const auto [known, added] = datesOnAxis_.try_emplace(stored);
+    if (!added) return known->second;
     const PlacedDate placed = PlaceDate(stored, today_);
     if (placed.placement != DatePlacement::Placed) return std::nullopt;
     const QDate day(static_cast<int>(placed.day.year()), static_cast<unsigned>(placed.day.month()),
                     static_cast<unsigned>(placed.day.day()));
-    return day.startOfDay().toMSecsSinceEpoch();
+    return known->second = day.startOfDay().toMSecsSinceEpoch();
 }
 
 IndexResult TProgressForm::OwnIndex(ScoreList& indexed) const {
@@ -195,7 +199,7 @@ IndexResult TProgressForm::OwnIndex(ScoreList& indexed) const {
     return ComputeIndex(indexed, {std::to_string(golfer_.Sex), ""});
 }
 
-void TProgressForm::BuildChart() {
+QChart* TProgressForm::BuildChart(const IndexResult& index, const ScoreList& indexed) {
     auto* chart = new QChart;
     chart->setTitle(ToQt(golfer_.LongName) + ": index after each day of play");
     Extent extent;
@@ -211,11 +215,9 @@ void TProgressForm::BuildChart() {
     auto* used = new QScatterSeries;
     used->setName("Rounds in today's index");
     used->setMarkerSize(9);
-    ScoreList copy;
-    const IndexResult index = OwnIndex(copy);
     for (int position : index.usedScores) {
-        if (position < 1 || position > static_cast<int>(copy.size())) continue;
-        const ScoreRec& round = copy[static_cast<std::size_t>(position - 1)];
+        if (position < 1 || position > static_cast<int>(indexed.size())) continue;
+        const ScoreRec& round = indexed[static_cast<std::size_t>(position - 1)];
         if (const auto at = DateOnAxis(round.Date)) {
             const double differential = static_cast<double>(StoredScoreDifferential(round));
             used->append(static_cast<qreal>(*at), differential);
@@ -243,6 +245,18 @@ void TProgressForm::BuildChart() {
         each->attachAxis(values);
     }
     chart->legend()->setAlignment(Qt::AlignBottom);
+    return chart;
+}
+
+void TProgressForm::ShowChart(QChart* chart) {
+    // The view lays the chart out, lines, axes and texts, at the view's size
+    // when it takes it and again whenever that size changes. The window is
+    // laid out first at the size it opens with, so that the view has that
+    // size already and the chart is laid out once, not first at the view's
+    // first size and again when the window opens.
+    ensurePolished();
+    for (QWidget* outer : {static_cast<QWidget*>(this), centralWidget(), ChartPanel})
+        outer->layout()->activate();
     // The view gives up the chart it was made with without deleting it.
     QChart* empty = ChartView->chart();
     ChartView->setChart(chart);
@@ -271,15 +285,14 @@ void TProgressForm::ListNotShown() {
     NotShown->setVisible(!lines.isEmpty());
 }
 
-void TProgressForm::ShowStatistics() {
+void TProgressForm::ShowStatistics(const IndexResult& own) {
     const RoundStatistics stats = ComputeRoundStatistics(scores_, courses_);
     auto row = [this](const QString& caption, const QString& value) {
         auto* label = new QLabel(value);
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
         Statistics->addRow(caption, label);
     };
-    ScoreList indexed;
-    row("Index:", ToQt(FormatIndex(OwnIndex(indexed).index, 0)));
+    row("Index:", ToQt(FormatIndex(own.index, 0)));
     row("WHS index:", ToQt(WhsValueText(whs_.index10)));
     row("Rounds:", QString("%1 (%2 complete)").arg(stats.rounds).arg(stats.completeRounds));
     row("Average score:", OneDecimal(stats.averageScore) +

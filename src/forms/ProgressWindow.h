@@ -14,8 +14,11 @@
 
 #include <chrono>
 #include <optional>
+#include <string>
+#include <unordered_map>
 
 class QAction;
+class QChart;
 class QChartView;
 class QFormLayout;
 class QLabel;
@@ -49,11 +52,15 @@ private:
     // The program's own index over a copy of the scores, which the
     // computation may change (`indexed`).
     IndexResult OwnIndex(ScoreList& indexed) const;
-    void BuildChart();
+    // The chart of the index history, `index` over `indexed` (OwnIndex).
+    QChart* BuildChart(const IndexResult& index, const ScoreList& indexed);
+    void ShowChart(QChart* chart);
     void ListNotShown();
-    void ShowStatistics();
+    void ShowStatistics(const IndexResult& own);
     // A stored date on the time axis; none for one the chart cannot place.
-    std::optional<qint64> DateOnAxis(const std::string& stored) const;
+    // Each date is placed once: the lines share their dates, and a local
+    // midnight costs a look at the time zone each time.
+    std::optional<qint64> DateOnAxis(const std::string& stored);
     QString Proposed(const QString& suffix) const;
 
     GolferRec golfer_;
@@ -61,6 +68,7 @@ private:
     CourseList courses_;
     WhsResult whs_;
     std::chrono::year_month_day today_;
+    std::unordered_map<std::string, std::optional<qint64>> datesOnAxis_;
 };
 
 // Opens a new progress window for `golfer` over `sorted` (newest first),

@@ -11,8 +11,11 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QScrollBar>
+#include <QSet>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace tb {
 
@@ -22,8 +25,42 @@ namespace {
 constexpr int FirstNumberColumn = 3;
 constexpr int LastNumberColumn = 7;
 
+// A table whose columns are sized to their widest text. The cells of one
+// column differ only in their texts, and the item delegate gives a text the
+// same width wherever it stands, so each distinct text is measured once:
+// the width comes out as QTreeView's, which measures every row.
+class TextTable : public QTreeWidget {
+public:
+    using QTreeWidget::QTreeWidget;
+
+protected:
+    int sizeHintForColumn(int column) const override {
+        // QTreeView measures at most this many rows, and indents the tree's
+        // column: both left to it.
+        const int rows = topLevelItemCount();
+        if (rows == 0 || rootIsDecorated() || rows > header()->resizeContentsPrecision())
+            return QTreeWidget::sizeHintForColumn(column);
+        ensurePolished();
+        QStyleOptionViewItem option;
+        initViewItemOption(&option);
+        QSet<QString> measured;
+        int width = 0;
+        for (int row = 0; row < rows; ++row) {
+            QTreeWidgetItem* item = topLevelItem(row);
+            if (item->childCount() > 0) return QTreeWidget::sizeHintForColumn(column);
+            if (item->isHidden()) continue;
+            const QString text = item->text(column);
+            if (measured.contains(text)) continue;
+            measured.insert(text);
+            const QModelIndex index = indexFromItem(item, column);
+            width = std::max(width, itemDelegateForIndex(index)->sizeHint(option, index).width());
+        }
+        return width;
+    }
+};
+
 QTreeWidget* Table(QWidget* parent) {
-    auto* table = new QTreeWidget(parent);
+    auto* table = new TextTable(parent);
     table->setRootIsDecorated(false);
     table->setUniformRowHeights(true);
     table->setAllColumnsShowFocus(true);
@@ -32,9 +69,20 @@ QTreeWidget* Table(QWidget* parent) {
     return table;
 }
 
+// The mark column as a screen reader says it: whether the round's
+// differential is one today's index uses.
+void SayMark(QTreeWidgetItem* item) {
+    item->setData(0, Qt::AccessibleTextRole,
+                  item->text(0).isEmpty() ? "Not used for today's index"
+                                          : "Used for today's index");
+}
+
+// The rows are made whole, then put in the table together: one change of
+// the table instead of one for each cell. `each`, when given, finishes a row.
 template <std::size_t Columns>
 void Fill(QTreeWidget* table, const std::array<const char*, Columns>& heads,
-          const std::vector<std::array<std::string, Columns>>& rows, bool numbers) {
+          const std::vector<std::array<std::string, Columns>>& rows, bool numbers,
+          void (*each)(QTreeWidgetItem*) = nullptr) {
     QStringList labels;
     for (const char* head : heads)
         labels << head;
@@ -46,13 +94,18 @@ void Fill(QTreeWidget* table, const std::array<const char*, Columns>& heads,
     };
     for (int column = 0; column < table->columnCount(); ++column)
         align(table->headerItem(), column);
+    QList<QTreeWidgetItem*> items;
+    items.reserve(static_cast<qsizetype>(rows.size()));
     for (const auto& row : rows) {
-        auto* item = new QTreeWidgetItem(table);
+        auto* item = new QTreeWidgetItem;
         for (std::size_t column = 0; column < Columns; ++column) {
             item->setText(static_cast<int>(column), ToQt(row[column]));
             align(item, static_cast<int>(column));
         }
+        if (each) each(item);
+        items << item;
     }
+    table->addTopLevelItems(items);
     // Every column as wide as its widest text, and the table wide enough for
     // all of them: nothing is cut off.
     int width = 2 * table->frameWidth() + table->verticalScrollBar()->sizeHint().width();
@@ -61,17 +114,6 @@ void Fill(QTreeWidget* table, const std::array<const char*, Columns>& heads,
         width += table->columnWidth(column);
     }
     table->setMinimumWidth(width);
-}
-
-// The mark column as a screen reader says it: whether the round's
-// differential is one today's index uses.
-void SayMarks(QTreeWidget* table) {
-    for (int row = 0; row < table->topLevelItemCount(); ++row) {
-        QTreeWidgetItem* item = table->topLevelItem(row);
-        item->setData(0, Qt::AccessibleTextRole,
-                      item->text(0).isEmpty() ? "Not used for today's index"
-                                              : "Used for today's index");
-    }
 }
 
 } // namespace
@@ -123,8 +165,7 @@ void TWhsIndexForm::OpenFor(TbForm* opener, const QString& golferName, const Sco
     MessageNotifier notifier(opener);
     CourseList courses;
     LoadCourseList(DataDir, courses, notifier);
-    const StrokeIndexMap strokeIndexes =
-        UsableStrokeIndexes(LoadStrokeIndexFile(DataDir, notifier).lines);
+    const StrokeIndexMap strokeIndexes = LoadUsableStrokeIndexes(DataDir, notifier);
     const WhsResult result = ComputeWhsIndex(scores, courses, strokeIndexes);
 
     auto* form = new TWhsIndexForm();
@@ -134,8 +175,7 @@ void TWhsIndexForm::OpenFor(TbForm* opener, const QString& golferName, const Sco
     const std::string advice = WhsStrokeIndexAdvice(result, strokeIndexes);
     form->StrokeIndexAdvice->setText(ToQt(advice));
     form->StrokeIndexAdvice->setVisible(!advice.empty());
-    Fill(form->RoundsTable, WhsRoundColumns, WhsRoundRows(result), true);
-    SayMarks(form->RoundsTable);
+    Fill(form->RoundsTable, WhsRoundColumns, WhsRoundRows(result), true, SayMark);
     // The newest round, under which the rounds of today's index stand.
     if (QTreeWidgetItem* newest =
             form->RoundsTable->topLevelItem(form->RoundsTable->topLevelItemCount() - 1))

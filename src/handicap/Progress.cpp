@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <numeric>
+#include <string_view>
+#include <unordered_map>
 
 namespace tb {
 
@@ -99,10 +101,15 @@ namespace {
 constexpr int HoleCount = 18;
 constexpr int NewestCounted = 20;
 
+// The text as CutAtNul cuts it, without a copy.
+std::string_view UpToNul(std::string_view text) {
+    return text.substr(0, text.find('\0'));
+}
+
 // A number as the statistics read it: a whole number, cut at the first NUL.
 std::optional<int> WholeNumber(const std::string& text) {
     int value = 0;
-    if (!TryStrToInt(CutAtNul(text), value)) return std::nullopt;
+    if (!TryStrToInt(UpToNul(text), value)) return std::nullopt;
     return value;
 }
 
@@ -179,10 +186,20 @@ int ResultKind(int strokes, int par) {
     return std::clamp(strokes - par + 2, 0, ParResultKinds - 1);
 }
 
-const CourseRec* FindCourse(const CourseList& courses, const std::string& name) {
+// The courses by their names cut at the first NUL; of one name, the first.
+using CoursesByName = std::unordered_map<std::string_view, const CourseRec*>;
+
+CoursesByName IndexCourses(const CourseList& courses) {
+    CoursesByName byName;
+    byName.reserve(courses.size());
     for (const CourseRec& course : courses)
-        if (CutAtNul(course.Name.str()) == name) return &course;
-    return nullptr;
+        byName.emplace(UpToNul(course.Name.str()), &course);
+    return byName;
+}
+
+const CourseRec* FindCourse(const CoursesByName& courses, std::string_view name) {
+    const auto found = courses.find(name);
+    return found == courses.end() ? nullptr : found->second;
 }
 
 void AddHolesAgainstPar(const CourseRec& course, const std::array<int, HoleCount>& strokes,
@@ -228,13 +245,14 @@ RoundStatistics ComputeRoundStatistics(const ScoreList& sorted, const CourseList
     RoundStatistics stats;
     Sums sums;
     stats.rounds = static_cast<int>(sorted.size());
+    const CoursesByName byName = IndexCourses(courses);
     for (std::size_t i = 0; i < sorted.size(); ++i) {
         const ScoreRec& rec = sorted[i];
         if (IsCompleteAsShown(rec)) ++stats.completeRounds;
         AddTotals(rec, static_cast<int>(i) + 1, stats, sums);
         const std::array<int, HoleCount> strokes = HoleStrokes(rec);
         AddPutts(rec, strokes, sums);
-        if (const CourseRec* course = FindCourse(courses, CutAtNul(rec.CourseName.str())))
+        if (const CourseRec* course = FindCourse(byName, UpToNul(rec.CourseName.str())))
             AddHolesAgainstPar(*course, strokes, stats, sums);
     }
     TakeAverages(sums, stats);

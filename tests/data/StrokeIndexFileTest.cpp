@@ -35,6 +35,9 @@ TEST(StrokeIndexFileTest, ReadChangedAndSavedWhole) {
     EXPECT_EQ(usable.at("OAK")[0], 1);
     EXPECT_EQ(usable.at("ASH")[0], 18);
     EXPECT_EQ(tb::CourseStrokeIndexTexts(file.lines, "ASH")[17], "1");
+    RecordingNotifier once; // the same rows and words from one reading of each line
+    EXPECT_EQ(tb::LoadUsableStrokeIndexes(dir.path(), once), usable);
+    EXPECT_EQ(once.messages, notifier.messages);
 
     tb::RenameCourseStrokeIndexes(file.lines, "OAK", "PINE");
     tb::DeleteCourseStrokeIndexes(file.lines, "ASH");

@@ -6,6 +6,7 @@
 #include "forms/GolferScoresWindow.h"
 #include "forms/WhsIndexWindow.h"
 
+#include <QScrollBar>
 #include <QTreeWidget>
 
 namespace tbtest {
@@ -53,6 +54,22 @@ TEST_F(WhsIndexTest, BothMenusShowTheIndexTheMarkedRoundsAndWhyARoundIsLeftOut) 
                            newest->text(8)}),
               (QStringList{"*", "12/04/1999", "17.6", "16.6", "no stroke indexes, AGS as stored"}))
         << "marked: the more recent of equal differentials";
+    // Each column as wide as a plain table measures it, row by row (the last
+    // one stretches on screen: the table's least width holds it).
+    QTreeWidget plain;
+    plain.setRootIsDecorated(false);
+    plain.setHeaderItem(form->RoundsTable->headerItem()->clone());
+    for (int row = 0; row < 4; ++row)
+        plain.addTopLevelItem(form->RoundsTable->topLevelItem(row)->clone());
+    int width = 2 * plain.frameWidth() + plain.verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < plain.columnCount(); ++column) {
+        plain.resizeColumnToContents(column);
+        width += plain.columnWidth(column);
+        if (column < plain.columnCount() - 1) {
+            EXPECT_EQ(form->RoundsTable->columnWidth(column), plain.columnWidth(column)) << column;
+        }
+    }
+    EXPECT_EQ(form->RoundsTable->minimumWidth(), width);
     ASSERT_EQ(form->SkippedTable->topLevelItemCount(), 1);
     EXPECT_EQ(form->SkippedTable->topLevelItem(0)->text(0), "12/05/1999");
     EXPECT_EQ(form->SkippedTable->topLevelItem(0)->text(2), "bad rating or slope");
