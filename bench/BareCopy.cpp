@@ -11,6 +11,7 @@
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLegend>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QListWidget>
@@ -51,8 +52,13 @@ void CopyChart(const QChartView* view, ControlCopy& copy) {
         auto* xy = qobject_cast<QXYSeries*>(series);
         if (!xy) continue;
         copy.series.push_back(xy->points());
-        copy.scatter.push_back(qobject_cast<QScatterSeries*>(series) != nullptr);
+        auto* scatter = qobject_cast<QScatterSeries*>(series);
+        copy.scatter.push_back(scatter != nullptr);
+        copy.markerSizes.push_back(scatter ? scatter->markerSize() : 0);
+        copy.seriesNames << series->name();
     }
+    copy.antialiased = view->renderHints().testFlag(QPainter::Antialiasing);
+    copy.legendAt = view->chart()->legend()->alignment();
     for (QAbstractAxis* axis : view->chart()->axes(Qt::Horizontal)) {
         if (auto* dates = qobject_cast<QDateTimeAxis*>(axis)) {
             copy.dateAxis = true;
@@ -109,6 +115,7 @@ bool CopyControl(const QWidget* widget, ControlCopy& copy) {
     } else if (auto* label = qobject_cast<const QLabel*>(widget)) {
         copy.kind = Kind::Label;
         copy.text = label->text();
+        copy.selectable = label->textInteractionFlags().testFlag(Qt::TextSelectableByMouse);
     } else {
         return false;
     }
@@ -135,14 +142,24 @@ QWidget* MakeChart(const ControlCopy& copy) {
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     for (std::size_t i = 0; i < copy.series.size(); ++i) {
-        QXYSeries* series = copy.scatter[i] ? static_cast<QXYSeries*>(new QScatterSeries())
-                                            : static_cast<QXYSeries*>(new QLineSeries());
+        QXYSeries* series = nullptr;
+        if (copy.scatter[i]) {
+            auto* scatter = new QScatterSeries();
+            scatter->setMarkerSize(copy.markerSizes[i]);
+            series = scatter;
+        } else {
+            series = new QLineSeries();
+        }
+        series->setName(copy.seriesNames[qsizetype(i)]);
         series->replace(copy.series[i]);
         chart->addSeries(series);
         series->attachAxis(x);
         series->attachAxis(y);
     }
-    return new QChartView(chart);
+    chart->legend()->setAlignment(copy.legendAt);
+    auto* view = new QChartView(chart);
+    view->setRenderHint(QPainter::Antialiasing, copy.antialiased);
+    return view;
 }
 
 QWidget* MakeTree(const ControlCopy& copy) {
@@ -160,9 +177,12 @@ QWidget* MakeTree(const ControlCopy& copy) {
 QWidget* MakeControl(const ControlCopy& copy) {
     QWidget* made = nullptr;
     switch (copy.kind) {
-    case Kind::Label:
-        made = new QLabel(copy.text);
+    case Kind::Label: {
+        auto* label = new QLabel(copy.text);
+        if (copy.selectable) label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        made = label;
         break;
+    }
     case Kind::Edit:
         made = new QLineEdit(copy.text);
         break;

@@ -26,11 +26,16 @@ struct ControlCopy {
     QStringList items;       // combo box, list, tree headers
     QList<QStringList> rows; // tree rows
     int current = -1;        // combo box, list
+    bool selectable = false; // a label whose text the mouse can select
     QFont font;
     // A chart: each series' points (scatter when `scatter[i]`), and the
     // axes' ranges as the window's chart sets them.
     std::vector<QList<QPointF>> series;
     std::vector<bool> scatter;
+    QStringList seriesNames;        // as the legend gives them
+    std::vector<qreal> markerSizes; // of each scatter series
+    bool antialiased = false;       // the view's drawing
+    Qt::Alignment legendAt = Qt::AlignTop;
     QPointF xRange, yRange;
     bool dateAxis = false;
 };

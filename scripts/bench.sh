@@ -19,7 +19,7 @@
 #                   baseline, against 16 ms (100 ms a page for printing) and
 #                   1.5x the baseline; and the program's peak resident memory
 #                   with every window opened once beside a bare window's
-# Environment: RUNS, REPS (default 5), BUILD_DIR (default <repo>/build-bench),
+# Environment: RUNS, REPS (default 9), BUILD_DIR (default <repo>/build-bench),
 #              JOBS (default 2)
 
 set -euo pipefail
@@ -29,7 +29,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${BUILD_DIR:-$root/build-bench}
 runs=${RUNS:-51}
 jobs=${JOBS:-2}
-reps=${REPS:-5}
+reps=${REPS:-9}
 core=0
 gui=0
 for arg in "$@"; do
@@ -172,9 +172,11 @@ peak_kb() {
 }
 
 if ((gui)); then
+    # The repetitions of all cases interleaved in random order, so that a
+    # case and its baseline meet the same spells of a busy machine.
     gui_bench=("$build/bench/tarnbeck-gui-bench" --data "$data" --benchmark_format=csv
         --benchmark_repetitions="$reps" --benchmark_report_aggregates_only=true
-        --benchmark_min_time=0.2)
+        --benchmark_enable_random_interleaving=true --benchmark_min_time=0.2)
     echo
     echo "Windows, drawn offscreen: medians of $reps repetitions (ms)"
     printf '%-20s %9s %9s %7s  %s\n' case program bare ratio target
