@@ -149,19 +149,23 @@ if ((core)); then
 fi
 
 # The window benchmarks' medians as CSV lines "case,program ms,bare ms,pages"
-# (pages 0 for a window), or "case,ERROR,message" for a case that failed.
+# (pages 0 for a window) in the order the benchmark lists its cases, or
+# "case,ERROR,message" for a case that failed.
 gui_medians() {
-    awk -F, 'NR > 1 {
+    local cases
+    cases=$("$build/bench/tarnbeck-gui-bench" --data "$data" --benchmark_list_tests |
+        sed 's|/.*||' | uniq | tr '\n' ' ')
+    awk -F, -v cases="$cases" 'NR > 1 {
         name = $1; gsub(/"/, "", name)
         split(name, part, "/")
         if ($0 ~ /,true,/) { print part[1] ",ERROR," $10; next }
         if (name !~ /_median$/) next
         time[part[1], part[2]] = $3
         if (part[2] == "program") pages[part[1]] = $NF
-        if (!(part[1] in seen)) { seen[part[1]] = 1; order[++n] = part[1] }
+        seen[part[1]] = 1
     }
-    END { for (i = 1; i <= n; i++) {
-        c = order[i]; print c "," time[c, "program"] "," time[c, "bare"] "," pages[c] } }'
+    END { n = split(cases, order, " "); for (i = 1; i <= n; i++) {
+        c = order[i]; if (c in seen) print c "," time[c, "program"] "," time[c, "bare"] "," pages[c] } }'
 }
 
 # Peak resident memory in kB of a run of the window benchmark with `filter`,

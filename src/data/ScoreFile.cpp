@@ -153,7 +153,8 @@ int FindFieldEnds(std::string_view line, std::array<std::size_t, FieldCount>& en
             std::memcpy(&word, data + i, sizeof word);
             if (ZeroBytes(word)) hasNul = true;
             const std::uint64_t tildesFound = ZeroBytes(word ^ tildes);
-            const int count = std::popcount(tildesFound);
+            // One bit at most in each byte: their sum, byte by byte.
+            const int count = static_cast<int>(((tildesFound >> 7) * 0x0101010101010101ULL) >> 56);
             if (indexFieldsOnly && closed >= FirstUnread && closed + count - 1 <= LastUnread) {
                 closed += count;
                 continue;
@@ -287,7 +288,9 @@ ScoreLoadResult LoadScores(const fs::path& file, ScoreList& list, Notifier& noti
         return MissingScoreFile(fileName, list, notifier, variant);
     }
     result.fileRead = true;
-    result.version = VersionOfBytes(content);
+    // A list of the index fields only is never written back (it would lose
+    // the others), so its version is never asked for.
+    if (!variant.indexFieldsOnly) result.version = VersionOfBytes(content);
     const std::vector<std::string_view> lines = SplitLines(content);
     const std::size_t count = std::min(lines.size(), static_cast<std::size_t>(MaxScores));
     result.unreadLines = static_cast<int>(lines.size() - count);

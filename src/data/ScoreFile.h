@@ -58,7 +58,8 @@ struct ScoreLoadResult {
     bool fileRead = false; // false: the file could not be opened (list empty)
     bool repaired = false; // an empty Score was filled from AdjScore: save is due
     int unreadLines = 0;   // lines past the MaxScores read (a save would drop them)
-    FileVersion version;   // what was read (exists = false: no file)
+    FileVersion version;   // what was read (exists = false: no file); not kept
+                           // by a read of the index fields only
 };
 
 // Replaces `list` with the rounds of `file` (found whatever the case of its
