@@ -153,7 +153,7 @@ fi
 # "case,ERROR,message" for a case that failed.
 gui_medians() {
     local cases
-    cases=$("$build/bench/tarnbeck-gui-bench" --data "$data" --benchmark_list_tests |
+    cases=$("$build/bench/tarnbeck-gui-bench" --data "$data" --benchmark_list_tests 2>/dev/null |
         sed 's|/.*||' | uniq | tr '\n' ' ')
     awk -F, -v cases="$cases" 'NR > 1 {
         name = $1; gsub(/"/, "", name)
