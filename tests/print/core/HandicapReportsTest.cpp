@@ -3,8 +3,8 @@
 // hand: at slope 113 and rating 70.0 a round's differential is its score
 // less 70.
 
-#include "data/Errors.h"
 #include "print/core/HandicapReports.h"
+#include "data/Errors.h"
 #include "print/core/ReportTestData.h"
 #include "support/CorePrinters.h"
 #include "support/TempDir.h"
