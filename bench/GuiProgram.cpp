@@ -40,8 +40,8 @@ void Click(QAbstractButton* button) {
 
 void EnsureForms() {
     if (!tb::MainForm) {
-        tb::CreateForms();
-        Painting().RunUntilPainted([] { tb::MainForm->show(); }, IsWindow(tb::MainForm));
+        Painting().RunUntilPainted(tb::StartForms, IsWindowOf<tb::TMainForm>());
+        tb::MainForm->MakeWaitingForms();
     }
     Activate(tb::MainForm);
 }

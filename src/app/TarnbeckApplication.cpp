@@ -63,6 +63,7 @@ void PlaceStarterCourseList() {
 }
 
 namespace {
+// The long-lived forms besides the main window, in start-up order.
 void CreateFormsAfterMain() {
     ScoreForm = new TScoreForm();
     GolferForm = new TGolferForm();
@@ -70,11 +71,6 @@ void CreateFormsAfterMain() {
     GNameForm = new TGNameForm();
 }
 } // namespace
-
-void CreateForms() {
-    MainForm = new TMainForm();
-    CreateFormsAfterMain();
-}
 
 void StartForms() {
     MainForm = new TMainForm();

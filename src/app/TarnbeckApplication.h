@@ -18,10 +18,9 @@ public:
 // the launcher does, so that the first window finds a course list. A folder
 // it cannot be written to is said so in an error box.
 void PlaceStarterCourseList();
-// Creates the main window and the long-lived forms, in start-up order.
-void CreateForms();
-// The same at start-up: the main window is made and shown first, and the
-// other forms are made once it has been drawn (TMainForm::MakeWaitingForms).
+// Creates the main window and the long-lived forms, in start-up order: the
+// main window is made and shown first, and the other forms are made once it
+// has been drawn (TMainForm::MakeWaitingForms).
 void StartForms();
 
 } // namespace tb

@@ -114,15 +114,10 @@ CourseRec ParseCourseLine(std::string_view line, CourseSlotFill fill) {
     CourseRec course;
     ClearCourse(course, fill);
     if (line.size() > MaxCourseLine) line = line.substr(0, MaxCourseLine);
-    // Each field ends at its "~"; text after the last "~" is no field.
-    std::size_t start = 0;
-    for (int field = 1; field <= FieldCount; ++field) {
-        const std::size_t end = line.find('~', start);
-        if (end == std::string_view::npos) break;
-        std::string_view text = line.substr(start, end - start);
-        text = text.substr(0, text.find('\0'));
-        SetField(course, field, text.substr(0, ReadWidth(field)));
-        start = end + 1;
+    const std::vector<std::string_view> fields = TildeFields(line, FieldCount);
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const int field = static_cast<int>(i) + 1;
+        SetField(course, field, CutAtNul(fields[i].substr(0, ReadWidth(field))));
     }
     return course;
 }

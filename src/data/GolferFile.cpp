@@ -8,7 +8,6 @@
 #include "TextFile.h"
 
 #include <algorithm>
-#include <array>
 #include <map>
 #include <unistd.h>
 
@@ -88,23 +87,15 @@ void BlankGolferRec(GolferRec& golfer) {
 
 GolferRec ParseGolferLine(std::string_view line) {
     if (line.size() > MaxGolferLine) line = line.substr(0, MaxGolferLine);
-    // Each field ends at its "~" (text after the third is ignored); a field
-    // without its "~" keeps its blank value.
-    std::array<std::string_view, 3> fields;
-    std::size_t closed = 0;
-    for (std::size_t start = 0; closed < fields.size(); ++closed) {
-        const std::size_t end = line.find('~', start);
-        if (end == std::string_view::npos) break;
-        fields[closed] = line.substr(start, end - start);
-        start = end + 1;
-    }
-    auto cutAtNul = [](std::string_view text) { return text.substr(0, text.find('\0')); };
+    // Text after the third "~" is ignored; a field without its "~" keeps its
+    // blank value.
+    const std::vector<std::string_view> fields = TildeFields(line, 3);
     GolferRec golfer;
-    if (closed < 2) BlankGolferRec(golfer);
-    if (closed >= 1) golfer.LongName = cutAtNul(fields[0]);
-    if (closed >= 2) golfer.ShortName = cutAtNul(fields[1]);
+    if (fields.size() < 2) BlankGolferRec(golfer);
+    if (fields.size() >= 1) golfer.LongName = CutAtNul(fields[0]);
+    if (fields.size() >= 2) golfer.ShortName = CutAtNul(fields[1]);
     // The sex is the last character of its field, a digit, else 0.
-    const char last = closed == 3 && !fields[2].empty() ? fields[2].back() : ' ';
+    const char last = fields.size() == 3 && !fields[2].empty() ? fields[2].back() : ' ';
     golfer.Sex = last >= '0' && last <= '9' ? last - '0' : 0;
     return golfer;
 }

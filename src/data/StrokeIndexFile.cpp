@@ -33,16 +33,12 @@ StrokeIndexCheck HoleProblem(int hole, const std::string& what) {
 } // namespace
 
 std::optional<StrokeIndexLine> ParseStrokeIndexLine(std::string_view line) {
+    const std::vector<std::string_view> fields = TildeFields(line, FieldCount);
+    if (static_cast<int>(fields.size()) < FieldCount) return std::nullopt;
     StrokeIndexLine parsed;
-    std::size_t start = 0;
-    for (int field = 0; field < FieldCount; ++field) {
-        const std::size_t end = line.find('~', start);
-        if (end == std::string_view::npos) return std::nullopt;
-        const std::string_view text = line.substr(start, end - start);
-        std::string& into = field == 0 ? parsed.course : parsed.values[field - 1];
-        into.assign(text.substr(0, text.find('\0')));
-        start = end + 1;
-    }
+    parsed.course = CutAtNul(fields[0]);
+    for (std::size_t i = 1; i < fields.size(); ++i)
+        parsed.values[i - 1] = CutAtNul(fields[i]);
     return parsed;
 }
 
@@ -92,11 +88,6 @@ StrokeIndexFile ReadStrokeIndexLines(const fs::path& dir) {
     return file;
 }
 
-bool IsUnusable(const std::string& line) {
-    const std::optional<StrokeIndexLine> parsed = ParseStrokeIndexLine(line);
-    return !parsed || !CheckStrokeIndexRow(parsed->values).row;
-}
-
 void TellUnusable(int unusable, Notifier& notifier) {
     if (unusable > 0) notifier.PartlyRead(NoUseText(unusable));
 }
@@ -128,8 +119,7 @@ SortedOutLines SortOutLines(const std::vector<std::string>& lines) {
 
 StrokeIndexFile LoadStrokeIndexFile(const fs::path& dir, Notifier& notifier) {
     StrokeIndexFile file = ReadStrokeIndexLines(dir);
-    TellUnusable(static_cast<int>(std::count_if(file.lines.begin(), file.lines.end(), IsUnusable)),
-                 notifier);
+    TellUnusable(SortOutLines(file.lines).unusable, notifier);
     return file;
 }
 

@@ -24,6 +24,18 @@ std::string CutAtNul(std::string_view text) {
     return std::string(nul == std::string_view::npos ? text : text.substr(0, nul));
 }
 
+std::vector<std::string_view> TildeFields(std::string_view line, std::size_t most) {
+    std::vector<std::string_view> fields;
+    fields.reserve(most);
+    for (std::size_t start = 0; fields.size() < most;) {
+        const std::size_t end = line.find('~', start);
+        if (end == std::string_view::npos) break;
+        fields.push_back(line.substr(start, end - start));
+        start = end + 1;
+    }
+    return fields;
+}
+
 std::string PadRight(std::string_view text, int width) {
     std::string result = CutAtNul(text);
     result.resize(static_cast<std::size_t>(width < 0 ? 0 : width), ' ');

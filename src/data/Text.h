@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tb {
 
@@ -16,6 +17,9 @@ namespace tb {
 std::string Copy(std::string_view text, int index, int count);
 
 std::string CutAtNul(std::string_view text);
+// The fields of a data file line, each ended by its "~", at most `most` of
+// them: text after the last "~" taken is no field.
+std::vector<std::string_view> TildeFields(std::string_view line, std::size_t most);
 std::string PadRight(std::string_view text, int width);
 std::string PadLeft(std::string_view text, int width);
 
