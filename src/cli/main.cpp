@@ -76,17 +76,23 @@ const tb::GolferRec* FindGolfer(const tb::GolferList& golfers, const std::string
 }
 
 namespace {
+// True, after telling `notifier`, when the golfer's short name cannot name a
+// score file.
+bool TellUnnamedScoreFile(const tb::GolferRec& golfer, tb::Notifier& notifier) {
+    const bool damaged = !tb::IsPlainShortName(golfer.ShortName.str());
+    if (damaged)
+        notifier.Message("tarnbeck-cli: the short name \"" + tb::ShowNuls(golfer.ShortName.str()) +
+                         "\" cannot name a score file in the data folder");
+    return damaged;
+}
+
 // The golfer's scores in file order; true when the golfer's short name could
 // not name a score file (told to `notifier`).
 bool LoadScoresInFileOrder(const std::filesystem::path& dir, const tb::GolferRec& golfer,
                            tb::ScoreList& scores, tb::Notifier& notifier,
                            const tb::ScoreLoadVariant& variant, tb::ScoreLoadResult& result) {
     result = tb::LoadGolferScores(dir, golfer.ShortName.str(), scores, notifier, variant);
-    const bool damaged = !tb::IsPlainShortName(golfer.ShortName.str());
-    if (damaged)
-        notifier.Message("tarnbeck-cli: the short name \"" + tb::ShowNuls(golfer.ShortName.str()) +
-                         "\" cannot name a score file in the data folder");
-    return damaged;
+    return TellUnnamedScoreFile(golfer, notifier);
 }
 } // namespace
 
@@ -191,7 +197,9 @@ void ComputeIndexLine(const fs::path& dir, const tb::GolferRec& golfer, tb::Scor
     try {
         BufferNotifier notifier(result.messages);
         // Only what the index reads is taken from the files.
-        result.damaged = LoadSortedScores(dir, golfer, scores, notifier, tb::IndexFieldsRead);
+        tb::LoadNewestScores(dir, golfer.ShortName.str(), scores, notifier, tb::IndexFieldsRead,
+                             tb::RecentScoresExamined);
+        result.damaged = TellUnnamedScoreFile(golfer, notifier);
         const tb::IndexResult index = tb::ComputeIndex(scores, InputFor(golfer));
         result.line = golfer.ShortName.str() + '\t' + tb::FormatIndex(index.index, 5) + '\t' +
                       golfer.LongName.str() + '\n';

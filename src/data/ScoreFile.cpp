@@ -270,12 +270,16 @@ ScoreLoadResult MissingScoreFile(const std::string& fileName, ScoreList& list, N
 }
 } // namespace
 
-ScoreLoadResult LoadScores(const fs::path& file, ScoreList& list, Notifier& notifier,
-                           const ScoreLoadVariant& variant) {
-    ScoreLoadResult result;
+namespace {
+// The lines of a score file taken as rounds (at most MaxScores; the user is
+// told of the rest), cut out of `content`, which holds the file's bytes.
+// False when there is no file: the list is emptied, and the file told of as
+// "not found" or thrown as missing, as `variant` says.
+bool ReadRoundLines(const fs::path& file, std::string& content,
+                    std::vector<std::string_view>& lines, ScoreList& list, Notifier& notifier,
+                    const ScoreLoadVariant& variant, ScoreLoadResult& result) {
     const std::string fileName = file.filename().string();
-    fs::path actual = FindFileNoCase(file.parent_path(), fileName);
-    std::string content;
+    const fs::path actual = FindFileNoCase(file.parent_path(), fileName);
     try {
         content = ReadFileBytes(actual);
     } catch (const InOutError& error) {
@@ -285,28 +289,75 @@ ScoreLoadResult LoadScores(const fs::path& file, ScoreList& list, Notifier& noti
             list.clear();
             throw;
         }
-        return MissingScoreFile(fileName, list, notifier, variant);
+        result = MissingScoreFile(fileName, list, notifier, variant);
+        return false;
     }
     result.fileRead = true;
     // A list of the index fields only is never written back (it would lose
     // the others), so its version is never asked for.
     if (!variant.indexFieldsOnly) result.version = VersionOfBytes(content);
-    const std::vector<std::string_view> lines = SplitLines(content);
+    lines = SplitLines(content);
     const std::size_t count = std::min(lines.size(), static_cast<std::size_t>(MaxScores));
     result.unreadLines = static_cast<int>(lines.size() - count);
     if (result.unreadLines > 0) notifier.PartlyRead(TooManyScores(fileName));
+    lines.resize(count);
+    result.rounds = static_cast<int>(count);
+    return true;
+}
+
+void ReadRound(std::string_view line, ScoreRec& rec, const ScoreLoadVariant& variant,
+               ScoreLoadResult& result) {
+    ParseScoreLineInto(line, rec, variant);
+    if (variant.fillScoreFromAdjScore && rec.Score.empty() && !rec.AdjScore.empty()) {
+        rec.Score = rec.AdjScore.str();
+        result.repaired = true;
+    }
+}
+
+// Field 1 of a line, as ParseScoreLineInto reads it.
+std::string DateOfLine(std::string_view line) {
+    const std::size_t end = line.find('~');
+    if (end == std::string_view::npos) return std::string(Placeholder(1, GolferScoresRead));
+    std::string_view date = line.substr(0, end);
+    date = date.substr(0, std::min(date.find('\0'), ReadLimit(1)));
+    // Character order is byte order: a byte above 0x7F is "7" or higher.
+    if (date.size() == 6)
+        return (static_cast<unsigned char>(date[0]) >= '7' ? "19" : "20") + std::string(date);
+    return std::string(date);
+}
+
+// The positions of `count` rounds newest first: the exchange sort on their
+// dates (`dateAt(i)`), whose order among equal dates the index relies on.
+template <class DateAt>
+std::vector<std::size_t> NewestFirstOrder(std::size_t count, DateAt dateAt) {
+    std::vector<std::size_t> order(count);
+    for (std::size_t i = 0; i < count; ++i)
+        order[i] = i;
+    // Rounds already newest first (as every saved file has them) keep their
+    // places: the exchange below would never find a later date greater.
+    std::size_t ordered = 1;
+    while (ordered < count && !(dateAt(ordered - 1) < dateAt(ordered)))
+        ++ordered;
+    if (ordered >= count) return order;
+    for (std::size_t i = 0; i + 1 < count; ++i)
+        for (std::size_t j = i + 1; j < count; ++j)
+            if (dateAt(order[i]) < dateAt(order[j])) std::swap(order[i], order[j]);
+    return order;
+}
+} // namespace
+
+ScoreLoadResult LoadScores(const fs::path& file, ScoreList& list, Notifier& notifier,
+                           const ScoreLoadVariant& variant) {
+    ScoreLoadResult result;
+    std::string content;
+    std::vector<std::string_view> lines;
+    if (!ReadRoundLines(file, content, lines, list, notifier, variant, result)) return result;
     // The records already in the list are overwritten field by field, which
     // spares building and freeing them when one list loads file after file.
     list.reserve(MaxScores);
-    list.resize(count);
-    for (std::size_t i = 0; i < count; ++i) {
-        ScoreRec& rec = list[i];
-        ParseScoreLineInto(lines[i], rec, variant);
-        if (variant.fillScoreFromAdjScore && rec.Score.empty() && !rec.AdjScore.empty()) {
-            rec.Score = rec.AdjScore.str();
-            result.repaired = true;
-        }
-    }
+    list.resize(lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        ReadRound(lines[i], list[i], variant, result);
     return result;
 }
 
@@ -325,22 +376,38 @@ ScoreLoadResult LoadGolferScoresNewestFirst(const fs::path& dir, std::string_vie
     return result;
 }
 
+ScoreLoadResult LoadNewestScores(const fs::path& dir, std::string_view shortName, ScoreList& list,
+                                 Notifier& notifier, const ScoreLoadVariant& variant,
+                                 int completeWanted) {
+    if (!IsPlainShortName(shortName))
+        return MissingScoreFile(ScoreFileName(shortName), list, notifier, variant);
+    ScoreLoadResult result;
+    std::string content;
+    std::vector<std::string_view> lines;
+    if (!ReadRoundLines(dir / ScoreFileName(shortName), content, lines, list, notifier, variant,
+                        result))
+        return result;
+    std::vector<std::string> dates(lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        dates[i] = DateOfLine(lines[i]);
+    const std::vector<std::size_t> order = NewestFirstOrder(
+        lines.size(), [&](std::size_t i) -> const std::string& { return dates[i]; });
+    list.reserve(MaxScores);
+    std::size_t taken = 0;
+    for (int complete = 0; taken < order.size() && complete < completeWanted; ++taken) {
+        if (taken == list.size()) list.emplace_back();
+        ReadRound(lines[order[taken]], list[taken], variant, result);
+        if (IsCompleteScore(list[taken])) ++complete;
+    }
+    list.resize(taken);
+    return result;
+}
+
 void SortScores(ScoreList& list) {
-    const std::size_t count = list.size();
-    // A list already newest first (as every saved file is) is left as it is:
-    // the exchange below would never find a later date greater.
-    std::size_t ordered = 1;
-    while (ordered < count && !(list[ordered - 1].Date.str() < list[ordered].Date.str()))
-        ++ordered;
-    if (ordered >= count) return;
-    // The exchange pattern runs on positions, and each record then moves once.
-    std::vector<std::size_t> order(count);
-    for (std::size_t i = 0; i < count; ++i)
-        order[i] = i;
-    for (std::size_t i = 0; i + 1 < count; ++i)
-        for (std::size_t j = i + 1; j < count; ++j)
-            if (list[order[i]].Date.str() < list[order[j]].Date.str())
-                std::swap(order[i], order[j]);
+    const std::vector<std::size_t> order = NewestFirstOrder(
+        list.size(), [&](std::size_t i) -> const std::string& { return list[i].Date.str(); });
+    if (std::is_sorted(order.begin(), order.end())) return;
+    // Each record moves once.
     ScoreList sorted;
     sorted.reserve(MaxScores);
     for (std::size_t from : order)

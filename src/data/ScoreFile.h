@@ -58,6 +58,7 @@ struct ScoreLoadResult {
     bool fileRead = false; // false: the file could not be opened (list empty)
     bool repaired = false; // an empty Score was filled from AdjScore: save is due
     int unreadLines = 0;   // lines past the MaxScores read (a save would drop them)
+    int rounds = 0;        // the rounds the file gives (at most MaxScores)
     FileVersion version;   // what was read (exists = false: no file); not kept
                            // by a read of the index fields only
 };
@@ -80,6 +81,14 @@ ScoreLoadResult LoadGolferScoresNewestFirst(const std::filesystem::path& dir,
                                             std::string_view shortName, ScoreList& list,
                                             Notifier& notifier,
                                             const ScoreLoadVariant& variant = GolferScoresRead);
+// The newest of the golfer's rounds, as far as an index looks: the list
+// LoadGolferScoresNewestFirst gives, cut after the round that makes
+// `completeWanted` complete scores (IsCompleteScore). Only each line's date
+// is read for the order; the rounds past the cut are not read at all. The
+// result's `rounds` counts them all.
+ScoreLoadResult LoadNewestScores(const std::filesystem::path& dir, std::string_view shortName,
+                                 ScoreList& list, Notifier& notifier,
+                                 const ScoreLoadVariant& variant, int completeWanted);
 void SaveGolferScores(const std::filesystem::path& dir, std::string_view shortName,
                       ScoreList& list);
 // The golfer's score file as it is named in `dir` (whatever the case of its

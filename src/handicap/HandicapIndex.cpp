@@ -10,10 +10,10 @@ namespace tb {
 namespace {
 constexpr Extended Empty = 9999.0L;
 
+// A differential among the best, and the list position of its score.
 struct Place {
     Extended value = Empty;
-    std::string date;
-    std::string course;
+    std::size_t position = 0;
 };
 
 Extended Stored48(const std::string& text) {
@@ -30,7 +30,7 @@ bool FollowsHub(IndexVariant variant) {
     return variant != IndexVariant::Standard;
 }
 
-std::string DifferentialLine(int k, const Place& place, IndexVariant variant) {
+std::string DifferentialLine(int k, const Place& place, const ScoreRec& rec, IndexVariant variant) {
     std::string line = "Differential " + std::to_string(k);
     if (k < 10)
         line += "   = ";
@@ -38,7 +38,8 @@ std::string DifferentialLine(int k, const Place& place, IndexVariant variant) {
         line += FollowsHub(variant) ? "  = " : " = ";
     // On screen a value below 10 gets one more space; the report keeps none.
     if (place.value < 10.0L && variant != IndexVariant::Report) line += " ";
-    line += FormatFixed(place.value, 1, 4) + "  " + place.date + "  " + place.course;
+    line += FormatFixed(place.value, 1, 4) + "  " + DateForDisplay(rec.Date.str()) + "  " +
+            rec.CourseName.str();
     return Cut80(line);
 }
 } // namespace
@@ -88,7 +89,7 @@ IndexResult ComputeIndex(ScoreList& list, const IndexInput& input, IndexDetails*
     int n = 1;
     if (details) details->fill(std::string());
 
-    const int limit = std::min<int>(static_cast<int>(list.size()), 20);
+    const int limit = std::min<int>(static_cast<int>(list.size()), RecentScoresExamined);
     int valid = 0;
     for (std::size_t pos = 0; pos < list.size() && valid < limit; ++pos) {
         ScoreRec& rec = list[pos];
@@ -109,7 +110,7 @@ IndexResult ComputeIndex(ScoreList& list, const IndexInput& input, IndexDetails*
                 best[i] = best[i - 1];
                 result.usedScores[i] = result.usedScores[i - 1];
             }
-            best[k] = {d, DateForDisplay(rec.Date.str()), rec.CourseName.str()};
+            best[k] = {d, pos};
             result.usedScores[k] = static_cast<int>(pos) + 1;
             n = std::min(n + 1, 10);
         }
@@ -135,7 +136,9 @@ IndexResult ComputeIndex(ScoreList& list, const IndexInput& input, IndexDetails*
     std::array<Extended, 10> values;
     for (int k = 0; k < 10; ++k) {
         values[k] = best[k].value;
-        if (details && k < n) (*details)[k + 2] = DifferentialLine(k + 1, best[k], input.variant);
+        if (details && k < n)
+            (*details)[k + 2] =
+                DifferentialLine(k + 1, best[k], list[best[k].position], input.variant);
     }
     const Extended index = IndexFromBest(values, valid, input.sex);
     if (details)

@@ -46,6 +46,9 @@ using IndexDetails = std::array<std::string, DetailLineCount>;
 // best first; 999 in the places not used.
 using UsedScores = std::array<int, 10>;
 
+// The index looks at the most recent complete scores, at most this many.
+inline constexpr int RecentScoresExamined = 20;
+
 struct IndexResult {
     Extended index = 0;
     int valid = 0; // complete scores taken (at most 20)

@@ -4,6 +4,8 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstring>
+#include <limits>
 
 namespace tb {
 
@@ -14,9 +16,10 @@ const Extended Real48Limit = std::ldexp(1.0L, 127);
 const Extended Int64Limit = std::ldexp(1.0L, 63);
 } // namespace
 
-Extended ToReal48(Extended value) {
-    if (value == 0) return value;
-    if (!std::isfinite(value)) throw OutOfRangeError("not a number a 6-byte real can hold");
+namespace {
+// ToReal48 through the library's frexp, round and ldexp: for any layout of
+// long double.
+Extended ToReal48Portable(Extended value) {
     int exponent = 0;
     Extended mantissa = std::frexp(value, &exponent); // 0.5 <= |mantissa| < 1
     // The 6-byte real's biased exponent is exponent + 128 and must be 1..255.
@@ -26,6 +29,49 @@ Extended ToReal48(Extended value) {
     // Rounding up may carry into the next power of two.
     if (std::fabs(result) >= Real48Limit) throw OutOfRangeError("too large for a 6-byte real");
     return result;
+}
+
+// The x87 80-bit format: a 64-bit significand whose top bit is the integer
+// bit, then the sign and a 15-bit exponent biased by 16383.
+constexpr bool IsX87Extended = std::numeric_limits<Extended>::digits == 64 &&
+                               std::numeric_limits<Extended>::max_exponent == 16384;
+} // namespace
+
+Extended ToReal48(Extended value) {
+    if (value == 0) return value;
+    if (!std::isfinite(value)) throw OutOfRangeError("not a number a 6-byte real can hold");
+    if constexpr (!IsX87Extended) {
+        return ToReal48Portable(value);
+    } else {
+        // The same rounding on the bits: the figures are rounded many times
+        // for every index, and the library calls cost most of that.
+        std::uint64_t significand = 0;
+        std::uint16_t signAndExponent = 0;
+        std::memcpy(&significand, &value, sizeof significand);
+        std::memcpy(&signAndExponent, reinterpret_cast<const char*>(&value) + 8,
+                    sizeof signAndExponent);
+        constexpr std::uint64_t integerBit = std::uint64_t{1} << 63;
+        if (!(significand & integerBit)) return ToReal48Portable(value); // subnormal
+        // frexp's exponent: value = 0.1xxx (binary) x 2^exponent.
+        int exponent = (signAndExponent & 0x7FFF) - 16383 + 1;
+        if (exponent < -127) return 0;
+        // Keep the top 40 bits, adding half of the 24 dropped: an exact half
+        // goes away from zero, as the sign is apart.
+        constexpr int dropped = 64 - 40;
+        significand += std::uint64_t{1} << (dropped - 1);
+        if (!(significand & integerBit)) { // carried into the next power of two
+            significand = integerBit;
+            ++exponent;
+        }
+        significand &= ~((std::uint64_t{1} << dropped) - 1);
+        if (exponent > 127) throw OutOfRangeError("too large for a 6-byte real");
+        signAndExponent =
+            static_cast<std::uint16_t>((signAndExponent & 0x8000) | (exponent - 1 + 16383));
+        Extended result = 0;
+        std::memcpy(&result, &significand, sizeof significand);
+        std::memcpy(reinterpret_cast<char*>(&result) + 8, &signAndExponent, sizeof signAndExponent);
+        return result;
+    }
 }
 
 long long RoundHalfEven(Extended value) {

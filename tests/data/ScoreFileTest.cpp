@@ -356,6 +356,38 @@ TEST_F(ScoreFileTest, SortMatchesTheExchangePatternOnRandomDates) {
     }
 }
 
+TEST_F(ScoreFileTest, NewestScoresAreTheSortedListCutAfterTheWantedCompleteScores) {
+    const std::string dates[] = {"20010101", "010101", "910101", "2001\0"s, "\xE9", "19991231"};
+    const std::string scores[] = {"", "0", "85", "XXX"}, ratings[] = {"0.0", "70.1", ""};
+    std::mt19937 random(5);
+    for (int round = 0; round < 300; ++round) {
+        std::string file;
+        const std::size_t lines = random() % 230;
+        for (std::size_t i = 0; i < lines; ++i)
+            file += random() % 40 == 0
+                        ? "no fields\r\n"
+                        : dates[random() % std::size(dates)] + "~C" + std::to_string(i) + "~" +
+                              scores[random() % 4] + "~" + ratings[random() % 3] + "~120~" +
+                              std::string(37, '~') + scores[random() % 3] + "~\r\n";
+        dir.Write("SMITH.vxp", file);
+        tb::ScoreList all;
+        RecordingNotifier told;
+        tb::LoadGolferScoresNewestFirst(dir.path(), "SMITH", all, told, tb::PrintRead);
+        const int wanted = round % 3 == 0 ? 1 : 20;
+        // `list` still holds the last round's records: they are overwritten.
+        notifier.messages.clear();
+        const tb::ScoreLoadResult read =
+            tb::LoadNewestScores(dir.path(), "SMITH", list, notifier, tb::PrintRead, wanted);
+        std::size_t cut = 0;
+        for (int complete = 0; cut < all.size() && complete < wanted; ++cut)
+            complete += tb::IsCompleteScore(all[cut]);
+        all.resize(cut);
+        ASSERT_EQ(list, all) << "round " << round;
+        EXPECT_EQ(read.rounds, static_cast<int>(std::min<std::size_t>(lines, tb::MaxScores)));
+        EXPECT_EQ(notifier.messages, told.messages);
+    }
+}
+
 TEST_F(ScoreFileTest, SaveAndLoadAgainAreByteForByte) {
     tb::ScoreRec bare;
     tb::BlankScoreRec(bare);

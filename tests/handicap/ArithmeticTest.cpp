@@ -14,6 +14,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <random>
 #include <string>
 
 namespace {
@@ -48,6 +50,26 @@ TEST(Real48, RoundsToFortyBitSignificandHalfAwayFromZero) {
         EXPECT_THROW(tb::ToReal48(value), tb::OutOfRangeError) << static_cast<double>(value);
     EXPECT_NE(tb::ToReal48(0.1L), 0.1L);
     EXPECT_NEAR(static_cast<double>(tb::ToReal48(0.1L)), 0.1, 1e-13);
+}
+
+TEST(Real48, MatchesTheFrexpRoundLdexpFormulaOnRandomValues) {
+    std::mt19937_64 random(3);
+    for (int round = 0; round < 200000; ++round) {
+        // Random significands (often at or next to a half of the last bit)
+        // over the whole exponent range and past both of its ends.
+        std::uint64_t bits = random() | (std::uint64_t{1} << 63);
+        if (round % 3 == 0) bits = (bits & ~std::uint64_t{0xFFFFFF}) | 0x800000 | (round % 2);
+        const int exponent = static_cast<int>(random() % 280) - 140;
+        const Extended value =
+            std::ldexp(static_cast<Extended>(bits), exponent - 64) * (round % 5 == 0 ? -1 : 1);
+        int e = 0;
+        const Extended m = std::frexp(value, &e);
+        const Extended expected = e < -127 ? 0 : std::ldexp(std::round(std::ldexp(m, 40)), e - 40);
+        if (std::fabs(expected) >= std::ldexp(1.0L, 127))
+            ASSERT_THROW(tb::ToReal48(value), tb::OutOfRangeError) << round;
+        else
+            ASSERT_EQ(tb::ToReal48(value), expected) << round;
+    }
 }
 
 TEST(Real48, RoundHalfEven) {

@@ -58,11 +58,14 @@ namespace {
 // `scores` is the list to read into: one list serves file after file.
 GolferHandicap ReadGolferHandicapInto(const std::filesystem::path& dir, const GolferRec& golfer,
                                       ScoreList& scores, Notifier& notifier) {
-    LoadGolferScoresNewestFirst(dir, golfer.ShortName.str(), scores, notifier, PrintRead);
+    // The cards show the most recent scores, no more than the index looks at.
+    static_assert(CardScores <= RecentScoresExamined);
+    const ScoreLoadResult read = LoadNewestScores(dir, golfer.ShortName.str(), scores, notifier,
+                                                  PrintRead, RecentScoresExamined);
     GolferHandicap result;
     result.longName = golfer.LongName.str();
     const IndexResult index = ComputeIndex(scores, {std::to_string(golfer.Sex), result.longName});
-    result.scoreCount = static_cast<int>(scores.size());
+    result.scoreCount = read.rounds;
     result.index = index.index;
     result.usedScores = index.usedScores;
     for (std::size_t i = 0; i < scores.size() && i < CardScores; ++i)
