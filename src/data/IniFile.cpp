@@ -112,7 +112,8 @@ int ReadIniInteger(const fs::path& file, const std::string& section, const std::
 
 void WriteIniTexts(const fs::path& file, const std::string& section,
                    const std::vector<std::pair<std::string, std::string>>& values) {
-    std::vector<std::string> lines = ReadForRewrite(file);
+    const std::vector<std::string> read = ReadForRewrite(file);
+    std::vector<std::string> lines = read;
     for (const auto& [key, value] : values) {
         const std::string entry = key + "=" + value.substr(0, value.find_first_of("\r\n"));
         // Find the section, then the key inside it.
@@ -147,6 +148,8 @@ void WriteIniTexts(const fs::path& file, const std::string& section,
         }
         if (!replaced) lines.insert(lines.begin() + static_cast<long>(lastEntry) + 1, entry);
     }
+    // A file that already says all this is left as it is.
+    if (lines == read && !read.empty()) return;
     try {
         SaveLines(file, lines);
     } catch (const InOutError& error) {

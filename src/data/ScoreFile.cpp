@@ -271,6 +271,19 @@ ScoreLoadResult MissingScoreFile(const std::string& fileName, ScoreList& list, N
 } // namespace
 
 namespace {
+// The bytes of `file`, found whatever the case of its name. The name as given
+// is tried first: it is nearly always the file's.
+std::string ReadFileBytesNoCase(const fs::path& file) {
+    try {
+        return ReadFileBytes(file);
+    } catch (const InOutError& error) {
+        if (!IsMissingFileError(error)) throw;
+        const fs::path found = FindFileNoCase(file.parent_path(), file.filename().string());
+        if (found == file) throw;
+        return ReadFileBytes(found);
+    }
+}
+
 // The lines of a score file taken as rounds (at most MaxScores; the user is
 // told of the rest), cut out of `content`, which holds the file's bytes.
 // False when there is no file: the list is emptied, and the file told of as
@@ -279,9 +292,8 @@ bool ReadRoundLines(const fs::path& file, std::string& content,
                     std::vector<std::string_view>& lines, ScoreList& list, Notifier& notifier,
                     const ScoreLoadVariant& variant, ScoreLoadResult& result) {
     const std::string fileName = file.filename().string();
-    const fs::path actual = FindFileNoCase(file.parent_path(), fileName);
     try {
-        content = ReadFileBytes(actual);
+        content = ReadFileBytesNoCase(file);
     } catch (const InOutError& error) {
         // Only a file that is not there reads as an empty list: one that is
         // there but cannot be read must never be replaced by the next save.

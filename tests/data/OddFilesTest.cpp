@@ -190,6 +190,15 @@ TEST(OddFiles, FilesAnOrdinaryUserMayNotReadOrWriteAreLeftAsTheyAre) {
                                                        "golfers.vxc", "tarnbeck.ini"}));
 }
 
+TEST(OddFiles, SettingsTheFileAlreadyHoldsAreNotWrittenAgain) {
+    tbtest::TempDir dir;
+    dir.Write("tarnbeck.ini", "[X]\nTop=1\n");
+    tb::WriteIniIntegers(dir / "tarnbeck.ini", "X", {{"Top", 1}});
+    EXPECT_EQ(dir.Read("tarnbeck.ini"), "[X]\nTop=1\n");
+    tb::WriteIniIntegers(dir / "tarnbeck.ini", "X", {{"Top", 2}});
+    EXPECT_EQ(dir.Read("tarnbeck.ini"), "[X]\r\nTop=2\r\n");
+}
+
 TEST(OddFiles, AShortNameThatIsNoPlainFileNameNamesNoFile) {
     tbtest::TempDir outside;
     fs::create_directory(outside / "data");
