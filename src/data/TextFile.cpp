@@ -2,6 +2,7 @@
 
 #include "Errors.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -49,20 +50,27 @@ std::string ReadFileBytes(const fs::path& path) {
     if (::fstat(fd, &st) != 0) ThrowIoError(errno, path);
     if (!S_ISREG(st.st_mode)) RefuseSpecialFile(path, st);
     if (st.st_size > MaxDataFileSize) RefuseLargeFile(path);
-    std::string content;
-    content.reserve(static_cast<std::size_t>(st.st_size));
-    char buffer[65536];
+    // Read straight into the text, one byte more than the file's size so
+    // that the read finding its end needs no more room. The file may grow
+    // while it is read: the room grows too, to one byte past the limit.
+    constexpr std::size_t limit = MaxDataFileSize;
+    std::string content(static_cast<std::size_t>(st.st_size) + 1, '\0');
+    std::size_t size = 0;
     for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (size == content.size()) {
+            if (size > limit) RefuseLargeFile(path);
+            content.resize(std::min(size + 65536, limit + 1));
+        }
+        const ssize_t n = ::read(fd, content.data() + size, content.size() - size);
         if (n < 0) {
             if (errno == EINTR) continue;
             ThrowIoError(errno, path);
         }
         if (n == 0) break;
-        // The file may grow while it is read.
-        if (content.size() + static_cast<std::size_t>(n) > MaxDataFileSize) RefuseLargeFile(path);
-        content.append(buffer, static_cast<std::size_t>(n));
+        size += static_cast<std::size_t>(n);
     }
+    if (size > limit) RefuseLargeFile(path);
+    content.resize(size);
     return content;
 }
 
