@@ -48,11 +48,6 @@ void LoadSortedScores(Context& ctx, const tb::GolferRec& golfer, tb::ScoreList& 
 // The golfer's scores in the order of the file, with the same messages;
 // false when there was no score file to read.
 bool LoadScoresAsRead(Context& ctx, const tb::GolferRec& golfer, tb::ScoreList& scores);
-// The same as LoadSortedScores with every message to `notifier`; true when the golfer's short
-// name could not name a score file.
-bool LoadSortedScores(const std::filesystem::path& dir, const tb::GolferRec& golfer,
-                      tb::ScoreList& scores, tb::Notifier& notifier,
-                      const tb::ScoreLoadVariant& variant);
 
 // The commands that write report files into the data folder.
 bool IsReportCommand(const std::string& command);

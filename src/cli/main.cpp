@@ -96,18 +96,11 @@ bool LoadScoresInFileOrder(const std::filesystem::path& dir, const tb::GolferRec
 }
 } // namespace
 
-bool LoadSortedScores(const std::filesystem::path& dir, const tb::GolferRec& golfer,
-                      tb::ScoreList& scores, tb::Notifier& notifier,
-                      const tb::ScoreLoadVariant& variant) {
-    tb::ScoreLoadResult result;
-    const bool damaged = LoadScoresInFileOrder(dir, golfer, scores, notifier, variant, result);
-    tb::SortScores(scores);
-    return damaged;
-}
-
 void LoadSortedScores(Context& ctx, const tb::GolferRec& golfer, tb::ScoreList& scores) {
-    if (LoadSortedScores(ctx.dir, golfer, scores, ctx.notifier, tb::GolferScoresRead))
+    tb::ScoreLoadResult result;
+    if (LoadScoresInFileOrder(ctx.dir, golfer, scores, ctx.notifier, tb::GolferScoresRead, result))
         ctx.damagedGolferList = true;
+    tb::SortScores(scores);
 }
 
 bool LoadScoresAsRead(Context& ctx, const tb::GolferRec& golfer, tb::ScoreList& scores) {
@@ -164,10 +157,14 @@ int ShowScores(Context& ctx, const tb::GolferRec& golfer) {
 int ShowIndex(Context& ctx, const tb::GolferRec& golfer) {
     tb::ScoreList scores;
     // Only what the index details read is taken from the file.
-    if (LoadSortedScores(ctx.dir, golfer, scores, ctx.notifier, tb::IndexDetailsRead))
-        ctx.damagedGolferList = true;
+    const tb::ScoreLoadResult read =
+        tb::LoadNewestScores(ctx.dir, golfer.ShortName.str(), scores, ctx.notifier,
+                             tb::IndexDetailsRead, tb::RecentScoresExamined);
+    if (TellUnnamedScoreFile(golfer, ctx.notifier)) ctx.damagedGolferList = true;
+    tb::IndexInput input = InputFor(golfer);
+    input.scoresOnFile = read.rounds;
     tb::IndexDetails details;
-    tb::IndexResult result = tb::ComputeIndex(scores, InputFor(golfer), &details);
+    tb::IndexResult result = tb::ComputeIndex(scores, input, &details);
     const int indexLine = result.used + 3; // the line after the empty one
     for (int line = 0; line <= indexLine; ++line)
         std::cout << details[line] << '\n';

@@ -125,7 +125,9 @@ IndexResult ComputeIndex(ScoreList& list, const IndexInput& input, IndexDetails*
                                  : "A golfer needs 5 valid scores to receive an index.";
     if (details) {
         std::string first =
-            std::to_string(list.size()) + " scores on file for " + input.longName + ".";
+            std::to_string(input.scoresOnFile < 0 ? list.size()
+                                                  : static_cast<std::size_t>(input.scoresOnFile)) +
+            " scores on file for " + input.longName + ".";
         if (FollowsHub(input.variant) && valid < 20)
             first += "  (" + std::to_string(valid) + " are valid)";
         (*details)[0] = Cut80(first);

@@ -38,6 +38,9 @@ struct IndexInput {
     std::string sex = "0"; // "0" male, anything else female
     std::string longName;  // named in the detail lines
     IndexVariant variant = IndexVariant::Standard;
+    // The scores on file, named in the details, when the list holds only the
+    // newest of them (LoadNewestScores); -1: the list holds them all.
+    int scoresOnFile = -1;
 };
 
 inline constexpr int DetailLineCount = 14;

@@ -139,6 +139,11 @@ TEST_P(CliClub, IndexDetailsOfSmith) {
     EXPECT_EQ(run.code, 0);
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(run.out, Join(SmithIndex));
+    // Older rounds past the twentieth complete one are on file too.
+    const std::vector<std::string> older(21, Round("19970101", "OAK", "85", "71.2", "121", "83"));
+    dir.Write("SMITH.VXP", dir.Read("SMITH.VXP") + Join(older, GetParam()));
+    run = RunIn(dir, {"index", "SMITH"});
+    EXPECT_EQ(run.out.substr(0, run.out.find('\n')), "32 scores on file for Smith, John.");
 }
 
 TEST_P(CliClub, WomanWithFourCompleteRoundsGetsTheMaximum) {
