@@ -7,15 +7,19 @@
 #include "widgets/Dialogs.h"
 #include "widgets/Latin1.h"
 
+#include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QScrollBar>
 #include <QSet>
+#include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <QtMath>
 
 #include <algorithm>
+#include <optional>
 
 namespace tb {
 
@@ -24,6 +28,66 @@ namespace {
 // The columns from the AGS to the low index hold numbers.
 constexpr int FirstNumberColumn = 3;
 constexpr int LastNumberColumn = 7;
+
+// The width QStyledItemDelegate gives a cell of the view `option` is for
+// that holds text and nothing else. QCommonStyle lays the text out on one
+// line and takes its natural width, rounded up, with a margin on either
+// side. For a text of digits and signs that ends in a glyph whose ink stays
+// within its advance, that natural width is the text's advance, which font
+// metrics give without a layout of their own: such texts are measured that
+// way, the first of them by the delegate as well, and if the two ever differ
+// every text goes to the delegate.
+class CellWidths {
+public:
+    CellWidths(const QTreeWidget& table, const QStyleOptionViewItem& option)
+        : table_(table), option_(option), metrics_(option.font),
+          margin_(table.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, &option, &table) + 1) {}
+
+    // The width of the cell at `index`, `item`'s in `column`.
+    int Of(const QTreeWidgetItem* item, int column, const QModelIndex& index) {
+        QAbstractItemDelegate* delegate = table_.itemDelegateForIndex(index);
+        const std::optional<int> advance =
+            IsPlainText(item, column, delegate) ? AdvanceWidth(item->text(column)) : std::nullopt;
+        if (!advance) return delegate->sizeHint(option_, index).width();
+        if (!checked_) {
+            checked_ = true;
+            advanceHolds_ = delegate->sizeHint(option_, index).width() == *advance;
+            if (!advanceHolds_) return delegate->sizeHint(option_, index).width();
+        }
+        return *advance;
+    }
+
+private:
+    // A cell with nothing but its text and alignment, drawn by the view's
+    // own delegate, a bare QStyledItemDelegate.
+    bool IsPlainText(const QTreeWidgetItem* item, int column,
+                     const QAbstractItemDelegate* delegate) const {
+        if (!advanceHolds_ || delegate != table_.itemDelegate() ||
+            delegate->metaObject() != &QStyledItemDelegate::staticMetaObject)
+            return false;
+        for (int role : {Qt::DecorationRole, Qt::CheckStateRole, Qt::FontRole, Qt::SizeHintRole})
+            if (item->data(column, role).isValid()) return false;
+        return true;
+    }
+
+    static bool IsDigitOrSign(QChar c) {
+        return (c >= u'0' && c <= u'9') || QStringView(u" .,/+-*:%()").contains(c);
+    }
+
+    std::optional<int> AdvanceWidth(const QString& text) const {
+        if (text.isEmpty() || text.back() == u' ') return std::nullopt;
+        if (!std::all_of(text.begin(), text.end(), IsDigitOrSign)) return std::nullopt;
+        if (metrics_.rightBearing(text.back()) < 0) return std::nullopt;
+        return qCeil(metrics_.horizontalAdvance(text)) + 2 * margin_;
+    }
+
+    const QTreeWidget& table_;
+    const QStyleOptionViewItem& option_;
+    const QFontMetricsF metrics_;
+    const int margin_;
+    bool checked_ = false;
+    bool advanceHolds_ = true;
+};
 
 // A table whose columns are sized to their widest text. The cells of one
 // column differ only in their texts, and the item delegate gives a text the
@@ -43,6 +107,7 @@ protected:
         ensurePolished();
         QStyleOptionViewItem option;
         initViewItemOption(&option);
+        CellWidths widths(*this, option);
         QSet<QString> measured;
         int width = 0;
         for (int row = 0; row < rows; ++row) {
@@ -52,8 +117,7 @@ protected:
             const QString text = item->text(column);
             if (measured.contains(text)) continue;
             measured.insert(text);
-            const QModelIndex index = indexFromItem(item, column);
-            width = std::max(width, itemDelegateForIndex(index)->sizeHint(option, index).width());
+            width = std::max(width, widths.Of(item, column, indexFromItem(item, column)));
         }
         return width;
     }
@@ -83,17 +147,18 @@ template <std::size_t Columns>
 void Fill(QTreeWidget* table, const std::array<const char*, Columns>& heads,
           const std::vector<std::array<std::string, Columns>>& rows, bool numbers,
           void (*each)(QTreeWidgetItem*) = nullptr) {
-    QStringList labels;
-    for (const char* head : heads)
-        labels << head;
-    table->setHeaderLabels(labels);
     // Numbers, and their heads, stand right-aligned.
     auto align = [numbers](QTreeWidgetItem* item, int column) {
         if (numbers && column >= FirstNumberColumn && column <= LastNumberColumn)
             item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
     };
-    for (int column = 0; column < table->columnCount(); ++column)
-        align(table->headerItem(), column);
+    // The heads made whole too, then given to the table at once.
+    auto* header = new QTreeWidgetItem;
+    for (std::size_t column = 0; column < Columns; ++column) {
+        header->setText(static_cast<int>(column), heads[column]);
+        align(header, static_cast<int>(column));
+    }
+    table->setHeaderItem(header);
     QList<QTreeWidgetItem*> items;
     items.reserve(static_cast<qsizetype>(rows.size()));
     for (const auto& row : rows) {
