@@ -99,11 +99,6 @@ struct SortedOutLines {
     int unusable = 0;
 };
 
-// A field up to its first NUL, as CutAtNul gives it, without a copy.
-std::string_view UpToNul(std::string_view field) {
-    return field.substr(0, field.find('\0'));
-}
-
 // The row CheckStrokeIndexRow makes of the values of a line's `fields`, read
 // in place; none where it gives none.
 std::optional<StrokeIndexRow> UsableRow(const std::vector<std::string_view>& fields) {
