@@ -46,20 +46,22 @@ public:
     // The width of the cell at `index`, `item`'s in `column`.
     int Of(const QTreeWidgetItem* item, int column, const QModelIndex& index) {
         QAbstractItemDelegate* delegate = table_.itemDelegateForIndex(index);
+        const auto byDelegate = [&] { return delegate->sizeHint(option_, index).width(); };
         const std::optional<int> advance =
             IsPlainText(item, column, delegate) ? AdvanceWidth(item->text(column)) : std::nullopt;
-        if (!advance) return delegate->sizeHint(option_, index).width();
+        if (!advance) return byDelegate();
         if (!checked_) {
             checked_ = true;
-            advanceHolds_ = delegate->sizeHint(option_, index).width() == *advance;
-            if (!advanceHolds_) return delegate->sizeHint(option_, index).width();
+            const int measured = byDelegate();
+            advanceHolds_ = measured == *advance;
+            return measured;
         }
         return *advance;
     }
 
 private:
-    // A cell with nothing but its text and alignment, drawn by the view's
-    // own delegate, a bare QStyledItemDelegate.
+    // A cell with nothing but its text (a string) and alignment, drawn by
+    // the view's own delegate, a bare QStyledItemDelegate.
     bool IsPlainText(const QTreeWidgetItem* item, int column,
                      const QAbstractItemDelegate* delegate) const {
         if (!advanceHolds_ || delegate != table_.itemDelegate() ||
@@ -67,7 +69,7 @@ private:
             return false;
         for (int role : {Qt::DecorationRole, Qt::CheckStateRole, Qt::FontRole, Qt::SizeHintRole})
             if (item->data(column, role).isValid()) return false;
-        return true;
+        return item->data(column, Qt::DisplayRole).typeId() == QMetaType::QString;
     }
 
     static bool IsDigitOrSign(QChar c) {
