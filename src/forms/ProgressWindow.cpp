@@ -32,6 +32,7 @@
 #include <QValueAxis>
 
 #include <algorithm>
+#include <future>
 
 namespace tb {
 
@@ -55,6 +56,37 @@ QString WhyNotShown(DatePlacement placement) {
         break;
     }
     return {};
+}
+
+// A stored date on the time axis, at the start of its day in local time;
+// none for one the chart cannot place.
+std::optional<qint64> PlaceOnAxis(const std::string& stored, std::chrono::year_month_day today) {
+    const PlacedDate placed = PlaceDate(stored, today);
+    if (placed.placement != DatePlacement::Placed) return std::nullopt;
+    const QDate day(static_cast<int>(placed.day.year()), static_cast<unsigned>(placed.day.month()),
+                    static_cast<unsigned>(placed.day.day()));
+    return day.startOfDay().toMSecsSinceEpoch();
+}
+
+// Each of `dates` on the time axis, once.
+DatesOnAxis PlaceAllOnAxis(const std::vector<std::string>& dates,
+                           std::chrono::year_month_day today) {
+    DatesOnAxis placed;
+    placed.reserve(dates.size());
+    for (const std::string& date : dates) {
+        const auto [known, added] = placed.try_emplace(date);
+        if (added) known->second = PlaceOnAxis(date, today);
+    }
+    return placed;
+}
+
+// The rounds' dates, which the chart's points stand at.
+std::vector<std::string> DatesOf(const ScoreList& scores) {
+    std::vector<std::string> dates;
+    dates.reserve(scores.size());
+    for (const ScoreRec& round : scores)
+        dates.push_back(round.Date.str());
+    return dates;
 }
 
 // The rounds not shown listed one a line up to this many; the rest counted.
@@ -128,6 +160,12 @@ void OpenProgressWindow(TbForm* opener, const GolferRec& golfer, ScoreList sorte
 
 TProgressForm::TProgressForm(const GolferRec& golfer, ScoreList sorted, QWidget* parent)
     : TbForm(parent), golfer_(golfer), scores_(std::move(sorted)), today_(Today()) {
+    // A local midnight costs a look at the time zone each time (the C library
+    // checks whether its file changed), so the rounds' dates are placed on
+    // the time axis on a thread of their own while the window is made and
+    // the indexes are worked out.
+    std::future<DatesOnAxis> placing =
+        std::async(std::launch::async, PlaceAllOnAxis, DatesOf(scores_), today_);
     HandBackWhenClosed();
     setWindowTitle("Progress - " + ToQt(golfer_.LongName));
     auto* central = new QWidget(this);
@@ -178,6 +216,7 @@ TProgressForm::TProgressForm(const GolferRec& golfer, ScoreList sorted, QWidget*
     whs_ = ComputeWhsIndex(scores_, courses_, LoadUsableStrokeIndexes(DataDir, notifier));
     ScoreList indexed;
     const IndexResult own = OwnIndex(indexed);
+    datesOnAxis_ = placing.get();
     QChart* chart = BuildChart(own, indexed);
     ListNotShown();
     ShowStatistics(own);
@@ -186,12 +225,8 @@ TProgressForm::TProgressForm(const GolferRec& golfer, ScoreList sorted, QWidget*
 
 std::optional<qint64> TProgressForm::DateOnAxis(const std::string& stored) {
     const auto [known, added] = datesOnAxis_.try_emplace(stored);
-    if (!added) return known->second;
-    const PlacedDate placed = PlaceDate(stored, today_);
-    if (placed.placement != DatePlacement::Placed) return std::nullopt;
-    const QDate day(static_cast<int>(placed.day.year()), static_cast<unsigned>(placed.day.month()),
-                    static_cast<unsigned>(placed.day.day()));
-    return known->second = day.startOfDay().toMSecsSinceEpoch();
+    if (added) known->second = PlaceOnAxis(stored, today_);
+    return known->second;
 }
 
 IndexResult TProgressForm::OwnIndex(ScoreList& indexed) const {

@@ -25,6 +25,9 @@ class QLabel;
 
 namespace tb {
 
+// Stored dates on the chart's time axis; none for a date it cannot place.
+using DatesOnAxis = std::unordered_map<std::string, std::optional<qint64>>;
+
 class TProgressForm : public TbForm {
     Q_OBJECT
 public:
@@ -58,8 +61,9 @@ private:
     void ListNotShown();
     void ShowStatistics(const IndexResult& own);
     // A stored date on the time axis; none for one the chart cannot place.
-    // Each date is placed once: the lines share their dates, and a local
-    // midnight costs a look at the time zone each time.
+    // Each date is placed once, the rounds' dates while the window is made
+    // (datesOnAxis_): the lines share their dates, and a local midnight
+    // costs a look at the time zone each time.
     std::optional<qint64> DateOnAxis(const std::string& stored);
     QString Proposed(const QString& suffix) const;
 
@@ -68,7 +72,7 @@ private:
     CourseList courses_;
     WhsResult whs_;
     std::chrono::year_month_day today_;
-    std::unordered_map<std::string, std::optional<qint64>> datesOnAxis_;
+    DatesOnAxis datesOnAxis_;
 };
 
 // Opens a new progress window for `golfer` over `sorted` (newest first),
