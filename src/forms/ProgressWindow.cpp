@@ -89,6 +89,18 @@ std::vector<std::string> DatesOf(const ScoreList& scores) {
     return dates;
 }
 
+// What the chart takes of the rounds alone: the index after each day of
+// play, and the rounds' dates on the time axis.
+struct RoundsOnChart {
+    std::vector<IndexPoint> history;
+    DatesOnAxis dates;
+};
+
+RoundsOnChart ChartRounds(const ScoreList& scores, const std::string& sex,
+                          std::chrono::year_month_day today) {
+    return {IndexHistory(scores, sex), PlaceAllOnAxis(DatesOf(scores), today)};
+}
+
 // The rounds not shown listed one a line up to this many; the rest counted.
 constexpr int MostListed = 6;
 
@@ -160,12 +172,13 @@ void OpenProgressWindow(TbForm* opener, const GolferRec& golfer, ScoreList sorte
 
 TProgressForm::TProgressForm(const GolferRec& golfer, ScoreList sorted, QWidget* parent)
     : TbForm(parent), golfer_(golfer), scores_(std::move(sorted)), today_(Today()) {
-    // A local midnight costs a look at the time zone each time (the C library
-    // checks whether its file changed), so the rounds' dates are placed on
-    // the time axis on a thread of their own while the window is made and
-    // the indexes are worked out.
-    std::future<DatesOnAxis> placing =
-        std::async(std::launch::async, PlaceAllOnAxis, DatesOf(scores_), today_);
+    // The chart's share of the rounds is worked out on a thread of its own
+    // while the window is made, the files are read and the indexes and the
+    // statistics are worked out: placing the dates takes longest, since each
+    // local midnight looks at the time zone (the C library checks whether its
+    // file changed). The scores are only read, on either thread.
+    std::future<RoundsOnChart> charting = std::async(
+        std::launch::async, ChartRounds, std::cref(scores_), std::to_string(golfer_.Sex), today_);
     HandBackWhenClosed();
     setWindowTitle("Progress - " + ToQt(golfer_.LongName));
     auto* central = new QWidget(this);
@@ -216,11 +229,11 @@ TProgressForm::TProgressForm(const GolferRec& golfer, ScoreList sorted, QWidget*
     whs_ = ComputeWhsIndex(scores_, courses_, LoadUsableStrokeIndexes(DataDir, notifier));
     ScoreList indexed;
     const IndexResult own = OwnIndex(indexed);
-    datesOnAxis_ = placing.get();
-    QChart* chart = BuildChart(own, indexed);
     ListNotShown();
     ShowStatistics(own);
-    ShowChart(chart);
+    RoundsOnChart rounds = charting.get();
+    datesOnAxis_ = std::move(rounds.dates);
+    ShowChart(BuildChart(own, indexed, rounds.history));
 }
 
 std::optional<qint64> TProgressForm::DateOnAxis(const std::string& stored) {
@@ -234,13 +247,14 @@ IndexResult TProgressForm::OwnIndex(ScoreList& indexed) const {
     return ComputeIndex(indexed, {std::to_string(golfer_.Sex), ""});
 }
 
-QChart* TProgressForm::BuildChart(const IndexResult& index, const ScoreList& indexed) {
+QChart* TProgressForm::BuildChart(const IndexResult& index, const ScoreList& indexed,
+                                  const std::vector<IndexPoint>& indexHistory) {
     auto* chart = new QChart;
     chart->setTitle(ToQt(golfer_.LongName) + ": index after each day of play");
     Extent extent;
     auto* history = new QLineSeries;
     history->setName("Index");
-    for (const IndexPoint& point : IndexHistory(scores_, std::to_string(golfer_.Sex))) {
+    for (const IndexPoint& point : indexHistory) {
         if (const auto at = DateOnAxis(point.date)) {
             history->append(static_cast<qreal>(*at), static_cast<double>(point.index));
             extent.Add(*at, static_cast<double>(point.index));

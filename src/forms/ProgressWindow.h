@@ -8,6 +8,7 @@
 
 #include "data/Records.h"
 #include "handicap/HandicapIndex.h"
+#include "handicap/Progress.h"
 #include "handicap/WhsIndex.h"
 #include "widgets/Controls.h"
 #include "widgets/TbForm.h"
@@ -55,8 +56,10 @@ private:
     // The program's own index over a copy of the scores, which the
     // computation may change (`indexed`).
     IndexResult OwnIndex(ScoreList& indexed) const;
-    // The chart of the index history, `index` over `indexed` (OwnIndex).
-    QChart* BuildChart(const IndexResult& index, const ScoreList& indexed);
+    // The chart of the `indexHistory` (IndexHistory over the scores), with
+    // `index` over `indexed` (OwnIndex).
+    QChart* BuildChart(const IndexResult& index, const ScoreList& indexed,
+                       const std::vector<IndexPoint>& indexHistory);
     void ShowChart(QChart* chart);
     void ListNotShown();
     void ShowStatistics(const IndexResult& own);
