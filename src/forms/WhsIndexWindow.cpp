@@ -19,6 +19,9 @@
 #include <QtMath>
 
 #include <algorithm>
+#include <functional>
+#include <future>
+#include <memory>
 #include <optional>
 
 namespace tb {
@@ -183,6 +186,25 @@ void Fill(QTreeWidget* table, const std::array<const char*, Columns>& heads,
     table->setMinimumWidth(width);
 }
 
+// What the window shows of the WHS index: the result, the advice on stroke
+// indexes, and the texts of both tables.
+struct WhsShown {
+    WhsResult result;
+    std::string advice;
+    std::vector<WhsRoundRow> rounds;
+    std::vector<WhsSkippedRow> skipped;
+};
+
+WhsShown WorkOutWhs(const ScoreList& scores, const CourseList& courses,
+                    const StrokeIndexMap& strokeIndexes) {
+    WhsShown shown;
+    shown.result = ComputeWhsIndex(scores, courses, strokeIndexes);
+    shown.advice = WhsStrokeIndexAdvice(shown.result, strokeIndexes);
+    shown.rounds = WhsRoundRows(shown.result);
+    shown.skipped = WhsSkippedRows(shown.result);
+    return shown;
+}
+
 } // namespace
 
 TWhsIndexForm::TWhsIndexForm(QWidget* parent) : TbForm(parent) {
@@ -233,25 +255,30 @@ void TWhsIndexForm::OpenFor(TbForm* opener, const QString& golferName, const Sco
     CourseList courses;
     LoadCourseList(DataDir, courses, notifier);
     const StrokeIndexMap strokeIndexes = LoadUsableStrokeIndexes(DataDir, notifier);
-    const WhsResult result = ComputeWhsIndex(scores, courses, strokeIndexes);
+    // The index and the tables' texts are worked out on a thread of their own
+    // while the window is made; the scores, courses and stroke indexes are
+    // only read, on either thread.
+    std::future<WhsShown> working = std::async(std::launch::async, WorkOutWhs, std::cref(scores),
+                                               std::cref(courses), std::cref(strokeIndexes));
+    auto form = std::make_unique<TWhsIndexForm>();
+    const WhsShown shown = working.get();
+    const WhsResult& result = shown.result;
 
-    auto* form = new TWhsIndexForm();
     form->setWindowTitle("WHS Index - " + golferName);
     form->IndexField->setText(ToQt(WhsValueText(result.index10)));
     form->LowIndexField->setText(ToQt(WhsValueText(result.low10)));
-    const std::string advice = WhsStrokeIndexAdvice(result, strokeIndexes);
-    form->StrokeIndexAdvice->setText(ToQt(advice));
-    form->StrokeIndexAdvice->setVisible(!advice.empty());
-    Fill(form->RoundsTable, WhsRoundColumns, WhsRoundRows(result), true, SayMark);
+    form->StrokeIndexAdvice->setText(ToQt(shown.advice));
+    form->StrokeIndexAdvice->setVisible(!shown.advice.empty());
+    Fill(form->RoundsTable, WhsRoundColumns, shown.rounds, true, SayMark);
     // The newest round, under which the rounds of today's index stand.
     if (QTreeWidgetItem* newest =
             form->RoundsTable->topLevelItem(form->RoundsTable->topLevelItemCount() - 1))
         form->RoundsTable->setCurrentItem(newest);
-    Fill(form->SkippedTable, WhsSkippedColumns, WhsSkippedRows(result), false);
+    Fill(form->SkippedTable, WhsSkippedColumns, shown.skipped, false);
     const bool anySkipped = !result.skipped.empty();
     form->SkippedLabel->setVisible(anySkipped);
     form->SkippedTable->setVisible(anySkipped);
-    form->ShowFor(opener);
+    form.release()->ShowFor(opener);
 }
 
 void TWhsIndexForm::CloseButtonClick() {
