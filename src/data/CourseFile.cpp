@@ -117,7 +117,7 @@ CourseRec ParseCourseLine(std::string_view line, CourseSlotFill fill) {
     const std::vector<std::string_view> fields = TildeFields(line, FieldCount);
     for (std::size_t i = 0; i < fields.size(); ++i) {
         const int field = static_cast<int>(i) + 1;
-        SetField(course, field, CutAtNul(fields[i].substr(0, ReadWidth(field))));
+        SetField(course, field, UpToNul(fields[i].substr(0, ReadWidth(field))));
     }
     return course;
 }

@@ -99,19 +99,43 @@ struct SortedOutLines {
     int unusable = 0;
 };
 
+// The row CheckStrokeIndexRow makes of the values of a line's `fields`, read
+// in place; none where it gives none.
+std::optional<StrokeIndexRow> UsableRow(const std::vector<std::string_view>& fields) {
+    const bool allEmpty =
+        std::all_of(fields.begin() + 1, fields.begin() + FieldCount,
+                    [](std::string_view field) { return UpToNul(field).empty(); });
+    if (allEmpty) return std::nullopt;
+    StrokeIndexRow row{};
+    std::array<bool, StrokeIndexHoles + 1> used{};
+    for (std::size_t hole = 1; hole <= StrokeIndexHoles; ++hole) {
+        const std::string_view text = UpToNul(fields[hole]);
+        int& value = row[hole - 1];
+        if (text.empty() || !TryStrToInt(text, value) || value < 1 || value > StrokeIndexHoles)
+            return std::nullopt;
+        bool& taken = used[static_cast<std::size_t>(value)];
+        if (taken) return std::nullopt;
+        taken = true;
+    }
+    return row;
+}
+
+// The same sorting as ParseStrokeIndexLine and CheckStrokeIndexRow give,
+// on the lines' own text: only the usable rows' courses are copied.
 SortedOutLines SortOutLines(const std::vector<std::string>& lines) {
     SortedOutLines sorted;
-    std::set<std::string, std::less<>> seen;
+    std::set<std::string_view> seen;
     for (const std::string& line : lines) {
-        const std::optional<StrokeIndexLine> parsed = ParseStrokeIndexLine(line);
-        if (!parsed) {
+        const std::vector<std::string_view> fields = TildeFields(line, FieldCount);
+        if (static_cast<int>(fields.size()) < FieldCount) {
             ++sorted.unusable;
             continue;
         }
-        const std::optional<StrokeIndexRow> row = CheckStrokeIndexRow(parsed->values).row;
+        const std::string_view course = UpToNul(fields[0]);
+        const std::optional<StrokeIndexRow> row = UsableRow(fields);
         if (!row) ++sorted.unusable;
         // A course's first line that is not broken is its line, usable or not.
-        if (seen.insert(parsed->course).second && row) sorted.usable.emplace(parsed->course, *row);
+        if (seen.insert(course).second && row) sorted.usable.emplace(course, *row);
     }
     return sorted;
 }

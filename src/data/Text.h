@@ -17,6 +17,10 @@ namespace tb {
 std::string Copy(std::string_view text, int index, int count);
 
 std::string CutAtNul(std::string_view text);
+// The same text in place: up to its first NUL.
+inline std::string_view UpToNul(std::string_view text) {
+    return text.substr(0, text.find('\0'));
+}
 // The fields of a data file line, each ended by its "~", at most `most` of
 // them: text after the last "~" taken is no field.
 std::vector<std::string_view> TildeFields(std::string_view line, std::size_t most);

@@ -32,6 +32,7 @@
 #include <QValueAxis>
 
 #include <algorithm>
+#include <future>
 
 namespace tb {
 
@@ -55,6 +56,49 @@ QString WhyNotShown(DatePlacement placement) {
         break;
     }
     return {};
+}
+
+// A stored date on the time axis, at the start of its day in local time;
+// none for one the chart cannot place.
+std::optional<qint64> PlaceOnAxis(const std::string& stored, std::chrono::year_month_day today) {
+    const PlacedDate placed = PlaceDate(stored, today);
+    if (placed.placement != DatePlacement::Placed) return std::nullopt;
+    const QDate day(static_cast<int>(placed.day.year()), static_cast<unsigned>(placed.day.month()),
+                    static_cast<unsigned>(placed.day.day()));
+    return day.startOfDay().toMSecsSinceEpoch();
+}
+
+// Each of `dates` on the time axis, once.
+DatesOnAxis PlaceAllOnAxis(const std::vector<std::string>& dates,
+                           std::chrono::year_month_day today) {
+    DatesOnAxis placed;
+    placed.reserve(dates.size());
+    for (const std::string& date : dates) {
+        const auto [known, added] = placed.try_emplace(date);
+        if (added) known->second = PlaceOnAxis(date, today);
+    }
+    return placed;
+}
+
+// The rounds' dates, which the chart's points stand at.
+std::vector<std::string> DatesOf(const ScoreList& scores) {
+    std::vector<std::string> dates;
+    dates.reserve(scores.size());
+    for (const ScoreRec& round : scores)
+        dates.push_back(round.Date.str());
+    return dates;
+}
+
+// What the chart takes of the rounds alone: the index after each day of
+// play, and the rounds' dates on the time axis.
+struct RoundsOnChart {
+    std::vector<IndexPoint> history;
+    DatesOnAxis dates;
+};
+
+RoundsOnChart ChartRounds(const ScoreList& scores, const std::string& sex,
+                          std::chrono::year_month_day today) {
+    return {IndexHistory(scores, sex), PlaceAllOnAxis(DatesOf(scores), today)};
 }
 
 // The rounds not shown listed one a line up to this many; the rest counted.
@@ -128,6 +172,15 @@ void OpenProgressWindow(TbForm* opener, const GolferRec& golfer, ScoreList sorte
 
 TProgressForm::TProgressForm(const GolferRec& golfer, ScoreList sorted, QWidget* parent)
     : TbForm(parent), golfer_(golfer), scores_(std::move(sorted)), today_(Today()) {
+    // The chart's share of the rounds is worked out on a thread of its own
+    // while the window is made, the files are read and the indexes and the
+    // statistics are worked out: placing the dates takes longest, since each
+    // local midnight looks at the time zone (the C library checks whether its
+    // file changed). The scores are only read, on either thread. When no
+    // thread can be had, the work is done where it is waited for.
+    std::future<RoundsOnChart> charting =
+        std::async(std::launch::async | std::launch::deferred, ChartRounds, std::cref(scores_),
+                   std::to_string(golfer_.Sex), today_);
     HandBackWhenClosed();
     setWindowTitle("Progress - " + ToQt(golfer_.LongName));
     auto* central = new QWidget(this);
@@ -178,20 +231,17 @@ TProgressForm::TProgressForm(const GolferRec& golfer, ScoreList sorted, QWidget*
     whs_ = ComputeWhsIndex(scores_, courses_, LoadUsableStrokeIndexes(DataDir, notifier));
     ScoreList indexed;
     const IndexResult own = OwnIndex(indexed);
-    QChart* chart = BuildChart(own, indexed);
     ListNotShown();
     ShowStatistics(own);
-    ShowChart(chart);
+    RoundsOnChart rounds = charting.get();
+    datesOnAxis_ = std::move(rounds.dates);
+    ShowChart(BuildChart(own, indexed, rounds.history));
 }
 
 std::optional<qint64> TProgressForm::DateOnAxis(const std::string& stored) {
     const auto [known, added] = datesOnAxis_.try_emplace(stored);
-    if (!added) return known->second;
-    const PlacedDate placed = PlaceDate(stored, today_);
-    if (placed.placement != DatePlacement::Placed) return std::nullopt;
-    const QDate day(static_cast<int>(placed.day.year()), static_cast<unsigned>(placed.day.month()),
-                    static_cast<unsigned>(placed.day.day()));
-    return known->second = day.startOfDay().toMSecsSinceEpoch();
+    if (added) known->second = PlaceOnAxis(stored, today_);
+    return known->second;
 }
 
 IndexResult TProgressForm::OwnIndex(ScoreList& indexed) const {
@@ -199,13 +249,14 @@ IndexResult TProgressForm::OwnIndex(ScoreList& indexed) const {
     return ComputeIndex(indexed, {std::to_string(golfer_.Sex), ""});
 }
 
-QChart* TProgressForm::BuildChart(const IndexResult& index, const ScoreList& indexed) {
+QChart* TProgressForm::BuildChart(const IndexResult& index, const ScoreList& indexed,
+                                  const std::vector<IndexPoint>& indexHistory) {
     auto* chart = new QChart;
     chart->setTitle(ToQt(golfer_.LongName) + ": index after each day of play");
     Extent extent;
     auto* history = new QLineSeries;
     history->setName("Index");
-    for (const IndexPoint& point : IndexHistory(scores_, std::to_string(golfer_.Sex))) {
+    for (const IndexPoint& point : indexHistory) {
         if (const auto at = DateOnAxis(point.date)) {
             history->append(static_cast<qreal>(*at), static_cast<double>(point.index));
             extent.Add(*at, static_cast<double>(point.index));

@@ -8,6 +8,7 @@
 
 #include "data/Records.h"
 #include "handicap/HandicapIndex.h"
+#include "handicap/Progress.h"
 #include "handicap/WhsIndex.h"
 #include "widgets/Controls.h"
 #include "widgets/TbForm.h"
@@ -24,6 +25,9 @@ class QFormLayout;
 class QLabel;
 
 namespace tb {
+
+// Stored dates on the chart's time axis; none for a date it cannot place.
+using DatesOnAxis = std::unordered_map<std::string, std::optional<qint64>>;
 
 class TProgressForm : public TbForm {
     Q_OBJECT
@@ -52,14 +56,17 @@ private:
     // The program's own index over a copy of the scores, which the
     // computation may change (`indexed`).
     IndexResult OwnIndex(ScoreList& indexed) const;
-    // The chart of the index history, `index` over `indexed` (OwnIndex).
-    QChart* BuildChart(const IndexResult& index, const ScoreList& indexed);
+    // The chart of the `indexHistory` (IndexHistory over the scores), with
+    // `index` over `indexed` (OwnIndex).
+    QChart* BuildChart(const IndexResult& index, const ScoreList& indexed,
+                       const std::vector<IndexPoint>& indexHistory);
     void ShowChart(QChart* chart);
     void ListNotShown();
     void ShowStatistics(const IndexResult& own);
     // A stored date on the time axis; none for one the chart cannot place.
-    // Each date is placed once: the lines share their dates, and a local
-    // midnight costs a look at the time zone each time.
+    // Each date is placed once, the rounds' dates while the window is made
+    // (datesOnAxis_): the lines share their dates, and a local midnight
+    // costs a look at the time zone each time.
     std::optional<qint64> DateOnAxis(const std::string& stored);
     QString Proposed(const QString& suffix) const;
 
@@ -68,7 +75,7 @@ private:
     CourseList courses_;
     WhsResult whs_;
     std::chrono::year_month_day today_;
-    std::unordered_map<std::string, std::optional<qint64>> datesOnAxis_;
+    DatesOnAxis datesOnAxis_;
 };
 
 // Opens a new progress window for `golfer` over `sorted` (newest first),

@@ -101,11 +101,6 @@ namespace {
 constexpr int HoleCount = 18;
 constexpr int NewestCounted = 20;
 
-// The text as CutAtNul cuts it, without a copy.
-std::string_view UpToNul(std::string_view text) {
-    return text.substr(0, text.find('\0'));
-}
-
 // A number as the statistics read it: a whole number, cut at the first NUL.
 std::optional<int> WholeNumber(const std::string& text) {
     int value = 0;

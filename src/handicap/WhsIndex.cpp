@@ -3,6 +3,7 @@
 #include "../data/Text.h"
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <numeric>
 
@@ -192,12 +193,24 @@ std::vector<std::size_t> LowestRecent(const std::vector<int>& differentials) {
     return recent;
 }
 
+// The sum of the differentials LowestRecent picks. Which of equal ones it
+// takes does not change the sum, so the lowest values are found without
+// keeping their order or their positions.
+long long SumOfLowestRecent(const std::vector<int>& differentials, int lowest) {
+    const std::size_t count = differentials.size();
+    const std::size_t first = count > RoundsKept ? count - RoundsKept : 0;
+    std::array<int, RoundsKept> recent{};
+    const auto end = std::copy(differentials.begin() + static_cast<std::ptrdiff_t>(first),
+                               differentials.end(), recent.begin());
+    const auto taken = recent.begin() + std::min<std::ptrdiff_t>(lowest, end - recent.begin());
+    std::partial_sort(recent.begin(), taken, end);
+    return std::accumulate(recent.begin(), taken, 0LL);
+}
+
 std::optional<int> IndexFrom(const std::vector<int>& differentials) {
     const IndexRule rule = RuleFor(static_cast<int>(differentials.size()));
     if (rule.lowest == 0) return std::nullopt;
-    long long sum = 0;
-    for (std::size_t position : LowestRecent(differentials))
-        sum += differentials[position];
+    const long long sum = SumOfLowestRecent(differentials, rule.lowest);
     return static_cast<int>(RoundDiv(sum, rule.lowest)) + rule.adjustment10;
 }
 
