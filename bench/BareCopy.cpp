@@ -59,18 +59,29 @@ void CopyChart(const QChartView* view, ControlCopy& copy) {
     }
     copy.antialiased = view->renderHints().testFlag(QPainter::Antialiasing);
     copy.legendAt = view->chart()->legend()->alignment();
+    copy.chartTitle = view->chart()->title();
     for (QAbstractAxis* axis : view->chart()->axes(Qt::Horizontal)) {
+        copy.xTitle = axis->titleText();
         if (auto* dates = qobject_cast<QDateTimeAxis*>(axis)) {
             copy.dateAxis = true;
             copy.xRange = {double(dates->min().toMSecsSinceEpoch()),
                            double(dates->max().toMSecsSinceEpoch())};
+            copy.xFormat = dates->format();
+            copy.xTicks = dates->tickCount();
         } else if (auto* values = qobject_cast<QValueAxis*>(axis)) {
             copy.xRange = {values->min(), values->max()};
+            copy.xFormat = values->labelFormat();
+            copy.xTicks = values->tickCount();
         }
     }
-    for (QAbstractAxis* axis : view->chart()->axes(Qt::Vertical))
-        if (auto* values = qobject_cast<QValueAxis*>(axis))
+    for (QAbstractAxis* axis : view->chart()->axes(Qt::Vertical)) {
+        if (auto* values = qobject_cast<QValueAxis*>(axis)) {
+            copy.yTitle = axis->titleText();
             copy.yRange = {values->min(), values->max()};
+            copy.yFormat = values->labelFormat();
+            copy.yTicks = values->tickCount();
+        }
+    }
 }
 
 void CopyTree(const QTreeWidget* tree, ControlCopy& copy) {
@@ -125,19 +136,27 @@ bool CopyControl(const QWidget* widget, ControlCopy& copy) {
 
 QWidget* MakeChart(const ControlCopy& copy) {
     auto* chart = new QChart();
+    chart->setTitle(copy.chartTitle);
     QAbstractAxis* x = nullptr;
     if (copy.dateAxis) {
         auto* dates = new QDateTimeAxis();
-        dates->setFormat("MM/yy");
+        dates->setFormat(copy.xFormat);
+        dates->setTickCount(copy.xTicks);
         dates->setRange(QDateTime::fromMSecsSinceEpoch(qint64(copy.xRange.x())),
                         QDateTime::fromMSecsSinceEpoch(qint64(copy.xRange.y())));
         x = dates;
     } else {
         auto* values = new QValueAxis();
+        values->setLabelFormat(copy.xFormat);
+        values->setTickCount(copy.xTicks);
         values->setRange(copy.xRange.x(), copy.xRange.y());
         x = values;
     }
+    x->setTitleText(copy.xTitle);
     auto* y = new QValueAxis();
+    y->setTitleText(copy.yTitle);
+    y->setLabelFormat(copy.yFormat);
+    y->setTickCount(copy.yTicks);
     y->setRange(copy.yRange.x(), copy.yRange.y());
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);

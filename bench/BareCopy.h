@@ -38,6 +38,10 @@ struct ControlCopy {
     Qt::Alignment legendAt = Qt::AlignTop;
     QPointF xRange, yRange;
     bool dateAxis = false;
+    // The texts the chart draws besides its points: its title, the axes'
+    // titles, and the labels' formats and number.
+    QString chartTitle, xTitle, yTitle, xFormat, yFormat;
+    int xTicks = 5, yTicks = 5;
 };
 
 struct WindowCopy {
