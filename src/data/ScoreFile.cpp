@@ -326,17 +326,33 @@ void ReadRound(std::string_view line, ScoreRec& rec, const ScoreLoadVariant& var
     }
 }
 
-// Field 1 of a line, as ParseScoreLineInto reads it.
-std::string DateOfLine(std::string_view line) {
-    const std::size_t end = line.find('~');
-    if (end == std::string_view::npos) return std::string(Placeholder(1, GolferScoresRead));
-    std::string_view date = line.substr(0, end);
-    date = date.substr(0, std::min(date.find('\0'), ReadLimit(1)));
-    // Character order is byte order: a byte above 0x7F is "7" or higher.
-    if (date.size() == 6)
-        return (static_cast<unsigned char>(date[0]) >= '7' ? "19" : "20") + std::string(date);
-    return std::string(date);
-}
+// Field 1 of a line as ParseScoreLineInto reads it, held without a string
+// of its own: it is read from every line of a file to order the rounds.
+class LineDate {
+public:
+    explicit LineDate(std::string_view line) {
+        // Up to the first "~", NUL or read limit; the date is there when the
+        // line closes a field at all.
+        std::size_t end = 0;
+        while (end < line.size() && end < ReadLimit(1) && line[end] != '~' && line[end] != '\0')
+            ++end;
+        const bool closed =
+            end < line.size() && (line[end] == '~' || line.find('~', end) != line.npos);
+        const std::string_view date = closed ? line.substr(0, end) : Placeholder(1, PrintRead);
+        // Character order is byte order: a byte above 0x7F is "7" or higher.
+        if (date.size() == 6) Append(static_cast<unsigned char>(date[0]) >= '7' ? "19" : "20");
+        Append(date);
+    }
+    std::string_view View() const { return {text_.data(), size_}; }
+
+private:
+    void Append(std::string_view part) {
+        std::memcpy(text_.data() + size_, part.data(), part.size());
+        size_ += part.size();
+    }
+    std::array<char, 8> text_{};
+    std::size_t size_ = 0;
+};
 
 // The positions of `count` rounds newest first: the exchange sort on their
 // dates (`dateAt(i)`), whose order among equal dates the index relies on.
@@ -399,11 +415,12 @@ ScoreLoadResult LoadNewestScores(const fs::path& dir, std::string_view shortName
     if (!ReadRoundLines(dir / ScoreFileName(shortName), content, lines, list, notifier, variant,
                         result))
         return result;
-    std::vector<std::string> dates(lines.size());
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        dates[i] = DateOfLine(lines[i]);
-    const std::vector<std::size_t> order = NewestFirstOrder(
-        lines.size(), [&](std::size_t i) -> const std::string& { return dates[i]; });
+    std::vector<LineDate> dates;
+    dates.reserve(lines.size());
+    for (std::string_view line : lines)
+        dates.emplace_back(line);
+    const std::vector<std::size_t> order =
+        NewestFirstOrder(lines.size(), [&](std::size_t i) { return dates[i].View(); });
     list.reserve(MaxScores);
     std::size_t taken = 0;
     for (int complete = 0; taken < order.size() && complete < completeWanted; ++taken) {
