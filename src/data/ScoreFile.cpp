@@ -188,6 +188,34 @@ void ClearFieldsTheIndexDoesNotRead(ScoreRec& rec) {
         clear(putts);
 }
 
+// Field 1 of a line, the date, held without a string of its own: it is
+// read from every line of a file to order the rounds.
+class LineDate {
+public:
+    explicit LineDate(std::string_view line) {
+        // Up to the first "~", NUL or read limit; the date is there when the
+        // line closes a field at all.
+        std::size_t end = 0;
+        while (end < line.size() && end < ReadLimit(1) && line[end] != '~' && line[end] != '\0')
+            ++end;
+        const bool closed =
+            end < line.size() && (line[end] == '~' || line.find('~', end) != line.npos);
+        const std::string_view date = closed ? line.substr(0, end) : Placeholder(1, PrintRead);
+        // Character order is byte order: a byte above 0x7F is "7" or higher.
+        if (date.size() == 6) Append(static_cast<unsigned char>(date[0]) >= '7' ? "19" : "20");
+        Append(date);
+    }
+    std::string_view View() const { return {text_.data(), size_}; }
+
+private:
+    void Append(std::string_view part) {
+        std::memcpy(text_.data() + size_, part.data(), part.size());
+        size_ += part.size();
+    }
+    std::array<char, 8> text_{};
+    std::size_t size_ = 0;
+};
+
 // Every field of `rec` is written: from the line, or with its placeholder.
 void ParseScoreLineInto(std::string_view line, ScoreRec& rec, const ScoreLoadVariant& variant) {
     std::array<std::size_t, FieldCount> ends;
@@ -205,11 +233,7 @@ void ParseScoreLineInto(std::string_view line, ScoreRec& rec, const ScoreLoadVar
                                           ends[static_cast<std::size_t>(field - 1)] - start),
                          field, hasNul);
     };
-    rec.Date = value(1);
-    // Character order is byte order: a byte above 0x7F is "7" or higher.
-    if (closed >= 1 && rec.Date.size() == 6)
-        rec.Date = std::string(static_cast<unsigned char>(rec.Date.str()[0]) >= '7' ? "19" : "20") +
-                   rec.Date.str();
+    rec.Date = LineDate(line).View();
     rec.Score = value(3);
     rec.Rating = value(4);
     rec.Slope = value(5);
@@ -271,19 +295,6 @@ ScoreLoadResult MissingScoreFile(const std::string& fileName, ScoreList& list, N
 } // namespace
 
 namespace {
-// The bytes of `file`, found whatever the case of its name. The name as given
-// is tried first: it is nearly always the file's.
-std::string ReadFileBytesNoCase(const fs::path& file) {
-    try {
-        return ReadFileBytes(file);
-    } catch (const InOutError& error) {
-        if (!IsMissingFileError(error)) throw;
-        const fs::path found = FindFileNoCase(file.parent_path(), file.filename().string());
-        if (found == file) throw;
-        return ReadFileBytes(found);
-    }
-}
-
 // The lines of a score file taken as rounds (at most MaxScores; the user is
 // told of the rest), cut out of `content`, which holds the file's bytes.
 // False when there is no file: the list is emptied, and the file told of as
@@ -325,34 +336,6 @@ void ReadRound(std::string_view line, ScoreRec& rec, const ScoreLoadVariant& var
         result.repaired = true;
     }
 }
-
-// Field 1 of a line as ParseScoreLineInto reads it, held without a string
-// of its own: it is read from every line of a file to order the rounds.
-class LineDate {
-public:
-    explicit LineDate(std::string_view line) {
-        // Up to the first "~", NUL or read limit; the date is there when the
-        // line closes a field at all.
-        std::size_t end = 0;
-        while (end < line.size() && end < ReadLimit(1) && line[end] != '~' && line[end] != '\0')
-            ++end;
-        const bool closed =
-            end < line.size() && (line[end] == '~' || line.find('~', end) != line.npos);
-        const std::string_view date = closed ? line.substr(0, end) : Placeholder(1, PrintRead);
-        // Character order is byte order: a byte above 0x7F is "7" or higher.
-        if (date.size() == 6) Append(static_cast<unsigned char>(date[0]) >= '7' ? "19" : "20");
-        Append(date);
-    }
-    std::string_view View() const { return {text_.data(), size_}; }
-
-private:
-    void Append(std::string_view part) {
-        std::memcpy(text_.data() + size_, part.data(), part.size());
-        size_ += part.size();
-    }
-    std::array<char, 8> text_{};
-    std::size_t size_ = 0;
-};
 
 // The positions of `count` rounds newest first: the exchange sort on their
 // dates (`dateAt(i)`), whose order among equal dates the index relies on.

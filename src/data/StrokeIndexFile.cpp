@@ -49,30 +49,59 @@ std::string FormatStrokeIndexLine(std::string_view course, const StrokeIndexRow&
     return line;
 }
 
+namespace {
+// The first way a line's values break the rule that each of 1 to 18 stands
+// once, found hole by hole; `row` holds the values read.
+struct RowBreak {
+    enum class Kind { None, Missing, NotANumber, OutOfRange, Twice } kind = Kind::None;
+    int hole = 0;  // where it shows
+    int first = 0; // Twice: the hole that has the value first
+};
+
+// `textAt(hole)` gives the text of hole 1 to 18.
+template <class TextAt> RowBreak FirstBreak(TextAt textAt, StrokeIndexRow& row) {
+    using Kind = RowBreak::Kind;
+    std::array<int, StrokeIndexHoles + 1> holeOf{}; // the hole that has each value
+    for (int hole = 1; hole <= StrokeIndexHoles; ++hole) {
+        const std::string_view text = textAt(hole);
+        int& value = row[static_cast<std::size_t>(hole - 1)];
+        if (text.empty()) return {Kind::Missing, hole};
+        if (!TryStrToInt(text, value)) return {Kind::NotANumber, hole};
+        if (value < 1 || value > StrokeIndexHoles) return {Kind::OutOfRange, hole};
+        int& first = holeOf[static_cast<std::size_t>(value)];
+        if (first != 0) return {Kind::Twice, hole, first};
+        first = hole;
+    }
+    return {};
+}
+} // namespace
+
 StrokeIndexCheck CheckStrokeIndexRow(const StrokeIndexTexts& texts) {
     const bool allEmpty = std::all_of(texts.begin(), texts.end(),
                                       [](const std::string& text) { return text.empty(); });
     if (allEmpty) return {};
     StrokeIndexRow row{};
-    std::array<int, StrokeIndexHoles + 1> holeOf{}; // the hole that has each value
-    for (int hole = 1; hole <= StrokeIndexHoles; ++hole) {
-        const std::string& text = texts[static_cast<std::size_t>(hole - 1)];
-        int& value = row[static_cast<std::size_t>(hole - 1)];
-        if (text.empty()) return HoleProblem(hole, "is missing; fill in all 18 holes or none.");
-        if (!TryStrToInt(text, value))
-            return HoleProblem(hole, "is not a whole number: \"" + text + "\".");
-        if (value < 1 || value > StrokeIndexHoles)
-            return HoleProblem(hole, "is " + std::to_string(value) +
-                                         "; each of 1 to 18 must be used once.");
-        int& first = holeOf[static_cast<std::size_t>(value)];
-        if (first != 0)
-            return {{},
-                    "Stroke index " + std::to_string(value) +
-                        " is used twice; each of 1 to 18 must be used once.",
-                    first};
-        first = hole;
+    const RowBreak broken = FirstBreak(
+        [&](int hole) -> std::string_view { return texts[static_cast<std::size_t>(hole - 1)]; },
+        row);
+    const auto hole = static_cast<std::size_t>(broken.hole - 1);
+    switch (broken.kind) {
+    case RowBreak::Kind::None:
+        return {row, {}, 0};
+    case RowBreak::Kind::Missing:
+        return HoleProblem(broken.hole, "is missing; fill in all 18 holes or none.");
+    case RowBreak::Kind::NotANumber:
+        return HoleProblem(broken.hole, "is not a whole number: \"" + texts[hole] + "\".");
+    case RowBreak::Kind::OutOfRange:
+        return HoleProblem(broken.hole, "is " + std::to_string(row[hole]) +
+                                            "; each of 1 to 18 must be used once.");
+    case RowBreak::Kind::Twice:
+        break;
     }
-    return {row, {}, 0};
+    return {{},
+            "Stroke index " + std::to_string(row[hole]) +
+                " is used twice; each of 1 to 18 must be used once.",
+            broken.first};
 }
 
 namespace {
@@ -107,16 +136,9 @@ std::optional<StrokeIndexRow> UsableRow(const std::vector<std::string_view>& fie
                     [](std::string_view field) { return UpToNul(field).empty(); });
     if (allEmpty) return std::nullopt;
     StrokeIndexRow row{};
-    std::array<bool, StrokeIndexHoles + 1> used{};
-    for (std::size_t hole = 1; hole <= StrokeIndexHoles; ++hole) {
-        const std::string_view text = UpToNul(fields[hole]);
-        int& value = row[hole - 1];
-        if (text.empty() || !TryStrToInt(text, value) || value < 1 || value > StrokeIndexHoles)
-            return std::nullopt;
-        bool& taken = used[static_cast<std::size_t>(value)];
-        if (taken) return std::nullopt;
-        taken = true;
-    }
+    const RowBreak broken =
+        FirstBreak([&](int hole) { return UpToNul(fields[static_cast<std::size_t>(hole)]); }, row);
+    if (broken.kind != RowBreak::Kind::None) return std::nullopt;
     return row;
 }
 

@@ -20,8 +20,7 @@ std::string Copy(std::string_view text, int index, int count) {
 }
 
 std::string CutAtNul(std::string_view text) {
-    std::size_t nul = text.find('\0');
-    return std::string(nul == std::string_view::npos ? text : text.substr(0, nul));
+    return std::string(UpToNul(text));
 }
 
 std::vector<std::string_view> TildeFields(std::string_view line, std::size_t most) {

@@ -314,6 +314,17 @@ fs::path FindFileNoCase(const fs::path& dir, const std::string& name) {
     return best.empty() ? exact : dir / best;
 }
 
+std::string ReadFileBytesNoCase(const fs::path& file) {
+    try {
+        return ReadFileBytes(file);
+    } catch (const InOutError& error) {
+        if (!IsMissingFileError(error)) throw;
+        const fs::path found = FindFileNoCase(file.parent_path(), file.filename().string());
+        if (found == file) throw;
+        return ReadFileBytes(found);
+    }
+}
+
 void CreateEmptyFile(const fs::path& path) {
     // Non-blocking: a FIFO in the file's place must not stop the program.
     int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666);

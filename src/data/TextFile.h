@@ -78,6 +78,9 @@ bool FileExists(const std::filesystem::path& path);
 // that keeps the case of the longest start of the name (the first in byte
 // order among equals), otherwise dir/name itself.
 std::filesystem::path FindFileNoCase(const std::filesystem::path& dir, const std::string& name);
+// The bytes of `file`, found as FindFileNoCase finds it. The name as given is
+// tried first: it is nearly always the file's, and then no folder is read.
+std::string ReadFileBytesNoCase(const std::filesystem::path& file);
 
 // Creates an empty file (the new golfer's score file). Throws InOutError.
 void CreateEmptyFile(const std::filesystem::path& path);

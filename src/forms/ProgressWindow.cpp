@@ -68,25 +68,22 @@ std::optional<qint64> PlaceOnAxis(const std::string& stored, std::chrono::year_m
     return day.startOfDay().toMSecsSinceEpoch();
 }
 
-// Each of `dates` on the time axis, once.
-DatesOnAxis PlaceAllOnAxis(const std::vector<std::string>& dates,
-                           std::chrono::year_month_day today) {
-    DatesOnAxis placed;
-    placed.reserve(dates.size());
-    for (const std::string& date : dates) {
-        const auto [known, added] = placed.try_emplace(date);
-        if (added) known->second = PlaceOnAxis(date, today);
-    }
-    return placed;
+// A stored date on the time axis, placed once into `placed`: the lines share
+// their dates, and a local midnight costs a look at the time zone each time.
+std::optional<qint64> PlaceOnce(DatesOnAxis& placed, const std::string& stored,
+                                std::chrono::year_month_day today) {
+    const auto [known, added] = placed.try_emplace(stored);
+    if (added) known->second = PlaceOnAxis(stored, today);
+    return known->second;
 }
 
-// The rounds' dates, which the chart's points stand at.
-std::vector<std::string> DatesOf(const ScoreList& scores) {
-    std::vector<std::string> dates;
-    dates.reserve(scores.size());
+// The rounds' dates on the time axis.
+DatesOnAxis PlaceAllOnAxis(const ScoreList& scores, std::chrono::year_month_day today) {
+    DatesOnAxis placed;
+    placed.reserve(scores.size());
     for (const ScoreRec& round : scores)
-        dates.push_back(round.Date.str());
-    return dates;
+        PlaceOnce(placed, round.Date.str(), today);
+    return placed;
 }
 
 // What the chart takes of the rounds alone: the index after each day of
@@ -98,7 +95,7 @@ struct RoundsOnChart {
 
 RoundsOnChart ChartRounds(const ScoreList& scores, const std::string& sex,
                           std::chrono::year_month_day today) {
-    return {IndexHistory(scores, sex), PlaceAllOnAxis(DatesOf(scores), today)};
+    return {IndexHistory(scores, sex), PlaceAllOnAxis(scores, today)};
 }
 
 // The rounds not shown listed one a line up to this many; the rest counted.
@@ -239,9 +236,7 @@ TProgressForm::TProgressForm(const GolferRec& golfer, ScoreList sorted, QWidget*
 }
 
 std::optional<qint64> TProgressForm::DateOnAxis(const std::string& stored) {
-    const auto [known, added] = datesOnAxis_.try_emplace(stored);
-    if (added) known->second = PlaceOnAxis(stored, today_);
-    return known->second;
+    return PlaceOnce(datesOnAxis_, stored, today_);
 }
 
 IndexResult TProgressForm::OwnIndex(ScoreList& indexed) const {

@@ -38,8 +38,8 @@ constexpr int LastNumberColumn = 7;
 // side. For a text of digits and signs that ends in a glyph whose ink stays
 // within its advance, that natural width is the text's advance, which font
 // metrics give without a layout of their own: such texts are measured that
-// way, the first of them by the delegate as well, and if the two ever differ
-// every text goes to the delegate.
+// way. The first of them is measured by the delegate as well; if the two
+// differ there, every later text goes to the delegate.
 class CellWidths {
 public:
     CellWidths(const QTreeWidget& table, const QStyleOptionViewItem& option)
