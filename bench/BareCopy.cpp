@@ -86,8 +86,14 @@ void CopyChart(const QChartView* view, ControlCopy& copy) {
 
 void CopyTree(const QTreeWidget* tree, ControlCopy& copy) {
     copy.kind = Kind::Tree;
-    for (int column = 0; column < tree->columnCount(); ++column)
+    for (int column = 0; column < tree->columnCount(); ++column) {
         copy.items << tree->headerItem()->text(column);
+        copy.columnWidths << tree->columnWidth(column);
+        copy.columnAlignments << Qt::Alignment(tree->headerItem()->textAlignment(column));
+    }
+    copy.current = tree->indexOfTopLevelItem(tree->currentItem());
+    copy.firstShown = tree->indexOfTopLevelItem(tree->itemAt(0, 0));
+    copy.height = tree->height();
     for (int row = 0; row < tree->topLevelItemCount(); ++row) {
         QStringList cells;
         for (int column = 0; column < tree->columnCount(); ++column)
@@ -181,15 +187,32 @@ QWidget* MakeChart(const ControlCopy& copy) {
     return view;
 }
 
+// The tree drawn as the window's was: its columns as wide and aligned as
+// they were, the same row current and the same rows in view, at its height.
 QWidget* MakeTree(const ControlCopy& copy) {
     auto* tree = new QTreeWidget();
     tree->setColumnCount(int(copy.items.size()));
     tree->setHeaderLabels(copy.items);
     tree->setRootIsDecorated(false);
+    tree->setUniformRowHeights(true);
     QList<QTreeWidgetItem*> items;
-    for (const QStringList& row : copy.rows)
-        items << new QTreeWidgetItem(row);
+    for (const QStringList& row : copy.rows) {
+        auto* item = new QTreeWidgetItem(row);
+        for (int column = 0; column < copy.columnAlignments.size(); ++column)
+            item->setTextAlignment(column, copy.columnAlignments[column]);
+        items << item;
+    }
     tree->addTopLevelItems(items);
+    // The last column stretches to the tree's edge, as it did there.
+    for (int column = 0; column < copy.columnWidths.size(); ++column) {
+        tree->headerItem()->setTextAlignment(column, copy.columnAlignments[column]);
+        if (column + 1 < copy.columnWidths.size())
+            tree->setColumnWidth(column, copy.columnWidths[column]);
+    }
+    if (copy.current >= 0) tree->setCurrentItem(tree->topLevelItem(copy.current));
+    if (copy.firstShown >= 0)
+        tree->scrollToItem(tree->topLevelItem(copy.firstShown), QAbstractItemView::PositionAtTop);
+    tree->setMinimumHeight(copy.height);
     return tree;
 }
 
@@ -248,7 +271,35 @@ bool IsLarge(const ControlCopy& control) {
            ((kind == Kind::Edit || kind == Kind::Label) && control.text.size() > LongText);
 }
 
+// The name a bare window gives its control made from `copy.controls[i]`.
+QString ControlName(std::ptrdiff_t i) {
+    return QString("control%1").arg(i);
+}
+
+// Shows `to`, a later copy of the control `made` was made from as `from`.
+void ChangeControl(QWidget* made, const ControlCopy& from, const ControlCopy& to) {
+    if (to.text != from.text) {
+        if (auto* label = qobject_cast<QLabel*>(made)) label->setText(to.text);
+        if (auto* edit = qobject_cast<QLineEdit*>(made)) edit->setText(to.text);
+        if (auto* button = qobject_cast<QAbstractButton*>(made)) button->setText(to.text);
+        if (auto* memo = qobject_cast<QPlainTextEdit*>(made)) memo->setPlainText(to.text);
+    }
+    if (to.current != from.current) {
+        if (auto* combo = qobject_cast<QComboBox*>(made)) combo->setCurrentIndex(to.current);
+        if (auto* list = qobject_cast<QListWidget*>(made)) list->setCurrentRow(to.current);
+    }
+}
+
 } // namespace
+
+void ShowChanges(QWidget* window, const WindowCopy& shown, const WindowCopy& changed) {
+    const std::size_t count = std::min(shown.controls.size(), changed.controls.size());
+    for (std::size_t i = 0; i < count; ++i) {
+        auto* made = window->findChild<QWidget*>(ControlName(std::ptrdiff_t(i)));
+        if (made && shown.controls[i].kind == changed.controls[i].kind)
+            ChangeControl(made, shown.controls[i], changed.controls[i]);
+    }
+}
 
 WindowCopy CopyWindow(const QWidget* window) {
     WindowCopy copy{window->windowTitle(), window->size(), {}, {}};
@@ -287,6 +338,7 @@ std::unique_ptr<QWidget> BareWindow(const WindowCopy& copy) {
     int row = 0, column = 0;
     for (const ControlCopy& control : copy.controls) {
         QWidget* made = MakeControl(control);
+        made->setObjectName(ControlName(&control - copy.controls.data()));
         if (IsLarge(control)) {
             if (column > 0) ++row;
             grid->addWidget(made, row++, 0, 1, Columns);

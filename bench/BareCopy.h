@@ -25,7 +25,13 @@ struct ControlCopy {
     QString text;            // label, edit, button, check box, memo
     QStringList items;       // combo box, list, tree headers
     QList<QStringList> rows; // tree rows
-    int current = -1;        // combo box, list
+    int current = -1;        // combo box, list, tree
+    // A tree as it shows: each column's width and alignment, the first row
+    // in view, and the height it was given.
+    QList<int> columnWidths;
+    QList<Qt::Alignment> columnAlignments;
+    int firstShown = 0;
+    int height = 0;
     bool selectable = false; // a label whose text the mouse can select
     QFont font;
     // A chart: each series' points (scatter when `scatter[i]`), and the
@@ -57,6 +63,11 @@ WindowCopy CopyWindow(const QWidget* window);
 
 // A bare window drawing `copy`; not shown yet.
 std::unique_ptr<QWidget> BareWindow(const WindowCopy& copy);
+
+// Changes what the bare window of `shown` shows to what `changed` (a copy of
+// the same window later) shows: the texts, current items and choices that
+// differ, as the program's controls were given them.
+void ShowChanges(QWidget* window, const WindowCopy& shown, const WindowCopy& changed);
 
 // The report's lines in 12-point Courier on Letter paper, from 1.0 to 10.0
 // inches, as QPdfWriter and QPainter place them; gives the number of pages.
