@@ -88,7 +88,6 @@ void CopyTree(const QTreeWidget* tree, ControlCopy& copy) {
     copy.kind = Kind::Tree;
     for (int column = 0; column < tree->columnCount(); ++column) {
         copy.items << tree->headerItem()->text(column);
-        copy.columnWidths << tree->columnWidth(column);
         copy.columnAlignments << Qt::Alignment(tree->headerItem()->textAlignment(column));
     }
     copy.current = tree->indexOfTopLevelItem(tree->currentItem());
@@ -187,8 +186,10 @@ QWidget* MakeChart(const ControlCopy& copy) {
     return view;
 }
 
-// The tree drawn as the window's was: its columns as wide and aligned as
-// they were, the same row current and the same rows in view, at its height.
+// The tree drawn as the window's was: its columns aligned as they were and
+// each as wide as its widest text (Qt measures them all, as a bare table
+// sized to its contents does), the same row current and the same rows in
+// view, at its height.
 QWidget* MakeTree(const ControlCopy& copy) {
     auto* tree = new QTreeWidget();
     tree->setColumnCount(int(copy.items.size()));
@@ -204,10 +205,9 @@ QWidget* MakeTree(const ControlCopy& copy) {
     }
     tree->addTopLevelItems(items);
     // The last column stretches to the tree's edge, as it did there.
-    for (int column = 0; column < copy.columnWidths.size(); ++column) {
+    for (int column = 0; column < copy.columnAlignments.size(); ++column) {
         tree->headerItem()->setTextAlignment(column, copy.columnAlignments[column]);
-        if (column + 1 < copy.columnWidths.size())
-            tree->setColumnWidth(column, copy.columnWidths[column]);
+        if (column + 1 < copy.columnAlignments.size()) tree->resizeColumnToContents(column);
     }
     if (copy.current >= 0) tree->setCurrentItem(tree->topLevelItem(copy.current));
     if (copy.firstShown >= 0)

@@ -26,9 +26,8 @@ struct ControlCopy {
     QStringList items;       // combo box, list, tree headers
     QList<QStringList> rows; // tree rows
     int current = -1;        // combo box, list, tree
-    // A tree as it shows: each column's width and alignment, the first row
-    // in view, and the height it was given.
-    QList<int> columnWidths;
+    // A tree as it shows: each column's alignment, the first row in view,
+    // and the height it was given.
     QList<Qt::Alignment> columnAlignments;
     int firstShown = 0;
     int height = 0;

@@ -19,8 +19,9 @@
 #                   baseline, against 16 ms (100 ms a page for printing) and
 #                   1.5x the baseline; and the program's peak resident memory
 #                   with every window opened once beside a bare window's
-# Environment: RUNS, REPS (default 9), BUILD_DIR (default <repo>/build-bench),
-#              JOBS (default 2)
+# Environment: RUNS, REPS (default 15), REP_TIME (seconds a repetition runs
+#              for at least, default 0.12), BUILD_DIR (default
+#              <repo>/build-bench), JOBS (default 2)
 
 set -euo pipefail
 export LC_ALL=C # EPOCHREALTIME with a "." whatever the locale
@@ -29,7 +30,8 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${BUILD_DIR:-$root/build-bench}
 runs=${RUNS:-51}
 jobs=${JOBS:-2}
-reps=${REPS:-9}
+reps=${REPS:-15}
+rep_time=${REP_TIME:-0.12}
 core=0
 gui=0
 for arg in "$@"; do
@@ -180,7 +182,7 @@ if ((gui)); then
     # case and its baseline meet the same spells of a busy machine.
     gui_bench=("$build/bench/tarnbeck-gui-bench" --data "$data" --benchmark_format=csv
         --benchmark_repetitions="$reps" --benchmark_report_aggregates_only=true
-        --benchmark_enable_random_interleaving=true --benchmark_min_time=0.2)
+        --benchmark_enable_random_interleaving=true --benchmark_min_time="$rep_time")
     echo
     echo "Windows, drawn offscreen: medians of $reps repetitions (ms)"
     printf '%-20s %9s %9s %7s  %s\n' case program bare ratio target
