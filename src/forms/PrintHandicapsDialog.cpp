@@ -18,11 +18,15 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
-#include <algorithm>
+#include <iterator>
 
 namespace tb {
 
 namespace {
+// Each line carries its golfer's position in the dialog's golfer list: two
+// golfers may share a long name, and each prints as himself.
+constexpr int GolferRole = Qt::UserRole;
+
 QListWidget* MultiSelectList(QWidget* parent) {
     auto* list = new QListWidget(parent);
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -113,8 +117,11 @@ void TPrintHandicapsDlg::FormCreate() {
     ShowItems(CourseField, TextsOf(courses_, &CourseSummary::Name));
     LoadGolfers(DataDir, golfers_, notifier);
     SortGolfers(golfers_);
-    for (const GolferRec& golfer : golfers_)
-        AddLine(GolferListBox, ToQt(golfer.LongName));
+    for (std::size_t position = 0; position < golfers_.size(); ++position) {
+        auto* line = new QListWidgetItem(ToQt(golfers_[position].LongName));
+        line->setData(GolferRole, static_cast<int>(position));
+        AddLine(GolferListBox, line);
+    }
     courseChosen_ = false;
     SetButtons();
 }
@@ -125,17 +132,17 @@ bool TPrintHandicapsDlg::eventFilter(QObject* watched, QEvent* event) {
     return TbForm::eventFilter(watched, event);
 }
 
-void TPrintHandicapsDlg::AddLine(QListWidget* destination, const QString& text) {
+void TPrintHandicapsDlg::AddLine(QListWidget* destination, QListWidgetItem* line) {
     if (destination != GolferListBox) {
-        destination->addItem(text);
+        destination->addItem(line);
         return;
     }
     // The golfer list keeps itself sorted, letters compared whatever their case.
     int row = 0;
     while (row < destination->count() &&
-           QString::compare(destination->item(row)->text(), text, Qt::CaseInsensitive) <= 0)
+           QString::compare(destination->item(row)->text(), line->text(), Qt::CaseInsensitive) <= 0)
         ++row;
-    destination->insertItem(row, text);
+    destination->insertItem(row, line);
 }
 
 void TPrintHandicapsDlg::MoveSelected(QListWidget* source, QListWidget* destination) {
@@ -145,15 +152,14 @@ void TPrintHandicapsDlg::MoveSelected(QListWidget* source, QListWidget* destinat
     // From the last line up: several lines arrive in reverse order.
     for (int row = source->count() - 1; row >= 0; --row) {
         if (!source->item(row)->isSelected()) continue;
-        AddLine(destination, source->item(row)->text());
-        delete source->takeItem(row);
+        AddLine(destination, source->takeItem(row));
     }
     SetItem(source, first);
 }
 
 void TPrintHandicapsDlg::MoveAll(QListWidget* source, QListWidget* destination) {
     for (int row = 0; row < source->count(); ++row)
-        AddLine(destination, source->item(row)->text());
+        AddLine(destination, source->item(row)->clone());
     source->clear();
     SetItem(source, 0);
 }
@@ -207,13 +213,11 @@ bool TPrintHandicapsDlg::ReportInputs(CourseSummary& course, std::vector<GolferR
         return false;
     }
     course = courses_[static_cast<std::size_t>(courseIndex)];
-    // Each line's golfer: the first in the golfer list with that long name.
     for (int row = 0; row < PrintListBox->count(); ++row) {
-        const std::string longName = ToCore(PrintListBox->item(row)->text());
-        const auto found = std::find_if(golfers_.begin(), golfers_.end(), [&](const GolferRec& g) {
-            return g.LongName.str() == longName;
-        });
-        if (found != golfers_.end()) golfers.push_back(*found);
+        bool known = false;
+        const int position = PrintListBox->item(row)->data(GolferRole).toInt(&known);
+        if (known && position >= 0 && static_cast<std::size_t>(position) < golfers_.size())
+            golfers.push_back(golfers_[static_cast<std::size_t>(position)]);
     }
     return true;
 }

@@ -12,6 +12,7 @@
 class QComboBox;
 class QLabel;
 class QListWidget;
+class QListWidgetItem;
 
 namespace tb {
 
@@ -54,7 +55,7 @@ private:
     // and sets the buttons.
     void SetItem(QListWidget* source, int position);
     void SetButtons();
-    void AddLine(QListWidget* destination, const QString& text);
+    void AddLine(QListWidget* destination, QListWidgetItem* line);
     // The course and the golfers of the print list; false (after saying
     // so) when either is missing.
     bool ReportInputs(CourseSummary& course, std::vector<GolferRec>& golfers);

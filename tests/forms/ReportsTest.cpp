@@ -9,6 +9,9 @@
 
 #include <QComboBox>
 
+#include <set>
+#include <sstream>
+
 namespace tbtest {
 namespace {
 
@@ -134,6 +137,29 @@ TEST_F(ReportsTest, TheHandicapReportsMoveGolfersAndCheckTheirInputs) {
     Click(dialog->PrintCardsButton);
     EXPECT_EQ(Shown().back(), "Printing completed.");
     EXPECT_EQ(ReadPdfPages(dir / "handicap-cards.pdf").size(), 1u);
+}
+
+TEST_F(ReportsTest, GolfersWhoShareALongNameArePrintedEachAsHimself) {
+    dir.Write("golfers.vxc", "John Smith~SMITH~0~\r\nJohn Smith~SMITH2~0~\r\n");
+    dir.Write("SMITH2.vxp", "");
+    Click(OpenHub()->PrintHandicapButton);
+    Settle();
+    auto* dialog = qobject_cast<tb::TPrintHandicapsDlg*>(QApplication::activeWindow());
+    ASSERT_TRUE(dialog);
+    dialog->CourseField->setFocus();
+    Press(dialog->CourseField, Qt::Key_Down);
+    // One moved over with ">", then back with "<", then both with ">>".
+    dialog->GolferListBox->setCurrentRow(1);
+    Click(dialog->IncludeBtn);
+    Click(dialog->ExAllBtn);
+    Click(dialog->IncAllBtn);
+    Answer(Answer::Button2);
+    Click(dialog->PrintListButton);
+    std::istringstream list(dir.Read("hdcplist.vxo"));
+    std::set<std::string> smiths;
+    for (std::string line; std::getline(list, line);)
+        if (line.starts_with("John Smith")) smiths.insert(line);
+    EXPECT_EQ(smiths.size(), 2u) << "one line for the golfer with rounds, one for the one without";
 }
 
 TEST_F(ReportsTest, TheCourseHandicapSheetNeedsACourse) {
