@@ -10,6 +10,7 @@
 #include "handicap/Progress.h"
 #include "handicap/WhsTable.h"
 #include "print/core/CsvExport.h"
+#include "widgets/Controls.h"
 #include "widgets/Dialogs.h"
 #include "widgets/Latin1.h"
 
@@ -191,7 +192,7 @@ TProgressForm::TProgressForm(const GolferRec& golfer, ScoreList sorted, QWidget*
     ChartView->setAccessibleName("Progress chart");
     ChartView->viewport()->setAccessibleName("Progress chart");
     NotShown = new QLabel(ChartPanel);
-    NotShown->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    SelectableOncePointedAt(NotShown);
     NotShown->setContentsMargins(9, 0, 9, 6); // about where the chart's own frame begins
     auto* chartColumn = new QVBoxLayout(ChartPanel);
     chartColumn->setContentsMargins(0, 0, 0, 0);
@@ -335,7 +336,7 @@ void TProgressForm::ShowStatistics(const IndexResult& own) {
     const RoundStatistics stats = ComputeRoundStatistics(scores_, courses_);
     auto row = [this](const QString& caption, const QString& value) {
         auto* label = new QLabel(value);
-        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        SelectableOncePointedAt(label);
         Statistics->addRow(caption, label);
     };
     row("Index:", ToQt(FormatIndex(own.index, 0)));

@@ -95,6 +95,28 @@ void CloseListOnEscapeRelease(QComboBox* combo) {
     combo->view()->installEventFilter(new EscapeReleaseCloser(combo));
 }
 
+namespace {
+class SelectionWhenPointedAt : public QObject {
+public:
+    explicit SelectionWhenPointedAt(QLabel* label) : QObject(label), label_(label) {}
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() == QEvent::Enter) {
+            label_->removeEventFilter(this);
+            label_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QLabel* label_;
+};
+} // namespace
+
+void SelectableOncePointedAt(QLabel* label) {
+    label->installEventFilter(new SelectionWhenPointedAt(label));
+}
+
 void LeaveBox(QWidget* box) {
     if (auto* edit = qobject_cast<TEdit*>(box))
         edit->Leave();

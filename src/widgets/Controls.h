@@ -119,6 +119,13 @@ private:
 // meant for the combo box would press that window's button).
 void CloseListOnEscapeRelease(QComboBox* combo);
 
+// Lets the mouse select the text of `label` from the moment the mouse first
+// comes over it. A label whose text can be selected lays that text out as a
+// document, which takes longer than the rest of a window's labels together;
+// it draws the same, and until the mouse is over it nothing can tell the
+// two apart.
+void SelectableOncePointedAt(QLabel* label);
+
 // Runs the exit handler of `box` (a TEdit or TMemo) as leaving it would.
 void LeaveBox(QWidget* box);
 

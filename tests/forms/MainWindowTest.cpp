@@ -84,7 +84,7 @@ TEST_F(MainWindowTest, StartUpMakesTheOtherFormsOnceTheMainWindowIsDrawnOrFirstN
             EXPECT_TRUE(made());
             EXPECT_TRUE(tb::GMaintForm);
         }
-        QTRY_VERIFY(made());
+        EXPECT_TRUE(QTest::qWaitFor(made));
     }
 }
 

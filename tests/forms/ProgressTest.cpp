@@ -33,16 +33,19 @@ protected:
         ChooseMenu(hub, Qt::Key_A, Qt::Key_P);
         return Opened();
     }
-    static QString Statistic(tb::TProgressForm* form, const QString& caption) {
+    static QLabel* StatisticLabel(tb::TProgressForm* form, const QString& caption) {
         for (int row = 0; row < form->Statistics->rowCount(); ++row) {
             auto* label = qobject_cast<QLabel*>(
                 form->Statistics->itemAt(row, QFormLayout::LabelRole)->widget());
             if (label && label->text() == caption)
                 return qobject_cast<QLabel*>(
-                           form->Statistics->itemAt(row, QFormLayout::FieldRole)->widget())
-                    ->text();
+                    form->Statistics->itemAt(row, QFormLayout::FieldRole)->widget());
         }
-        return {};
+        return nullptr;
+    }
+    static QString Statistic(tb::TProgressForm* form, const QString& caption) {
+        QLabel* label = StatisticLabel(form, caption);
+        return label ? label->text() : QString();
     }
 };
 
@@ -70,6 +73,23 @@ TEST_F(ProgressTest, BothMenusOpenTheChartAndTheStatisticsAndEscapeCloses) {
     form = Opened();
     ASSERT_TRUE(form);
     EXPECT_EQ(Statistic(form, "Rounds:"), "9 (9 complete)");
+    form->close();
+    Settle();
+}
+
+TEST_F(ProgressTest, AStatisticsTextIsSelectedWithTheMouse) {
+    WriteGolfers(Rounds(9));
+    tb::TProgressForm* form = OpenFromTheList(OpenHub());
+    ASSERT_TRUE(form);
+    QLabel* rounds = StatisticLabel(form, "Rounds:");
+    ASSERT_TRUE(rounds);
+    const QPoint start(QFontMetrics(rounds->font()).horizontalAdvance("9 (9 co"),
+                       rounds->height() / 2);
+    QTest::mouseMove(rounds, start);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return rounds->textInteractionFlags().testFlag(Qt::TextSelectableByMouse); }));
+    QTest::mouseDClick(rounds, Qt::LeftButton, {}, start);
+    EXPECT_EQ(rounds->selectedText(), "complete");
     form->close();
     Settle();
 }
