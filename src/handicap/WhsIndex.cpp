@@ -178,11 +178,16 @@ IndexRule RuleFor(int rounds) {
     return {8, 0};
 }
 
+// The position of the first of the most recent 20 of `count` differentials.
+std::size_t FirstRecent(std::size_t count) {
+    return count > RoundsKept ? count - RoundsKept : 0;
+}
+
 // Positions (into `differentials`) of the lowest ones today's index uses:
 // among the most recent 20, lowest first, the more recent of equals first.
 std::vector<std::size_t> LowestRecent(const std::vector<int>& differentials) {
     const std::size_t count = differentials.size();
-    const std::size_t first = count > RoundsKept ? count - RoundsKept : 0;
+    const std::size_t first = FirstRecent(count);
     std::vector<std::size_t> recent(count - first);
     std::iota(recent.rbegin(), recent.rend(), first);
     std::stable_sort(recent.begin(), recent.end(), [&](std::size_t a, std::size_t b) {
@@ -197,11 +202,9 @@ std::vector<std::size_t> LowestRecent(const std::vector<int>& differentials) {
 // takes does not change the sum, so the lowest values are found without
 // keeping their order or their positions.
 long long SumOfLowestRecent(const std::vector<int>& differentials, int lowest) {
-    const std::size_t count = differentials.size();
-    const std::size_t first = count > RoundsKept ? count - RoundsKept : 0;
+    const auto first = static_cast<std::ptrdiff_t>(FirstRecent(differentials.size()));
     std::array<int, RoundsKept> recent{};
-    const auto end = std::copy(differentials.begin() + static_cast<std::ptrdiff_t>(first),
-                               differentials.end(), recent.begin());
+    const auto end = std::copy(differentials.begin() + first, differentials.end(), recent.begin());
     const auto taken = recent.begin() + std::min<std::ptrdiff_t>(lowest, end - recent.begin());
     std::partial_sort(recent.begin(), taken, end);
     return std::accumulate(recent.begin(), taken, 0LL);
@@ -307,7 +310,7 @@ private:
         round.exceptional10 = ExceptionalAdjustment(before10_, raw10);
         differentials_.push_back(raw10);
         const std::size_t count = differentials_.size();
-        for (std::size_t i = count > RoundsKept ? count - RoundsKept : 0; i < count; ++i)
+        for (std::size_t i = FirstRecent(count); i < count; ++i)
             differentials_[i] += round.exceptional10;
         round.differential10 = differentials_.back();
     }
